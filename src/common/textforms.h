@@ -1,0 +1,64 @@
+#pragma once
+// The text forms in which the program shows, stores and reads back money and
+// numbers. Every cell of the score table, every price and share label and every
+// tariff field goes through these functions, so they are the one place where
+// rounding, signs and decimal marks are decided.
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+namespace kvadus {
+
+// The decimal separator of the default QLocale ("." or ",").
+QChar systemDecimalSeparator();
+
+// "%+4.2f" (sign always, '.' as the mark), left-padded with blanks to 11
+// characters; longer texts are not cut. Every amount and balance cell of the
+// score table. Rounded half away from zero on the value's decimal form, and a
+// value that rounds to zero is written "+0.00" (never "-0.00").
+QString signedMoneyText(double value);
+
+// The same with "%4.2f" (no "+"), padded to 11: settlement grid, records table.
+QString moneyText(double value);
+
+// "%+4.2f" padded to 10: the money form of the results file.
+QString resultsMoneyText(double value);
+
+// A blank, "+" when the value (as rounded) is greater than 0, then the value in
+// the pattern "0.00" with the system's decimal separator: " +0.40", " -1.20",
+// " 0.00". The price field and the share labels.
+QString priceText(double value);
+
+// A fixed-point pattern with the system's decimal separator and the given
+// number of decimals ("0.00" -> 2, "0.0" -> 1), rounded half away from zero.
+QString fixedText(double value, int decimals);
+
+// The shortest form of the number with up to 15 significant digits and the
+// system's decimal separator: 0.1 -> "0.1", 4 -> "4", 2.5 -> "2,5" (Czech).
+QString generalNumberText(double value);
+
+// Trim, then replace the first "," or "." by the system's decimal separator;
+// a second mark ends the scan and stays as it is.
+QString normalizeDecimalMark(const QString& text);
+
+// Every character other than a digit, white space, "+" or "-" becomes ".",
+// then the longest leading part that forms a decimal number is read; an empty
+// or unreadable text reads as 0.
+double lenientNumber(const QString& text);
+
+// The whole text (as it stands; normalise first) must be a decimal number in
+// the system's format: optional sign, digits with at most one system decimal
+// separator, optional exponent. Returns false (and leaves *value alone)
+// otherwise.
+bool strictNumber(const QString& text, double* value);
+
+// The system's short date, " - ", the system's long time.
+QString dateTimeStamp(const QDateTime& when);
+QString dateTimeStamp();  // now
+
+// The names of 0 to 8 fleks (doublings): "", "flek", "re", "tuti", "boty",
+// "kalhoty", "kajzr", "rekajzr", "help! :-)".
+const QStringList& flekNames();
+
+}  // namespace kvadus

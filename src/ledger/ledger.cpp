@@ -1,0 +1,114 @@
+#include "ledger/ledger.h"
+
+#include "common/textforms.h"
+
+#include <cmath>
+
+namespace kvadus::ledger {
+
+QString descriptionHeader() {
+  return QStringLiteral("vynasel hrac : typ,fleky [uhrano bodu, sedma]");
+}
+
+QString sumRowAfterAdd() { return QStringLiteral("   << suma"); }
+
+int handCount(int rowCount) { return rowCount > 2 ? rowCount - 2 : 0; }
+
+QString handCountText(int rowCount) {
+  return QStringLiteral("Pocet her: %1").arg(handCount(rowCount));
+}
+
+QString playerCountText(int players) { return QStringLiteral("pocet hracu : %1").arg(players); }
+
+bool hasDescriptionColumn(const ScoreGrid& grid, int players) {
+  return grid.columnCount() > players;
+}
+
+void freshTable(ScoreGrid& grid, const QStringList& names) {
+  const int n = static_cast<int>(names.size());
+  grid.setRowCount(2);
+  grid.setColumnCount(n);
+  for (int c = 0; c < n; ++c) {
+    grid.setCell(c, 0, names[c]);
+    grid.setCell(c, 1, QStringLiteral("0.00"));
+  }
+}
+
+bool addDescriptionColumn(ScoreGrid& grid, int players) {
+  if (grid.columnCount() != players) return false;
+  grid.setColumnCount(players + 1);
+  grid.setCell(players, 0, descriptionHeader());
+  for (int r = 1; r < grid.rowCount() - 1; ++r) grid.setCell(players, r, QString());
+  return true;
+}
+
+bool removeDescriptionColumn(ScoreGrid& grid, int players) {
+  if (grid.columnCount() <= players) return false;
+  grid.setColumnCount(grid.columnCount() - 1);
+  return true;
+}
+
+static double cents(double v) { return std::round(v * 100.0) / 100.0; }
+
+double recomputeSums(ScoreGrid& grid, int players, bool descriptionShown) {
+  const int s = grid.rowCount() - 1;
+  if (s < 1) return 0.0;
+  double total = 0.0;
+  for (int c = 0; c < players; ++c) {
+    double sum = 0.0;
+    for (int r = 1; r < s; ++r) sum += lenientNumber(normalizeDecimalMark(grid.cell(c, r)));
+    grid.setCell(c, s, signedMoneyText(sum));
+    total += cents(sum);
+  }
+  total = cents(total);
+  if (total == 0.0) total = 0.0;  // no "-0"
+  if (descriptionShown && grid.columnCount() > players) grid.setCell(players, s, sumsDescription(total));
+  return total;
+}
+
+QString sumsDescription(double grandTotal) {
+  return QStringLiteral(" << sumy za kazdeho hrace (suma celkem: ") + generalNumberText(grandTotal) +
+         QStringLiteral(" penez)");
+}
+
+QString chooserMarker() { return QStringLiteral("voli") + QString(6, QLatin1Char(' ')) + QStringLiteral(" - "); }
+QString declarerMarker() { return QStringLiteral("vynasi ") + QStringLiteral(" >"); }
+
+QStringList roleMarkers(int players, int chooser, int declarer) {
+  QStringList items;
+  for (int i = 0; i < players; ++i) items << QString();
+  if (chooser >= 0 && chooser < players) items[chooser] = chooserMarker();
+  if (declarer >= 0 && declarer < players) items[declarer] = declarerMarker();
+  return items;
+}
+
+CounterState counterState(int rowCount, int players) {
+  CounterState s;
+  s.removeHands = s.removeAll = rowCount > 3;
+  s.removeLast = s.removeButton = rowCount > 2;
+  s.resultsButton = players > 0;
+  return s;
+}
+
+QList<int> defenders(int players, int declarer) {
+  QList<int> out;
+  if (players < 2 || declarer < 0 || declarer >= players) return out;
+  out << (declarer + 1) % players;
+  if (players > 2) out << (declarer + 2) % players;
+  return out;
+}
+
+bool newGameAsksForThree(int rosterSize, bool sittingOutAllowed) {
+  return rosterSize >= 4 && !sittingOutAllowed;
+}
+
+QStringList newGamePlayers(const QStringList& roster, bool onlyThree) {
+  return onlyThree ? roster.mid(0, 3) : roster;
+}
+
+int newGameDeclarer(int rosterSelection, int players) {
+  if (players <= 0) return -1;
+  return (rosterSelection >= 0 && rosterSelection < players) ? rosterSelection : 0;
+}
+
+}  // namespace kvadus::ledger

@@ -1,0 +1,256 @@
+// The evening ledger on the main window: the score table, the players with
+// their roles, a new game, the description column, the sums and counters.
+
+#include "common/messages.h"
+#include "ledger/ledger.h"
+#include "ledger/tablegrid.h"
+#include "players/playerentry.h"
+#include "shell/mainwindow.h"
+#include "shell/mainwindow_layout.h"
+#include "shell/startup.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QTableWidget>
+
+using namespace kvadus;
+
+void TFRMMain::buildLedger() {
+  auto* players = new QGroupBox(QStringLiteral("Hraci"), this);
+  players->setObjectName(QStringLiteral("GRPBXHraci"));
+  players->setGeometry(layout::kPlayersGroup);
+
+  LSTBXOznaceniVolice = new QListWidget(players);
+  LSTBXOznaceniVolice->setObjectName(QStringLiteral("LSTBXOznaceniVolice"));
+  LSTBXOznaceniVolice->setGeometry(6, 20, 82, 104);
+  LSTBXOznaceniVolice->setSelectionMode(QAbstractItemView::NoSelection);
+  LSTBXOznaceniVolice->setFocusPolicy(Qt::NoFocus);
+  LSTBXOznaceniVolice->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  LSTBXOznaceniVolice->setFrameShape(QFrame::NoFrame);
+  LSTBXOznaceniVolice->setStyleSheet(QStringLiteral("background: transparent;"));
+  LSTBXOznaceniVolice->setTextElideMode(Qt::ElideNone);
+
+  LIBXHraci = new QListWidget(players);
+  LIBXHraci->setObjectName(QStringLiteral("LIBXHraci"));
+  LIBXHraci->setToolTip(QStringLiteral("jmena hracu ve hre"));
+  LIBXHraci->setGeometry(88, 20, 106, 104);
+  LIBXHraci->setSelectionMode(QAbstractItemView::SingleSelection);
+
+  LABLIndexVolice = new QLabel(QStringLiteral("0"), players);
+  LABLIndexVolice->setObjectName(QStringLiteral("LABLIndexVolice"));
+  LABLIndexVolice->hide();
+
+  LABLPocetHer = new QLabel(ledger::handCountText(2), players);
+  LABLPocetHer->setObjectName(QStringLiteral("LABLPocetHer"));
+  LABLPocetHer->setGeometry(6, 126, 90, 18);
+  LABLPocetHracu = new QLabel(players);
+  LABLPocetHracu->setObjectName(QStringLiteral("LABLPocetHracu"));
+  LABLPocetHracu->setGeometry(96, 126, 100, 18);
+  LABLPocetHracu->hide();
+
+  GRPBXTabulka = new QGroupBox(QStringLiteral(" tabulka odehranych her"), this);
+  GRPBXTabulka->setObjectName(QStringLiteral("GRPBXTabulka"));
+  GRPBXTabulka->setGeometry(layout::kTableGroup);
+
+  STGOutput = new QTableWidget(GRPBXTabulka);
+  STGOutput->setObjectName(QStringLiteral("STGOutput"));
+  STGOutput->setToolTip(QStringLiteral("tabulka her"));
+  STGOutput->setGeometry(6, 20, layout::kTableGroup.width() - 12, layout::kTableGroup.height() - 56);
+  styleScoreTable(STGOutput);
+  grid = new TableGrid(STGOutput);
+
+  BUTNSmazat = new QPushButton(QStringLiteral("smazat >>"), GRPBXTabulka);
+  BUTNSmazat->setObjectName(QStringLiteral("BUTNSmazat"));
+  BUTNSmazat->setToolTip(QStringLiteral("smazani z tabulky her"));
+  BUTNSmazat->setGeometry(6, layout::kTableGroup.height() - 32, 100, 26);
+  BUTNSmazat->setEnabled(false);
+
+  POPMNUSmazaniVTabulceHer = new QMenu(this);
+  POPMNUSmazaniVTabulceHer->setObjectName(QStringLiteral("POPMNUSmazaniVTabulceHer"));
+  POPUPSmazVSe = POPMNUSmazaniVTabulceHer->addAction(QStringLiteral("vsechno"));
+  POPUPSmazVSe->setObjectName(QStringLiteral("POPUPSmazVSe"));
+  POPUPSmazPosledni = POPMNUSmazaniVTabulceHer->addAction(QStringLiteral("posledni hru"));
+  POPUPSmazPosledni->setObjectName(QStringLiteral("POPUPSmazPosledni"));
+  POPUPSmazHry = POPMNUSmazaniVTabulceHer->addAction(QStringLiteral("pouze hry"));
+  POPUPSmazHry->setObjectName(QStringLiteral("POPUPSmazHry"));
+  POPUPSmazHry->setToolTip(QStringLiteral("secte hry a pak je vymaze"));
+  for (QAction* a : {POPUPSmazVSe, POPUPSmazPosledni, POPUPSmazHry}) a->setEnabled(false);
+
+  // Named procedures that other handlers run; never shown.
+  BUTNNovaHraZeJmen = new QPushButton(QStringLiteral("nova hra ze jmen"), this);
+  BUTNNovaHraZeJmen->setObjectName(QStringLiteral("BUTNNovaHraZeJmen"));
+  BUTNNovaHraZeJmen->hide();
+  BUTNSpoctiSumu = new QPushButton(QStringLiteral("prepocti sumu"), this);
+  BUTNSpoctiSumu->setObjectName(QStringLiteral("BUTNSpoctiSumu"));
+  BUTNSpoctiSumu->hide();
+
+  // An empty table of no players until the first new game.
+  grid->setColumnCount(0);
+  grid->setRowCount(2);
+}
+
+void TFRMMain::connectLedger() {
+  connect(BUTNNovaHraZeJmen, &QPushButton::clicked, this, &TFRMMain::BUTNNovaHraZeJmenClick);
+  connect(BUTNSpoctiSumu, &QPushButton::clicked, this, &TFRMMain::BUTNSpoctiSumuClick);
+  connect(BUTNNOvaHra, &QPushButton::clicked, this, &TFRMMain::BUTNNOvaHraClick);
+  connect(LIBXHraci, &QListWidget::itemSelectionChanged, this, &TFRMMain::LIBXHraciClick);
+  // The marker list follows the player list when that one scrolls.
+  connect(LIBXHraci->verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int v) {
+    LSTBXOznaceniVolice->verticalScrollBar()->setValue(v);
+  });
+  LABLPocetHer->installEventFilter(this);
+  connect(BUTNSmazat, &QPushButton::clicked, this, [this] {
+    POPMNUSmazaniVTabulceHer->popup(BUTNSmazat->mapToGlobal(QPoint(0, 0)));
+  });
+}
+
+int TFRMMain::playerCount() const { return LIBXHraci->count(); }
+
+int TFRMMain::chooserIndex() const {
+  bool ok = false;
+  const int i = LABLIndexVolice->text().trimmed().toInt(&ok);
+  return ok ? i : -1;
+}
+
+int TFRMMain::declarerIndex() const {
+  const QList<QListWidgetItem*> selected = LIBXHraci->selectedItems();
+  return selected.isEmpty() ? -1 : LIBXHraci->row(selected.first());
+}
+
+// Makes the player the declarer without running the selection handler.
+void TFRMMain::selectDeclarer(int index) {
+  const QSignalBlocker block(LIBXHraci);
+  LIBXHraci->clearSelection();
+  if (index >= 0 && index < LIBXHraci->count()) {
+    LIBXHraci->setCurrentRow(index);
+    LIBXHraci->item(index)->setSelected(true);
+    LIBXHraci->scrollToItem(LIBXHraci->item(index), QAbstractItemView::PositionAtTop);
+  }
+}
+
+void TFRMMain::BUTNNOvaHraClick() {
+  QListWidget* roster = FORMZadaniHracu->LBOXSeznamHracu;
+  if (roster->count() <= 1) {
+    FORMZadaniHracu->show();
+    FORMZadaniHracu->raise();
+    return;
+  }
+  if (STGOutput->rowCount() > 2 && !askYesNo(this, QStringLiteral("Opravdu zalozit novou hru ?")))
+    return;
+
+  QStringList names;
+  for (int i = 0; i < roster->count(); ++i) names << roster->item(i)->text();
+  bool onlyThree = false;
+  if (ledger::newGameAsksForThree(static_cast<int>(names.size()),
+                                  CKBXHraniPauzirovaneho->isChecked())) {
+    if (!askYesNo(this, QStringLiteral("Neni povoleno hrani pauziraku,\n"
+                                       " mam pokracovat a natahnout jen tri hrace ?")))
+      return;
+    onlyThree = true;
+  }
+  const QStringList players = ledger::newGamePlayers(names, onlyThree);
+  {
+    const QSignalBlocker block(LIBXHraci);
+    LIBXHraci->clear();
+    LIBXHraci->addItems(players);
+  }
+  const QList<QListWidgetItem*> rosterSelection = roster->selectedItems();
+  const int rosterIndex = rosterSelection.isEmpty() ? -1 : roster->row(rosterSelection.first());
+  selectDeclarer(ledger::newGameDeclarer(rosterIndex, static_cast<int>(players.size())));
+
+  LSTBXOznaceniVolice->clear();
+  for (int i = 0; i < players.size(); ++i) LSTBXOznaceniVolice->addItem(QString());
+
+  BUTNNovaHraZeJmenClick();
+  BUTNSpoctiSumuClick();
+  refreshRoleMarkers();
+  BUTNPrepoctiClick();
+
+  FORMZadaniHracu->BUTNZamenit->setEnabled(LIBXHraci->count() > 0 && roster->count() > 0);
+  LABLPocetHracu->setText(ledger::playerCountText(playerCount()));
+  LABLPocetHracu->setVisible(playerCount() > 3);
+}
+
+void TFRMMain::BUTNNovaHraZeJmenClick() {
+  QStringList names;
+  for (int i = 0; i < LIBXHraci->count(); ++i) names << LIBXHraci->item(i)->text();
+  ledger::freshTable(*grid, names);
+  BUTNPridejSkore->setEnabled(true);
+  CKBXZobrazovatDruhyHerClick();
+  scrollToRow(1);
+}
+
+void TFRMMain::CKBXZobrazovatDruhyHerClick() {
+  if (!flags.descriptionColumnGuard) return;
+  const int n = playerCount();
+  if (CKBXZobrazovatDruhyHer->isChecked()) {
+    if (ledger::addDescriptionColumn(*grid, n))
+      STGOutput->setColumnWidth(n, ledger::kDescriptionColumnWidth);
+  } else if (ledger::hasDescriptionColumn(*grid, n)) {
+    if (!askYesNo(this, QStringLiteral("Opravdu smazat informace o hrach ?"))) {
+      flags.descriptionColumnGuard = 0;
+      CKBXZobrazovatDruhyHer->setChecked(true);
+      flags.descriptionColumnGuard = 1;
+      return;
+    }
+    ledger::removeDescriptionColumn(*grid, n);
+  }
+  BUTNPrepoctiClick();
+  BUTNSpoctiSumuClick();
+}
+
+void TFRMMain::BUTNSpoctiSumuClick() {
+  ledger::recomputeSums(*grid, playerCount(), CKBXZobrazovatDruhyHer->isChecked());
+  scrollToRow(STGOutput->rowCount() - 1);
+  LABLPocetHerClick();
+}
+
+void TFRMMain::LABLPocetHerClick() {
+  const int rows = STGOutput->rowCount();
+  LABLPocetHer->setText(ledger::handCountText(rows));
+  const ledger::CounterState s = ledger::counterState(rows, playerCount());
+  POPUPSmazHry->setEnabled(s.removeHands);
+  POPUPSmazVSe->setEnabled(s.removeAll);
+  POPUPSmazPosledni->setEnabled(s.removeLast);
+  BUTNSmazat->setEnabled(s.removeButton);
+  BUTNGrafika->setEnabled(s.resultsButton);
+}
+
+void TFRMMain::LIBXHraciClick() {
+  const int d = declarerIndex();
+  BUTNPridejSkore->setEnabled(d >= 0);
+  if (d >= 0) LIBXHraci->scrollToItem(LIBXHraci->item(d), QAbstractItemView::PositionAtTop);
+  refreshRoleMarkers();
+  // The cross variant's partner boxes are cleared here once that variant exists.
+  BUTNPrepoctiClick();
+}
+
+void TFRMMain::refreshRoleMarkers() {
+  const QStringList markers =
+      ledger::roleMarkers(LSTBXOznaceniVolice->count(), chooserIndex(), declarerIndex());
+  for (int i = 0; i < markers.size(); ++i) LSTBXOznaceniVolice->item(i)->setText(markers[i]);
+  LSTBXOznaceniVolice->verticalScrollBar()->setValue(LIBXHraci->verticalScrollBar()->value());
+  LSTBXOznaceniVolice->clearSelection();
+  BUTNZmenaVolice->setEnabled(LSTBXOznaceniVolice->count() > 0);
+}
+
+void TFRMMain::scrollToRow(int row) {
+  const int rows = STGOutput->rowCount();
+  if (rows <= 0 || STGOutput->columnCount() <= 0) return;
+  if (row >= rows) row = rows - 1;
+  if (row < 0) row = 0;
+  STGOutput->scrollTo(STGOutput->model()->index(row, 0), QAbstractItemView::PositionAtBottom);
+}
+
+bool TFRMMain::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == LABLPocetHer && event->type() == QEvent::MouseButtonRelease) LABLPocetHerClick();
+  return QWidget::eventFilter(watched, event);
+}

@@ -1,0 +1,69 @@
+#include "ledger/tablegrid.h"
+
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QTableWidget>
+
+namespace kvadus {
+
+int TableGrid::rowCount() const { return table_->rowCount(); }
+int TableGrid::columnCount() const { return table_->columnCount(); }
+
+void TableGrid::setRowCount(int rows) {
+  table_->setRowCount(rows);
+  if (rows > 0) table_->setRowHidden(0, true);
+}
+
+void TableGrid::setColumnCount(int columns) {
+  const int old = table_->columnCount();
+  table_->setColumnCount(columns);
+  for (int c = old; c < columns; ++c) refreshHeader(c);
+}
+
+QString TableGrid::cell(int column, int row) const {
+  const QTableWidgetItem* item = table_->item(row, column);
+  return item ? item->text() : QString();
+}
+
+void TableGrid::setCell(int column, int row, const QString& text) {
+  if (row < 0 || row >= table_->rowCount() || column < 0 || column >= table_->columnCount()) return;
+  QTableWidgetItem* item = table_->item(row, column);
+  if (!item) {
+    item = new QTableWidgetItem(text);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    table_->setItem(row, column, item);
+  } else {
+    item->setText(text);
+  }
+  if (row == 0) refreshHeader(column);
+}
+
+void TableGrid::refreshHeader(int column) {
+  QTableWidgetItem* header = table_->horizontalHeaderItem(column);
+  if (!header) {
+    header = new QTableWidgetItem();
+    table_->setHorizontalHeaderItem(column, header);
+  }
+  header->setText(cell(column, 0));
+  header->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+void styleScoreTable(QTableWidget* table) {
+  QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  table->setFont(fixed);
+  table->horizontalHeader()->setFont(fixed);
+  // A money cell is 11 characters wide; the column shows all of them.
+  const int money = QFontMetrics(fixed).horizontalAdvance(QString(11, QLatin1Char('0'))) + 10;
+  table->horizontalHeader()->setDefaultSectionSize(qMax(80, money));
+  table->horizontalHeader()->setHighlightSections(false);
+  table->verticalHeader()->setVisible(false);
+  table->verticalHeader()->setDefaultSectionSize(18);
+  table->verticalHeader()->setMinimumSectionSize(10);
+  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table->setSelectionMode(QAbstractItemView::SingleSelection);
+  table->setWordWrap(false);
+  table->setCornerButtonEnabled(false);
+}
+
+}  // namespace kvadus

@@ -1,0 +1,79 @@
+#include "shell/application.h"
+
+#include "common/messages.h"
+#include "shell/startup.h"
+
+#include <QEvent>
+
+#include <exception>
+
+namespace kvadus {
+
+namespace {
+// Eats tooltip events while tooltips are switched off.
+class TooltipFilter : public QObject {
+ public:
+  bool enabled = true;
+  bool eventFilter(QObject*, QEvent* event) override {
+    return !enabled && event->type() == QEvent::ToolTip;
+  }
+};
+
+TooltipFilter* tooltipFilter() {
+  static TooltipFilter* filter = [] {
+    auto* f = new TooltipFilter;
+    if (qApp) {
+      f->setParent(qApp);
+      qApp->installEventFilter(f);
+    }
+    return f;
+  }();
+  return filter;
+}
+}  // namespace
+
+void setTooltipsEnabled(bool enabled) { tooltipFilter()->enabled = enabled; }
+bool tooltipsEnabled() { return tooltipFilter()->enabled; }
+
+Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
+  setApplicationName(QStringLiteral("Zuzereru vevizor"));
+  setApplicationDisplayName(QStringLiteral("Zuzereru vevizor"));
+}
+
+bool Application::notify(QObject* receiver, QEvent* event) {
+  try {
+    return QApplication::notify(receiver, event);
+  } catch (const std::exception& e) {
+    showMessage(nullptr, applicationDisplayName(), QString::fromLocal8Bit(e.what()));
+  } catch (...) {
+    showMessage(nullptr, applicationDisplayName(), QStringLiteral("Neznama chyba"));
+  }
+  return false;
+}
+
+QString unexpectedErrorText(const QString& errorMessage) {
+  return QStringLiteral(
+             "V aplikaci nastala neocekavana chyba.\nZaznamenejte prosim okolnosti vzniku chyby\n"
+             "a nasledujici text a vynadejte autorovi :-]\nOmlouvam se.\n\n") +
+         errorMessage +
+         QStringLiteral("\n\nV programu muzete pokracovat, ale neni\nzarucena jeho spravna funkce");
+}
+
+void reportUnexpectedError(const QString& errorMessage) {
+  showMessage(nullptr, QStringLiteral("Chyba"), unexpectedErrorText(errorMessage));
+}
+
+int runProgram(Application& app) {
+  try {
+    createWindows();
+    app.exec();
+  } catch (const std::exception& e) {
+    reportUnexpectedError(QString::fromLocal8Bit(e.what()));
+  } catch (...) {
+    reportUnexpectedError(QStringLiteral("Neznama chyba"));
+  }
+  destroyWindows();
+  return 0;
+}
+
+}  // namespace kvadus

@@ -1,0 +1,83 @@
+// The first showing loads the help texts and the logo from the help folder
+// and checks that every other help file is there.
+
+#include "common/messages.h"
+#include "common/shellopen.h"
+#include "results/diskoperations.h"
+#include "shell/helpcomponents.h"
+#include "shell/mainwindow.h"
+#include "shell/startup.h"
+#include "stats/resultswindow.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPalette>
+#include <QPixmap>
+#include <QPlainTextEdit>
+
+using namespace kvadus;
+
+namespace {
+QWidget* windowOf(HelpComponent::Window w, TFRMMain* main) {
+  switch (w) {
+    case HelpComponent::DiskWindow: return FORMDiskoveOperace;
+    case HelpComponent::ResultsWindow: return FRMGrafika;
+    case HelpComponent::MainWindow: break;
+  }
+  return main;
+}
+
+// A loaded help text reads as a note: read-only, tooltip colours, flat, one border.
+void styleHelpText(QPlainTextEdit* memo) {
+  memo->setReadOnly(true);
+  QPalette pal = memo->palette();
+  pal.setColor(QPalette::Base, pal.color(QPalette::ToolTipBase));
+  pal.setColor(QPalette::Text, pal.color(QPalette::ToolTipText));
+  memo->setPalette(pal);
+  memo->setFrameStyle(QFrame::Box | QFrame::Plain);
+  memo->setLineWidth(1);
+}
+}  // namespace
+
+bool TFRMMain::loadHelpComponents() {
+  const QString cannotLoad = QStringLiteral("Chyba pri praci se souborem - nelze zpracovat :\n");
+  for (const HelpComponent& c : helpComponents()) {
+    const QString path = helpPath(c.file);
+    const QString file = QStringLiteral("help/") + c.file;
+    switch (c.kind) {
+      case HelpComponent::Text: {
+        QWidget* owner = windowOf(c.window, this);
+        auto* memo = owner ? owner->findChild<QPlainTextEdit*>(c.target) : nullptr;
+        QFile f(file);
+        if (!memo || !f.open(QIODevice::ReadOnly | QIODevice::Text)) {
+          showMessage(this, QStringLiteral("Chyba"), cannotLoad + path);
+          return false;
+        }
+        memo->setPlainText(QString::fromUtf8(f.readAll()));
+        styleHelpText(memo);
+        break;
+      }
+      case HelpComponent::Picture: {
+        auto* image = findChild<QLabel*>(c.target);
+        QPixmap picture;
+        if (!image || !picture.load(file)) {
+          showMessage(this, QStringLiteral("Chyba"), cannotLoad + path);
+          return false;
+        }
+        image->setPixmap(picture);
+        break;
+      }
+      case HelpComponent::Check:
+        if (!QFileInfo::exists(file)) {
+          showMessage(this, QStringLiteral("Chyba"),
+                      QStringLiteral("Soubor ") + path + QStringLiteral(" neexistuje."));
+          return false;
+        }
+        break;
+      case HelpComponent::End:
+        return true;
+    }
+  }
+  return true;
+}

@@ -1,0 +1,271 @@
+#include "shell/mainwindow.h"
+
+#include "common/messages.h"
+#include "common/shellopen.h"
+#include "common/textforms.h"
+#include "correction/balancecorrection.h"
+#include "players/declarerchange.h"
+#include "players/playerentry.h"
+#include "results/diskoperations.h"
+#include "settings/fileselect.h"
+#include "shell/application.h"
+#include "shell/mainwindow_layout.h"
+#include "shell/startup.h"
+#include "stats/resultswindow.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTableWidget>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTimer>
+
+using namespace kvadus;
+
+namespace {
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption,
+                        const QString& hint = QString()) {
+  auto* b = new QPushButton(caption, parent);
+  b->setObjectName(QLatin1String(name));
+  if (!hint.isEmpty()) b->setToolTip(hint);
+  return b;
+}
+
+void showModeless(QWidget* w) {
+  w->show();
+  w->raise();
+  w->activateWindow();
+}
+}  // namespace
+
+TFRMMain::TFRMMain(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("FRMMain"));
+  setWindowTitle(QStringLiteral("Zuzereru Vevizor v 1.0"));
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint);
+  setFixedSize(layout::kClientWidth, layout::kClientHeight);
+
+  buildFrame();
+  buildLedger();
+  buildEntry();
+  buildSettingsPanel();
+  connectFrame();
+  connectLedger();
+  connectEntry();
+  connectSettings();
+  FormCreate();
+}
+
+TFRMMain::~TFRMMain() = default;
+
+void TFRMMain::buildFrame() {
+  GRBXOvladaniHry = new QGroupBox(QStringLiteral("Hra"), this);
+  GRBXOvladaniHry->setObjectName(QStringLiteral("GRBXOvladaniHry"));
+  GRBXOvladaniHry->setGeometry(layout::kControlGroup);
+
+  BUTNNOvaHra = makeButton(GRBXOvladaniHry, "BUTNNOvaHra", QStringLiteral("Nova"),
+                           QStringLiteral("Zalozeni nove hry podle jmen"));
+  BUTNHraci = makeButton(GRBXOvladaniHry, "BUTNHraci", QStringLiteral("jmena >>"),
+                         QStringLiteral("Obrazovka pro zmenu jmen"));
+  BUTNZmenaVolice = makeButton(GRBXOvladaniHry, "BUTNZmenaVolice", QStringLiteral("  volic >>"),
+                               QStringLiteral("zmena volice"));
+  BUTNZmenaStavu = makeButton(GRBXOvladaniHry, "BUTNZmenaStavu", QStringLiteral("zmenit >>"),
+                              QStringLiteral("zmena poradi hracu a/nebo jejichpenez"));
+  BUTNDiskoveOperace =
+      makeButton(GRBXOvladaniHry, "BUTNDiskoveOperace", QStringLiteral("disk >>"),
+                 QStringLiteral("Obrazovka pro ulozeni, nahrani a tisk kvadusovych partii"));
+  BUTNGrafika = makeButton(GRBXOvladaniHry, "BUTNGrafika", QStringLiteral("vysledky, tisk >>"),
+                           QStringLiteral("grafy a tisk vysledku"));
+  BUTNNastaveniParametru =
+      makeButton(GRBXOvladaniHry, "BUTNNastaveniParametru", QStringLiteral("nastaveni <<"),
+                 QStringLiteral("nastaveni pocitani penez"));
+  BUTNNapovedaUpper = makeButton(GRBXOvladaniHry, "BUTNNapovedaUpper",
+                                 QStringLiteral("napoveda <<"), QStringLiteral("napoveda"));
+  BUTNKonec = makeButton(GRBXOvladaniHry, "BUTNKonec", QStringLiteral("Konec"),
+                         QStringLiteral("ukonceni programu"));
+
+  const QList<QPushButton*> column = {BUTNNOvaHra,  BUTNHraci,   BUTNZmenaVolice,
+                                      BUTNZmenaStavu, BUTNDiskoveOperace, BUTNGrafika,
+                                      BUTNNastaveniParametru, BUTNNapovedaUpper, BUTNKonec};
+  int y = 20;
+  for (auto* b : column) {
+    b->setGeometry(6, y, layout::kControlGroup.width() - 12, 26);
+    y += (b == BUTNGrafika) ? 38 : 30;  // a gap before the panel and help buttons
+  }
+  BUTNZmenaVolice->setEnabled(false);
+  BUTNZmenaStavu->setEnabled(false);
+  BUTNGrafika->setEnabled(false);
+}
+
+void TFRMMain::connectFrame() {
+  connect(BUTNKonec, &QPushButton::clicked, this, &QWidget::close);
+  connect(BUTNNastaveniParametru, &QPushButton::clicked, this,
+          &TFRMMain::BUTNNastaveniParametruClick);
+  connect(BUTNNapovedaUpper, &QPushButton::clicked, this, &TFRMMain::BUTNNapovedaUpperClick);
+  connect(BUTNHraci, &QPushButton::clicked, this, [] { showModeless(FORMZadaniHracu); });
+  connect(BUTNDiskoveOperace, &QPushButton::clicked, this, [] { showModeless(FORMDiskoveOperace); });
+  connect(BUTNZmenaStavu, &QPushButton::clicked, this, [] { showModeless(FRMUpravaStavu); });
+  connect(BUTNGrafika, &QPushButton::clicked, this, [] { showModeless(FRMGrafika); });
+  connect(BUTNZmenaVolice, &QPushButton::clicked, this, &TFRMMain::BUTNZmenaVoliceClick);
+}
+
+void TFRMMain::FormCreate() {
+  BUTNCHeckFormSizeClick();
+
+  LIBXFlekHraAbbrev->clear();
+  LIBXFlekHraValues->clear();
+  LIBXFlekSedmaValues->clear();
+  const QStringList& names = flekNames();
+  for (int i = 0; i < names.size(); ++i) {
+    LIBXFlekHraValues->addItem(QString::number(i));
+    LIBXFlekHraAbbrev->addItem(names[i]);
+    LIBXFlekSedmaValues->addItem(QString::number(i));
+  }
+  LIBXFlekHraValues->setCurrentRow(0);
+  LIBXFlekSedmaValues->setCurrentRow(0);
+
+  RAGRTypHryClick();
+  RAGRNadStoClick();
+  CHBXHratDveSedmyClick();
+  CHBXOpravyHodnotClick();
+  BUTNNastaveniParametruClick();
+  MEMOPravidla->setVisible(true);
+  CHBXOpravyHodnotClick();
+  BUTNFlekSelectClick();
+
+  CHKBXKontrolovatPocetBodu->setText(QStringLiteral("kontrolovat min. (") + QStringLiteral("90") +
+                                     QStringLiteral(") a max. (") + QStringLiteral("190") +
+                                     QStringLiteral(")"));
+  CHBXOpravyHodnotClick();
+  BUTNSrovnejMaxFlekClick();
+  RAGRPocitaniPauzirakuClick();
+}
+
+void TFRMMain::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  // The first-showing work runs once the window is on screen, so that the
+  // settings file selection has its owner visible behind it.
+  if (flags.firstShowing)
+    QTimer::singleShot(0, this, [this] {
+      if (flags.firstShowing) FormShow();
+    });
+}
+
+void TFRMMain::FormShow() {
+  if (!flags.firstShowing) return;
+
+  FRMFileSelect->exec();
+  if (FRMFileSelect->CHBXExit->isChecked()) {
+    flags.firstShowing = 0;
+    close();
+    return;
+  }
+
+  if (flags.numberCheckPending) BUTNKontrolaCislaClick();
+  flags.firstShowing = 0;
+
+  if (!loadHelpComponents()) {
+    showMessage(this, QStringLiteral("Chyba"),
+                QStringLiteral("Nektera z komponent programu chybi, nebo je poskozena.\n"
+                               "Program bude ukoncen."));
+    const QString trouble = helpPath(QStringLiteral("trouble.htm"));
+    if (!openDocument(trouble))
+      showMessage(this, QStringLiteral("Chyba"),
+                  QStringLiteral("Nelze otevrit soubor s napovedou :\n") + trouble +
+                      QStringLiteral("\nPokuste se ho otevrit rucne a hledejte sekci,\n"
+                                     "ktera se zabyva velikosti oken."));
+    close();
+    return;
+  }
+
+  // The chosen settings file is applied here once settings files exist.
+
+  FORMDiskoveOperace->BUTNDefaultFilenameClick();
+
+  // Centre the main window on the screen's work area and give the secondary
+  // windows its place and size.
+  BUTNUmistiCClick();
+  FORMZadaniHracu->resize(FORMZadaniHracu->width(), height());
+  FRMGrafika->resize(width(), height());
+  FORMDiskoveOperace->resize(width(), height());
+  FRMUpravaStavu->resize(width(), height());
+}
+
+bool TFRMMain::FormCloseQuery() {
+  if (STGOutput->rowCount() > 2)
+    return askYesNo(this, QStringLiteral("Mate rozehranou hru,\nopravdu chcete skoncit ?"));
+  return true;
+}
+
+void TFRMMain::closeEvent(QCloseEvent* event) {
+  if (!FormCloseQuery()) {
+    event->ignore();
+    return;
+  }
+  event->accept();
+  // Closing the main window ends the program, whatever other windows are open.
+  for (QWidget* w : {static_cast<QWidget*>(FORMZadaniHracu), static_cast<QWidget*>(FORMDiskoveOperace),
+                     static_cast<QWidget*>(FRMUpravaStavu), static_cast<QWidget*>(FRMGrafika)})
+    if (w) w->hide();
+  emit programEnding();
+  QCoreApplication::quit();
+}
+
+void TFRMMain::BUTNNastaveniParametruClick() {
+  if (!GRPBXNastaveni->isHidden()) {
+    BUTNNastaveniParametru->setText(QStringLiteral("nastaveni >>"));
+    BUTNNapovedaUpper->setText(QStringLiteral("napoveda >>"));
+  } else {
+    BUTNNastaveniParametru->setText(QStringLiteral("nastaveni <<"));
+    BUTNNapovedaUpper->setText(QStringLiteral("napoveda <<"));
+  }
+  GRPBXNastaveni->setVisible(GRPBXNastaveni->isHidden());
+}
+
+void TFRMMain::BUTNNapovedaUpperClick() {
+  BUTNNastaveniParametruClick();
+  if (GRPBXNastaveni->isHidden()) return;
+  if (flags.helpAvailable) {
+    const QString path = helpPath(QStringLiteral("help.htm"));
+    if (!openDocument(path)) {
+      showMessage(this, QStringLiteral("Chyba"),
+                  QStringLiteral("Nelze otevrit tento soubor s napovedou :\n") + path);
+      flags.helpAvailable = 0;
+      BUTNNapovedaUpper->setEnabled(false);
+    }
+  }
+  PGCTRLNastaveni->setCurrentWidget(TABOProgramu);
+  PGCNTRLOProgramu->setCurrentWidget(TABProgram);
+  PGCNTRLOProgramu->setFocus();
+}
+
+void TFRMMain::BUTNZmenaVoliceClick() {
+  FRMZmenaVolice->exec();
+  LIBXHraciClick();
+}
+
+void TFRMMain::CHBXZobrazovatBublinkovouNapovedu_Click() {
+  setTooltipsEnabled(CHBXZobrazovatBublinkovouNapovedu->isChecked());
+}
+
+// The window keeps its design size until the narrow and wide sizes exist.
+void TFRMMain::BUTNCHeckFormSizeClick() {}
+
+void TFRMMain::BUTNUmistiCClick() {
+  const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+  if (!s) return;
+  const QRect work = s->availableGeometry();
+  const QSize outer = frameGeometry().size();
+  move(work.left() + (work.width() - outer.width()) / 2,
+       work.top() + (work.height() - outer.height()) / 2);
+  for (QWidget* w : {static_cast<QWidget*>(FORMZadaniHracu), static_cast<QWidget*>(FORMDiskoveOperace),
+                     static_cast<QWidget*>(FRMUpravaStavu), static_cast<QWidget*>(FRMGrafika),
+                     static_cast<QWidget*>(FRMZmenaVolice)})
+    if (w) w->move(pos());
+}

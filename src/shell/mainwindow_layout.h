@@ -1,0 +1,29 @@
+#pragma once
+// Where the parts of the main window sit, in client coordinates. The window
+// is laid out like a classic fixed form: every module places its controls in
+// its own region, so that the narrow and the wide size of the window can be
+// derived from the groups' edges.
+
+#include <QRect>
+
+namespace kvadus::layout {
+
+constexpr int kClientWidth = 792;
+constexpr int kClientHeight = 704;
+
+// Narrow part (always shown).
+constexpr QRect kControlGroup{4, 4, 124, 304};    // "Hra": the buttons
+constexpr QRect kPlayersGroup{132, 4, 200, 150};  // players and role markers
+constexpr QRect kFlekGroup{132, 158, 200, 150};   // fleks on game and seven
+constexpr QRect kEntryArea{336, 4, 300, 304};     // the hand being described
+constexpr QRect kDescriptionLabel{4, 312, 460, 18};
+constexpr QRect kTableGroup{4, 330, 460, 246};    // the score table
+constexpr QRect kPriceGroup{468, 312, 168, 264};  // price, shares, "Pridat"
+// The settings panel covers the score table while it is shown.
+constexpr QRect kSettingsPanel{4, 312, 460, 264};
+
+// Wide part (quick selection).
+constexpr QRect kWonGroup{644, 4, 144, 696};
+constexpr QRect kLostGroup{4, 584, 636, 116};
+
+}  // namespace kvadus::layout

@@ -1,0 +1,25 @@
+#pragma once
+// The seven windows of the program. They are created once, the main window
+// first, and live until the program ends.
+
+class TFRMMain;
+class TFRMUpravaStavu;
+class TFORMZadaniHracu;
+class TFORMDiskoveOperace;
+class TFRMZmenaVolice;
+class TFRMFileSelect;
+class TFRMGrafika;
+
+extern TFRMMain* FRMMain;
+extern TFRMUpravaStavu* FRMUpravaStavu;
+extern TFORMZadaniHracu* FORMZadaniHracu;
+extern TFORMDiskoveOperace* FORMDiskoveOperace;
+extern TFRMZmenaVolice* FRMZmenaVolice;
+extern TFRMFileSelect* FRMFileSelect;
+extern TFRMGrafika* FRMGrafika;
+
+// Creates the windows in this order: FRMMain, FRMUpravaStavu, FORMZadaniHracu,
+// FORMDiskoveOperace, FRMZmenaVolice, FRMFileSelect, FRMGrafika.
+void createWindows();
+// Destroys them (the secondary windows first); used at exit and by tests.
+void destroyWindows();

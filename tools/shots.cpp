@@ -1,0 +1,79 @@
+// zuzereru_shots OUTDIR: creates the windows offscreen, plays a short evening
+// and writes a PNG of each window (and of the settings pages) into OUTDIR.
+
+#include "common/messages.h"
+#include "ledger/ledger.h"
+#include "ledger/tablegrid.h"
+#include "common/textforms.h"
+#include "players/declarerchange.h"
+#include "players/playerentry.h"
+#include "results/diskoperations.h"
+#include "settings/fileselect.h"
+#include "shell/application.h"
+#include "shell/mainwindow.h"
+#include "shell/startup.h"
+#include "stats/resultswindow.h"
+#include "correction/balancecorrection.h"
+
+#include <QDir>
+#include <QGroupBox>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+
+static void save(QWidget* w, const QString& dir, const QString& name) {
+  w->grab().save(dir + QLatin1Char('/') + name + QStringLiteral(".png"));
+}
+
+int main(int argc, char** argv) {
+  kvadus::Application app(argc, argv);
+  const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+  QDir().mkpath(out);
+  kvadus::setMessageResponder([](const QString&, const QString&, kvadus::MsgButtons) {
+    return kvadus::MsgAnswer::Yes;
+  });
+  createWindows();
+  FRMMain->flags.firstShowing = 0;  // no start-up dialogs here
+  FRMMain->show();
+  app.processEvents();
+  save(FRMMain, out, QStringLiteral("main_empty"));
+
+  FRMMain->BUTNNOvaHraClick();
+  // A few hands written straight into the table, as adding them would.
+  kvadus::ScoreGrid& g = *FRMMain->grid;
+  const double hands[][4] = {{-0.2, 0.4, -0.2, 0}, {0.1, 0.1, -0.2, 0}, {-0.8, 0, 0.4, 0.4}};
+  for (const auto& h : hands) {
+    const int p = g.rowCount() - 1;
+    g.setRowCount(p + 2);
+    for (int c = 0; c < 4; ++c) g.setCell(c, p, kvadus::signedMoneyText(h[c]));
+    g.setCell(4, p, QStringLiteral("Franta : obycejna  ,7 [60,30,7 uhrana]"));
+  }
+  FRMMain->BUTNSpoctiSumuClick();
+  app.processEvents();
+  save(FRMMain, out, QStringLiteral("main_game"));
+
+  FRMMain->BUTNNastaveniParametruClick();
+  app.processEvents();
+  for (int i = 0; i < FRMMain->PGCTRLNastaveni->count(); ++i) {
+    FRMMain->PGCTRLNastaveni->setCurrentIndex(i);
+    app.processEvents();
+    save(FRMMain, out, QStringLiteral("settings_%1").arg(i));
+  }
+  FRMMain->BUTNNastaveniParametruClick();
+
+  const QList<QPair<QWidget*, QString>> others = {
+      {FORMZadaniHracu, "zadani_hracu"}, {FRMZmenaVolice, "zmena_volice"},
+      {FORMDiskoveOperace, "disk"},      {FRMUpravaStavu, "uprava_stavu"},
+      {FRMFileSelect, "file_select"},    {FRMGrafika, "vysledky"}};
+  for (const auto& [w, name] : others) {
+    w->show();
+    app.processEvents();
+    save(w, out, name);
+    w->hide();
+  }
+  FRMMain->flags.firstShowing = 0;
+  kvadus::ledger::handCount(0);
+  destroyWindows();
+  return 0;
+}
