@@ -7,7 +7,8 @@ TFORMZadaniHracu::TFORMZadaniHracu(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("FORMZadaniHracu"));
   setWindowTitle(QStringLiteral("Zadani hracu"));
   setModal(false);
-  setFixedSize(330, 300);
+  resize(330, 300);
+  setMinimumSize(330, 300);
 
   LBOXSeznamHracu = new QListWidget(this);
   LBOXSeznamHracu->setObjectName(QStringLiteral("LBOXSeznamHracu"));

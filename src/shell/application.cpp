@@ -1,6 +1,7 @@
 #include "shell/application.h"
 
 #include "common/messages.h"
+#include "shell/mainwindow.h"
 #include "shell/startup.h"
 
 #include <QEvent>
@@ -66,6 +67,7 @@ void reportUnexpectedError(const QString& errorMessage) {
 int runProgram(Application& app) {
   try {
     createWindows();
+    FRMMain->show();
     app.exec();
   } catch (const std::exception& e) {
     reportUnexpectedError(QString::fromLocal8Bit(e.what()));

@@ -158,8 +158,15 @@ void TFRMMain::showEvent(QShowEvent* event) {
 }
 
 void TFRMMain::FormShow() {
-  if (!flags.firstShowing) return;
+  // The selection dialog runs an event loop of its own; the work must not
+  // start a second time from inside it.
+  if (!flags.firstShowing || formShowRunning_) return;
+  formShowRunning_ = true;
+  formShowWork();
+  formShowRunning_ = false;
+}
 
+void TFRMMain::formShowWork() {
   FRMFileSelect->exec();
   if (FRMFileSelect->CHBXExit->isChecked()) {
     flags.firstShowing = 0;

@@ -169,5 +169,7 @@ class TFRMMain : public QWidget {
   void connectLedger();
   void connectEntry();
   void connectSettings();
+  void formShowWork();
   QWidget* numberCheckField_ = nullptr;
+  bool formShowRunning_ = false;
 };

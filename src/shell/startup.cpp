@@ -16,16 +16,32 @@ TFRMZmenaVolice* FRMZmenaVolice = nullptr;
 TFRMFileSelect* FRMFileSelect = nullptr;
 TFRMGrafika* FRMGrafika = nullptr;
 
+namespace {
+QStringList& order() {
+  static QStringList o;
+  return o;
+}
+template <typename W>
+W* create() {
+  W* w = new W;
+  order() << w->objectName();
+  return w;
+}
+}  // namespace
+
+QStringList creationOrder() { return order(); }
+
 void createWindows() {
+  order().clear();
   // The secondary windows are top-level windows of their own (no parent), so
   // that each is placed and shown independently of the main window.
-  FRMMain = new TFRMMain;
-  FRMUpravaStavu = new TFRMUpravaStavu;
-  FORMZadaniHracu = new TFORMZadaniHracu;
-  FORMDiskoveOperace = new TFORMDiskoveOperace;
-  FRMZmenaVolice = new TFRMZmenaVolice;
-  FRMFileSelect = new TFRMFileSelect;
-  FRMGrafika = new TFRMGrafika;
+  FRMMain = create<TFRMMain>();
+  FRMUpravaStavu = create<TFRMUpravaStavu>();
+  FORMZadaniHracu = create<TFORMZadaniHracu>();
+  FORMDiskoveOperace = create<TFORMDiskoveOperace>();
+  FRMZmenaVolice = create<TFRMZmenaVolice>();
+  FRMFileSelect = create<TFRMFileSelect>();
+  FRMGrafika = create<TFRMGrafika>();
 }
 
 void destroyWindows() {

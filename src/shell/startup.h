@@ -2,6 +2,8 @@
 // The seven windows of the program. They are created once, the main window
 // first, and live until the program ends.
 
+#include <QStringList>
+
 class TFRMMain;
 class TFRMUpravaStavu;
 class TFORMZadaniHracu;
@@ -21,5 +23,7 @@ extern TFRMGrafika* FRMGrafika;
 // Creates the windows in this order: FRMMain, FRMUpravaStavu, FORMZadaniHracu,
 // FORMDiskoveOperace, FRMZmenaVolice, FRMFileSelect, FRMGrafika.
 void createWindows();
+// The object names of the windows in the order createWindows() made them.
+QStringList creationOrder();
 // Destroys them (the secondary windows first); used at exit and by tests.
 void destroyWindows();

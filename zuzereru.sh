@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Set-up, build and start of Zuzereru vevizor on Debian.
+#   ./zuzereru.sh        install what is missing, build, start the program
+#   ./zuzereru.sh test   install what is missing, build, run all tests (ctest)
+set -euo pipefail
+cd "$(dirname "$0")"
+mode=${1:-run}
+build=${BUILD_DIR:-build}
+
+packages=(cmake make g++ qt6-base-dev qt6-charts-dev libgl-dev libgtest-dev libbenchmark-dev
+          fonts-dejavu-core)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
+fi
+
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$build" -j"$(nproc)"
+
+case "$mode" in
+  test)
+    cd "$build"
+    QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"
+    ;;
+  run)
+    # The program works with help/, nastaveni/ and hry/ in its working folder.
+    mkdir -p nastaveni hry
+    exec "$build/src/zuzereru"
+    ;;
+  *)
+    echo "usage: $0 [test]" >&2
+    exit 2
+    ;;
+esac
