@@ -36,6 +36,7 @@ int main(int argc, char** argv) {
   createWindows();
   FRMMain->flags.firstShowing = 0;  // no start-up dialogs here
   FRMMain->show();
+  if (QDir(QStringLiteral("help")).exists()) FRMMain->loadHelpComponents();
   app.processEvents();
   save(FRMMain, out, QStringLiteral("main_empty"));
 

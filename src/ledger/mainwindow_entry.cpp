@@ -20,14 +20,14 @@ void TFRMMain::buildEntry() {
 
   LIBXFlekHraValues = new QListWidget(fleky);
   LIBXFlekHraValues->setObjectName(QStringLiteral("LIBXFlekHraValues"));
-  LIBXFlekHraValues->setGeometry(6, 20, 34, 124);
+  LIBXFlekHraValues->setGeometry(6, 20, 34, 130);
   LIBXFlekHraAbbrev = new QListWidget(fleky);
   LIBXFlekHraAbbrev->setObjectName(QStringLiteral("LIBXFlekHraAbbrev"));
-  LIBXFlekHraAbbrev->setGeometry(44, 20, 76, 124);
+  LIBXFlekHraAbbrev->setGeometry(44, 20, 76, 130);
   LIBXFlekHraAbbrev->setSelectionMode(QAbstractItemView::MultiSelection);
   LIBXFlekSedmaValues = new QListWidget(fleky);
   LIBXFlekSedmaValues->setObjectName(QStringLiteral("LIBXFlekSedmaValues"));
-  LIBXFlekSedmaValues->setGeometry(124, 20, 34, 124);
+  LIBXFlekSedmaValues->setGeometry(124, 20, 34, 130);
 
   LABLTextoveVyjadreniHry = new QLabel(this);
   LABLTextoveVyjadreniHry->setObjectName(QStringLiteral("LABLTextoveVyjadreniHry"));

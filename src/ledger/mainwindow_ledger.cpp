@@ -30,7 +30,7 @@ void TFRMMain::buildLedger() {
 
   LSTBXOznaceniVolice = new QListWidget(players);
   LSTBXOznaceniVolice->setObjectName(QStringLiteral("LSTBXOznaceniVolice"));
-  LSTBXOznaceniVolice->setGeometry(6, 20, 82, 104);
+  LSTBXOznaceniVolice->setGeometry(6, 21, 82, 100);  // rows level with the names
   LSTBXOznaceniVolice->setSelectionMode(QAbstractItemView::NoSelection);
   LSTBXOznaceniVolice->setFocusPolicy(Qt::NoFocus);
   LSTBXOznaceniVolice->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -41,7 +41,7 @@ void TFRMMain::buildLedger() {
   LIBXHraci = new QListWidget(players);
   LIBXHraci->setObjectName(QStringLiteral("LIBXHraci"));
   LIBXHraci->setToolTip(QStringLiteral("jmena hracu ve hre"));
-  LIBXHraci->setGeometry(88, 20, 106, 104);
+  LIBXHraci->setGeometry(88, 20, 106, 102);
   LIBXHraci->setSelectionMode(QAbstractItemView::SingleSelection);
 
   LABLIndexVolice = new QLabel(QStringLiteral("0"), players);
@@ -50,10 +50,10 @@ void TFRMMain::buildLedger() {
 
   LABLPocetHer = new QLabel(ledger::handCountText(2), players);
   LABLPocetHer->setObjectName(QStringLiteral("LABLPocetHer"));
-  LABLPocetHer->setGeometry(6, 126, 90, 18);
+  LABLPocetHer->setGeometry(6, 124, 90, 18);
   LABLPocetHracu = new QLabel(players);
   LABLPocetHracu->setObjectName(QStringLiteral("LABLPocetHracu"));
-  LABLPocetHracu->setGeometry(96, 126, 100, 18);
+  LABLPocetHracu->setGeometry(96, 124, 100, 18);
   LABLPocetHracu->hide();
 
   GRPBXTabulka = new QGroupBox(QStringLiteral(" tabulka odehranych her"), this);
@@ -236,7 +236,11 @@ void TFRMMain::LIBXHraciClick() {
 void TFRMMain::refreshRoleMarkers() {
   const QStringList markers =
       ledger::roleMarkers(LSTBXOznaceniVolice->count(), chooserIndex(), declarerIndex());
-  for (int i = 0; i < markers.size(); ++i) LSTBXOznaceniVolice->item(i)->setText(markers[i]);
+  for (int i = 0; i < markers.size(); ++i) {
+    QListWidgetItem* item = LSTBXOznaceniVolice->item(i);
+    item->setText(markers[i]);
+    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);  // next to the name
+  }
   LSTBXOznaceniVolice->verticalScrollBar()->setValue(LIBXHraci->verticalScrollBar()->value());
   LSTBXOznaceniVolice->clearSelection();
   BUTNZmenaVolice->setEnabled(LSTBXOznaceniVolice->count() > 0);

@@ -58,8 +58,8 @@ void styleScoreTable(QTableWidget* table) {
   table->horizontalHeader()->setDefaultSectionSize(qMax(80, money));
   table->horizontalHeader()->setHighlightSections(false);
   table->verticalHeader()->setVisible(false);
-  table->verticalHeader()->setDefaultSectionSize(18);
   table->verticalHeader()->setMinimumSectionSize(10);
+  table->verticalHeader()->setDefaultSectionSize(18);
   table->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table->setSelectionMode(QAbstractItemView::SingleSelection);
   table->setWordWrap(false);

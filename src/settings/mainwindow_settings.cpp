@@ -32,6 +32,16 @@ QCheckBox* makeCheck(QWidget* parent, const char* name, const QString& caption,
   return c;
 }
 
+// A page that holds one text box; the box's own visibility stays its own,
+// apart from the page that the tab control shows and hides.
+QWidget* memoPage(QPlainTextEdit* memo) {
+  auto* page = new QWidget;
+  auto* box = new QVBoxLayout(page);
+  box->setContentsMargins(2, 2, 2, 2);
+  box->addWidget(memo);
+  return page;
+}
+
 QWidget* makePage(QTabWidget* tabs, const char* name, const QString& caption, const QString& hint) {
   auto* page = new QWidget;
   page->setObjectName(QLatin1String(name));
@@ -73,14 +83,14 @@ void TFRMMain::buildSettingsPanel() {
   CKBXHraniPauzirovaneho =
       makeCheck(TABHraci, "CKBXHraniPauzirovaneho", QStringLiteral("Hrani pauziraku"),
                 QStringLiteral("povoleni/zakazani hrani pauzirovaneho kvaduse"), true);
-  CKBXHraniPauzirovaneho->setGeometry(8, 8, 180, 20);
+  CKBXHraniPauzirovaneho->setGeometry(8, 8, 200, 20);
   auto* rules = new QTabWidget(TABHraci);
   rules->setObjectName(QStringLiteral("PGCTRLPauzirak"));
-  rules->setGeometry(196, 4, PGCTRLNastaveni->width() - 208, PGCTRLNastaveni->height() - 36);
+  rules->setGeometry(216, 4, PGCTRLNastaveni->width() - 224, PGCTRLNastaveni->height() - 38);
   MEMOPocitaniPauziraku = makeMemo("MEMOPocitaniPauziraku");
   MEMOPravidlaKrizovehoKvaduse = makeMemo("MEMOPravidlaKrizovehoKvaduse");
-  rules->addTab(MEMOPocitaniPauziraku, QStringLiteral("pocitani - normalni pauzirak"));
-  rules->addTab(MEMOPravidlaKrizovehoKvaduse, QStringLiteral("pocitani - ve ctyrech do krize"));
+  rules->addTab(memoPage(MEMOPocitaniPauziraku), QStringLiteral("pocitani - normalni pauzirak"));
+  rules->addTab(memoPage(MEMOPravidlaKrizovehoKvaduse), QStringLiteral("pocitani - ve ctyrech do krize"));
 
   // "ostatni": display and behaviour switches.
   CKBXZobrazovatDruhyHer = makeCheck(
@@ -94,11 +104,11 @@ void TFRMMain::buildSettingsPanel() {
                 QStringLiteral("povoleni/zakazani teto 'bublinkove' napovedy"), true);
   CHBXZobrazovatBublinkovouNapovedu->setGeometry(8, 32, 200, 20);
   auto* kontrola = new QLabel(QStringLiteral("Kontrola poctu bodu ve hre :"), TABOstatni);
-  kontrola->setGeometry(220, 8, 220, 18);
+  kontrola->setGeometry(300, 8, 300, 18);
   CHKBXKontrolovatPocetBodu =
       makeCheck(TABOstatni, "CHKBXKontrolovatPocetBodu", QString(),
                 QStringLiteral("kontrolovat pocet bodu na min. a max."), true);
-  CHKBXKontrolovatPocetBodu->setGeometry(220, 28, 224, 20);
+  CHKBXKontrolovatPocetBodu->setGeometry(300, 28, 300, 20);
 
   // "disk": the rules of the settings text.
   auto* diskLayout = new QVBoxLayout(TABDisk);
@@ -124,13 +134,13 @@ void TFRMMain::buildSettingsPanel() {
   programLayout->addWidget(MEMOPokec);
   PGCNTRLOProgramu->addTab(TABProgram, QStringLiteral("program"));
   MEMOPodekovani = makeMemo("MEMOPodekovani");
-  PGCNTRLOProgramu->addTab(MEMOPodekovani, QStringLiteral("podekovani"));
+  PGCNTRLOProgramu->addTab(memoPage(MEMOPodekovani), QStringLiteral("podekovani"));
   MEMOPravidla = makeMemo("MEMOPravidla");
-  PGCNTRLOProgramu->addTab(MEMOPravidla, QStringLiteral("pocitani"));
+  PGCNTRLOProgramu->addTab(memoPage(MEMOPravidla), QStringLiteral("pocitani"));
   MEMOChyby = makeMemo("MEMOChyby");
-  PGCNTRLOProgramu->addTab(MEMOChyby, QStringLiteral("chyby"));
+  PGCNTRLOProgramu->addTab(memoPage(MEMOChyby), QStringLiteral("chyby"));
   MEMODruhyKvaduse = makeMemo("MEMODruhyKvaduse");
-  PGCNTRLOProgramu->addTab(MEMODruhyKvaduse, QStringLiteral("druhy her"));
+  PGCNTRLOProgramu->addTab(memoPage(MEMODruhyKvaduse), QStringLiteral("druhy her"));
 
   BUTNZavritOknoNastaveni = new QPushButton(QStringLiteral("zavrit <<"), GRPBXNastaveni);
   BUTNZavritOknoNastaveni->setObjectName(QStringLiteral("BUTNZavritOknoNastaveni"));

@@ -54,6 +54,7 @@ TFRMMain::TFRMMain(QWidget* parent) : QWidget(parent) {
   buildFrame();
   buildLedger();
   buildEntry();
+  buildQuickSelection();
   buildSettingsPanel();
   connectFrame();
   connectLedger();

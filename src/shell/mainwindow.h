@@ -124,6 +124,11 @@ class TFRMMain : public QWidget {
   void CHBXOpravyHodnotClick();
   void RAGRPocitaniPauzirakuClick();
 
+  // ---- quick selection (ledger/) ----------------------------------------
+  QLabel* LABLRychlaVolba = nullptr;
+  QGroupBox* GRPBXVyhrane = nullptr;
+  QGroupBox* GRPBXProhrane = nullptr;
+
   // ---- settings panel (settings/) ---------------------------------------
   QGroupBox* GRPBXNastaveni = nullptr;
   QTabWidget* PGCTRLNastaveni = nullptr;
@@ -164,6 +169,7 @@ class TFRMMain : public QWidget {
   void buildFrame();
   void buildLedger();
   void buildEntry();
+  void buildQuickSelection();
   void buildSettingsPanel();
   void connectFrame();
   void connectLedger();

@@ -25,6 +25,8 @@
 #include <QTableWidget>
 #include <QTimer>
 
+#include <stdexcept>
+
 using testsupport::ScriptedPerson;
 using testsupport::WorkingFolder;
 
@@ -194,6 +196,21 @@ class TestStartup : public QObject {
     QVERIFY(kvadus::tooltipsEnabled());
   }
 
+  void errorInAHandlerIsShownAndTheProgramGoesOn() {
+    struct Faulty : QObject {
+      bool event(QEvent* e) override {
+        if (e->type() == QEvent::User) throw std::runtime_error("Spatny vstup");
+        return QObject::event(e);
+      }
+    } faulty;
+    ScriptedPerson person;
+    QEvent event(QEvent::User);
+    QCoreApplication::sendEvent(&faulty, &event);
+    QCOMPARE(person.texts(), QStringList({"Spatny vstup"}));
+    QCoreApplication::sendEvent(&faulty, &event);  // still running
+    QCOMPARE(person.shown.size(), 2);
+  }
+
   void unexpectedErrorText() {
     QCOMPARE(kvadus::unexpectedErrorText("boom"),
              QString("V aplikaci nastala neocekavana chyba.\nZaznamenejte prosim okolnosti vzniku "
@@ -202,5 +219,10 @@ class TestStartup : public QObject {
   }
 };
 
-QTEST_MAIN(TestStartup)
+int main(int argc, char** argv) {
+  // The program's own application object, with its trap for handler errors.
+  kvadus::Application app(argc, argv);
+  TestStartup test;
+  return QTest::qExec(&test, argc, argv);
+}
 #include "test_startup.moc"
