@@ -84,6 +84,10 @@ void TFRMMain::buildSettingsPanel() {
       makeCheck(TABHraci, "CKBXHraniPauzirovaneho", QStringLiteral("Hrani pauziraku"),
                 QStringLiteral("povoleni/zakazani hrani pauzirovaneho kvaduse"), true);
   CKBXHraniPauzirovaneho->setGeometry(8, 8, 200, 20);
+  CHBXPovolenaHraVeDvou =
+      makeCheck(TABHraci, "CHBXPovolenaHraVeDvou", QStringLiteral("povolit i hru ve dvou"),
+                QStringLiteral("povoleni/zakazani hry ve dvou"), true);
+  CHBXPovolenaHraVeDvou->setGeometry(8, 30, 200, 20);
   auto* rules = new QTabWidget(TABHraci);
   rules->setObjectName(QStringLiteral("PGCTRLPauzirak"));
   rules->setGeometry(216, 4, PGCTRLNastaveni->width() - 224, PGCTRLNastaveni->height() - 38);

@@ -143,6 +143,7 @@ class TFRMMain : public QWidget {
   QWidget* TABProgram = nullptr;
   QPushButton* BUTNZavritOknoNastaveni = nullptr;
   QCheckBox* CKBXHraniPauzirovaneho = nullptr;
+  QCheckBox* CHBXPovolenaHraVeDvou = nullptr;
   QCheckBox* CKBXZobrazovatDruhyHer = nullptr;
   QCheckBox* CHBXZobrazovatBublinkovouNapovedu = nullptr;
   QCheckBox* CHKBXKontrolovatPocetBodu = nullptr;

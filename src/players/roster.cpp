@@ -1,0 +1,1 @@
+#include "players/roster.h"

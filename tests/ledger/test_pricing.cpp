@@ -1,0 +1,8 @@
+#include <QtTest>
+class T : public QObject {
+  Q_OBJECT
+ private slots:
+  void none() {}
+};
+QTEST_MAIN(T)
+#include "test_pricing.moc"
