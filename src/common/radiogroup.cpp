@@ -7,8 +7,8 @@ namespace kvadus {
 
 RadioGroup::RadioGroup(const QString& caption, QWidget* parent) : QGroupBox(caption, parent) {
   auto* grid = new QGridLayout(this);
-  grid->setContentsMargins(6, 2, 4, 2);
-  grid->setHorizontalSpacing(6);
+  grid->setContentsMargins(4, 0, 2, 0);
+  grid->setHorizontalSpacing(2);
   grid->setVerticalSpacing(0);
 }
 

@@ -30,7 +30,7 @@ void TFRMMain::buildLedger() {
 
   LSTBXOznaceniVolice = new QListWidget(players);
   LSTBXOznaceniVolice->setObjectName(QStringLiteral("LSTBXOznaceniVolice"));
-  LSTBXOznaceniVolice->setGeometry(6, 21, 82, 100);  // rows level with the names
+  LSTBXOznaceniVolice->setGeometry(6, 21, 84, 84);  // rows level with the names
   LSTBXOznaceniVolice->setSelectionMode(QAbstractItemView::NoSelection);
   LSTBXOznaceniVolice->setFocusPolicy(Qt::NoFocus);
   LSTBXOznaceniVolice->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -41,7 +41,7 @@ void TFRMMain::buildLedger() {
   LIBXHraci = new QListWidget(players);
   LIBXHraci->setObjectName(QStringLiteral("LIBXHraci"));
   LIBXHraci->setToolTip(QStringLiteral("jmena hracu ve hre"));
-  LIBXHraci->setGeometry(88, 20, 106, 102);
+  LIBXHraci->setGeometry(92, 20, 110, 86);
   LIBXHraci->setSelectionMode(QAbstractItemView::SingleSelection);
 
   LABLIndexVolice = new QLabel(QStringLiteral("0"), players);
@@ -50,10 +50,10 @@ void TFRMMain::buildLedger() {
 
   LABLPocetHer = new QLabel(ledger::handCountText(2), players);
   LABLPocetHer->setObjectName(QStringLiteral("LABLPocetHer"));
-  LABLPocetHer->setGeometry(6, 124, 90, 18);
+  LABLPocetHer->setGeometry(6, 106, 90, 18);
   LABLPocetHracu = new QLabel(players);
   LABLPocetHracu->setObjectName(QStringLiteral("LABLPocetHracu"));
-  LABLPocetHracu->setGeometry(96, 124, 100, 18);
+  LABLPocetHracu->setGeometry(96, 106, 106, 18);
   LABLPocetHracu->hide();
 
   GRPBXTabulka = new QGroupBox(QStringLiteral(" tabulka odehranych her"), this);
@@ -256,5 +256,6 @@ void TFRMMain::scrollToRow(int row) {
 
 bool TFRMMain::eventFilter(QObject* watched, QEvent* event) {
   if (watched == LABLPocetHer && event->type() == QEvent::MouseButtonRelease) LABLPocetHerClick();
+  numberFieldEvent(watched, event);
   return QWidget::eventFilter(watched, event);
 }

@@ -6,6 +6,7 @@
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 
 using namespace kvadus;
 
@@ -24,4 +25,11 @@ void TFRMMain::buildQuickSelection() {
   GRPBXProhrane->setObjectName(QStringLiteral("GRPBXProhrane"));
   GRPBXProhrane->setToolTip(QStringLiteral("rychly vyber PROHRANYCH her"));
   GRPBXProhrane->setGeometry(layout::kLostGroup);
+
+  BUTNPridatDolni = new QPushButton(QStringLiteral("Pridat"), GRPBXProhrane);
+  BUTNPridatDolni->setObjectName(QStringLiteral("BUTNPridatDolni"));
+  BUTNPridatDolni->setToolTip(QStringLiteral("prida zvolenou hru do tabulky"));
+  BUTNPridatDolni->setGeometry(layout::kLostGroup.width() - 96, layout::kLostGroup.height() - 38,
+                               88, 30);
+  BUTNPridatDolni->setEnabled(false);
 }

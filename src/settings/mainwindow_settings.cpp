@@ -1,13 +1,22 @@
 // The settings panel of the main window: the tariff and the counting rules
-// on their pages, and the help texts that the first showing loads.
+// on their pages, the check of every number typed into them, and the help
+// texts that the first showing loads.
 
+#include "common/messages.h"
+#include "common/radiogroup.h"
+#include "common/textforms.h"
+#include "common/updown.h"
+#include "settings/tariff.h"
 #include "shell/application.h"
 #include "shell/mainwindow.h"
 #include "shell/mainwindow_layout.h"
 
 #include <QCheckBox>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -23,15 +32,6 @@ QPlainTextEdit* makeMemo(const char* name) {
   return m;
 }
 
-QCheckBox* makeCheck(QWidget* parent, const char* name, const QString& caption,
-                     const QString& hint, bool checked) {
-  auto* c = new QCheckBox(caption, parent);
-  c->setObjectName(QLatin1String(name));
-  c->setToolTip(hint);
-  c->setChecked(checked);
-  return c;
-}
-
 // A page that holds one text box; the box's own visibility stays its own,
 // apart from the page that the tab control shows and hides.
 QWidget* memoPage(QPlainTextEdit* memo) {
@@ -40,6 +40,46 @@ QWidget* memoPage(QPlainTextEdit* memo) {
   box->setContentsMargins(2, 2, 2, 2);
   box->addWidget(memo);
   return page;
+}
+
+QCheckBox* makeCheck(QWidget* parent, const char* name, const QString& caption,
+                     const QString& hint, bool checked, const QRect& at) {
+  auto* c = new QCheckBox(caption, parent);
+  c->setObjectName(QLatin1String(name));
+  if (!hint.isEmpty()) c->setToolTip(hint);
+  c->setChecked(checked);
+  c->setGeometry(at);
+  return c;
+}
+
+QLineEdit* makeNumber(QWidget* parent, const char* name, const QString& text, const QRect& at,
+                      const QString& hint = QString()) {
+  auto* e = new QLineEdit(text, parent);
+  e->setObjectName(QLatin1String(name));
+  e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  if (!hint.isEmpty()) e->setToolTip(hint);
+  e->setGeometry(at);
+  return e;
+}
+
+QLabel* makeLabel(QWidget* parent, const QString& caption, const QRect& at,
+                  const char* name = nullptr) {
+  auto* l = new QLabel(caption, parent);
+  if (name) l->setObjectName(QLatin1String(name));
+  l->setGeometry(at);
+  return l;
+}
+
+RadioGroup* makeRadio(QWidget* parent, const char* name, const QString& caption,
+                      const QStringList& items, int selected, const QRect& at,
+                      const QString& hint = QString()) {
+  auto* g = new RadioGroup(caption, parent);
+  g->setObjectName(QLatin1String(name));
+  g->setItems(items);
+  g->setItemIndex(selected);
+  if (!hint.isEmpty()) g->setToolTip(hint);
+  g->setGeometry(at);
+  return g;
 }
 
 QWidget* makePage(QTabWidget* tabs, const char* name, const QString& caption, const QString& hint) {
@@ -79,47 +119,235 @@ void TFRMMain::buildSettingsPanel() {
   TABOProgramu = makePage(PGCTRLNastaveni, "TABOProgramu", QStringLiteral("o programu"),
                           QStringLiteral("informace o programu"));
 
-  // "hraci": who may play, and how those who sit out are counted.
+  // ---- "ceny": a small table of multiples of the base price and prices.
+  makeLabel(TABCeny, QStringLiteral("Zaklad - hra"), {12, 10, 110, 22});
+  EDITCenaZaHru = makeNumber(TABCeny, "EDITCenaZaHru", QStringLiteral("0.1"), {230, 10, 70, 22},
+                             QStringLiteral("zakladni cena hry"));
+  makeLabel(TABCeny, QStringLiteral("nasobky hry"), {120, 38, 90, 18});
+  makeLabel(TABCeny, QStringLiteral("cena"), {238, 38, 60, 18});
+  struct Row {
+    QString caption;
+    QLineEdit** multiplier;
+    const char* multiplierName;
+    QString multiplierText;
+    QLineEdit** price;
+    const char* priceName;
+    QString priceText;
+  };
+  const QList<Row> rows = {
+      {QStringLiteral("stovka"), &EDITNasobekHryStovka, "EDITNasobekHryStovka", "2",
+       &EDITCenaZaStovku, "EDITCenaZaStovku", "0.2"},
+      {QStringLiteral("sedma - nehlasena"), &EDITNasobekHrySedmaNeHlasena,
+       "EDITNasobekHrySedmaNeHlasena", "1", &EDITCenaZaSedmuNehlasenou,
+       "EDITCenaZaSedmuNehlasenou", "0.1"},
+      {QStringLiteral("sedma - hlasena"), &EDITNasobekHrySedmaHlasena,
+       "EDITNasobekHrySedmaHlasena", "2", &EDITCenaZaSedmu, "EDITCenaZaSedmu", "0.2"},
+      {QStringLiteral("betl"), &EDITNasobekHryBetl, "EDITNasobekHryBetl", "5", &EDITCenaZaBetla,
+       "EDITCenaZaBetla", "0.5"},
+      {QStringLiteral("durch"), &EDITNasobekHryDruch, "EDITNasobekHryDruch", "10",
+       &EDITCenaZaDurcha, "EDITCenaZaDurcha", "1.0"},
+  };
+  int y = 58;
+  for (const Row& r : rows) {
+    makeLabel(TABCeny, r.caption, {12, y, 108, 22});
+    *r.multiplier = makeNumber(TABCeny, r.multiplierName, r.multiplierText, {120, y, 60, 22});
+    makeLabel(TABCeny, QStringLiteral("X hra"), {186, y, 40, 22});
+    *r.price = makeNumber(TABCeny, r.priceName, r.priceText, {230, y, 70, 22});
+    y += 28;
+  }
+  auto* nasobeni = new QGroupBox(QStringLiteral("Nasobeni"), TABCeny);
+  nasobeni->setGeometry(330, 6, 200, 90);
+  makeLabel(nasobeni, QStringLiteral("cervene"), {10, 26, 70, 22});
+  makeLabel(nasobeni, QStringLiteral("X"), {84, 26, 14, 22});
+  EDITCenaNasobeniCervenych =
+      makeNumber(nasobeni, "EDITCenaNasobeniCervenych", QStringLiteral("2"), {100, 26, 60, 22},
+                 QStringLiteral("kolikrat se nasobi hra v cervenych"));
+  makeLabel(nasobeni, QStringLiteral("flek"), {10, 56, 70, 22});
+  makeLabel(nasobeni, QStringLiteral("X"), {84, 56, 14, 22});
+  EDITNasobeniFleku = makeNumber(nasobeni, "EDITNasobeniFleku", QStringLiteral("2"),
+                                 {100, 56, 60, 22}, QStringLiteral("kolikrat se nasobi hra flekem"));
+
+  // ---- "stovka": points over a hundred, a lost hundred, melds.
+  RAGRNadSto = makeRadio(TABStovka, "RAGRNadSto", QStringLiteral("Pocitani bodu nad sto"),
+                         {QStringLiteral("nic"), QStringLiteral("pricitat k zakladu"),
+                          QStringLiteral("nasobit zaklad")},
+                         2, {8, 4, 170, 92}, QStringLiteral("zpusob pocitani bodu nad sto"));
+  LABLNadStoPlus = makeLabel(TABStovka, QStringLiteral("+"), {186, 24, 12, 22}, "LABLNadStoPlus");
+  EDITFaktorNadStoNasobekHry =
+      makeNumber(TABStovka, "EDITFaktorNadStoNasobekHry", QStringLiteral("1"), {200, 24, 50, 22},
+                 QStringLiteral("ceny pro body nad sto (scitani)"));
+  Label34 = makeLabel(TABStovka, QStringLiteral("X hra ="), {254, 24, 50, 22}, "Label34");
+  EDITFaktorNadStoPricitat = makeNumber(TABStovka, "EDITFaktorNadStoPricitat",
+                                        QStringLiteral("0.1"), {306, 24, 60, 22});
+  Label35 = makeLabel(TABStovka, QStringLiteral("za 10 bodu"), {370, 24, 90, 22}, "Label35");
+  LABLNadStoKrat = makeLabel(TABStovka, QStringLiteral("x"), {186, 56, 12, 22}, "LABLNadStoKrat");
+  EDITFaktorNadStoNasobit =
+      makeNumber(TABStovka, "EDITFaktorNadStoNasobit", QStringLiteral("2"), {200, 56, 50, 22},
+                 QStringLiteral("kolikrat nasobit, kdyz uhrano nad sto"));
+
+  PGCTRLStovka = new QTabWidget(TABStovka);
+  PGCTRLStovka->setObjectName(QStringLiteral("PGCTRLStovka"));
+  PGCTRLStovka->setGeometry(4, 100, PGCTRLNastaveni->width() - 16, PGCTRLNastaveni->height() - 134);
+  auto* zpusob = new QWidget;
+  PGCTRLStovka->addTab(zpusob, QStringLiteral("zpusob pripocitani"));
+  RAGRStovkaZpusobPocitani = makeRadio(
+      zpusob, "RAGRStovkaZpusobPocitani", QStringLiteral("Stovku pocitat"),
+      {QStringLiteral("dohromady se zakladem"), QStringLiteral("zvlast a pak pripocitat")}, 0,
+      {4, 2, 200, 64});
+  LABLCenaStovkyPripocet = makeLabel(zpusob, QStringLiteral("Cena stovky pro pripocitani:"),
+                                     {214, 4, 200, 20}, "LABLCenaStovkyPripocet");
+  EDITCenaZaStovkuNasobekHry =
+      makeNumber(zpusob, "EDITCenaZaStovkuNasobekHry", QStringLiteral("1"), {214, 28, 50, 22},
+                 QStringLiteral("cena bodu nad sto pro pripocitavani"));
+  LABLCenaStovkyKratHra = makeLabel(zpusob, QStringLiteral("X hra ="), {268, 28, 50, 22},
+                                    "LABLCenaStovkyKratHra");
+  EDITCenaZaStovkuPripocitat = makeNumber(zpusob, "EDITCenaZaStovkuPripocitat",
+                                          QStringLiteral("0.1"), {320, 28, 60, 22});
+
+  auto* prohrane = new QWidget;
+  const int prohraneIndex = PGCTRLStovka->addTab(prohrane, QStringLiteral("prohranych sto"));
+  PGCTRLStovka->setTabToolTip(prohraneIndex,
+                              QStringLiteral("zpusob pocitani prohrane hlasene stovky (i proti)"));
+  RAGRPocitaniProhraneStovky = makeRadio(
+      prohrane, "RAGRPocitaniProhraneStovky", QStringLiteral("Pocitat z"),
+      {QStringLiteral("uhranych bodu"), QStringLiteral("bodu proti")}, 1, {4, 2, 150, 64});
+  LABLProhranaStovkaPozn1 = makeLabel(prohrane, QStringLiteral("Pozn.: Pri 'Stovka proti' "),
+                                      {164, 2, 200, 18}, "LABLProhranaStovkaPozn1");
+  LABLProhranaStovkaPozn2 = makeLabel(prohrane, QStringLiteral("se vyznam 'Uhrano' "),
+                                      {164, 20, 200, 18}, "LABLProhranaStovkaPozn2");
+  LABLProhranaStovkaPozn3 = makeLabel(prohrane, QStringLiteral("a 'Proti' prohodi."),
+                                      {164, 38, 200, 18}, "LABLProhranaStovkaPozn3");
+  CHBXProhranychStoPocitatIHlasky =
+      makeCheck(prohrane, "CHBXProhranychStoPocitatIHlasky", QStringLiteral("pocitat i hlasky"),
+                QString(), false, {380, 4, 200, 20});
+
+  auto* hlasky = new QWidget;
+  const int hlaskyIndex = PGCTRLStovka->addTab(hlasky, QStringLiteral("pocitani hlasek"));
+  PGCTRLStovka->setTabToolTip(
+      hlaskyIndex, QStringLiteral("ktere hlasky se pocitaji pro hlasene stovce (i proti)"));
+  RAGRPocitaniHlasekUStovky = makeRadio(
+      hlasky, "RAGRPocitaniHlasekUStovky",
+      QStringLiteral("Pri hlasene stovce (i proti) z hlasek zapocitat do hry"),
+      {QStringLiteral("prvni a dalsi pripocitat"), QStringLiteral("pouze prvni"),
+       QStringLiteral("vsechny")},
+      0, {4, 2, 420, 64});
+  RAGRPocitaniHlasekUStovky->setColumns(2);
+
+  // ---- "dve sedmy"
+  CHBXHratDveSedmy = makeCheck(TABDveSedmy, "CHBXHratDveSedmy", QStringLiteral("Hrani dvou sedem"),
+                               QStringLiteral("Povoleni/zakazani hrani dvou sedem"), true,
+                               {10, 8, 200, 20});
+  GRPBXDveSedmyCeny = new QGroupBox(QStringLiteral("Ceny"), TABDveSedmy);
+  GRPBXDveSedmyCeny->setObjectName(QStringLiteral("GRPBXDveSedmyCeny"));
+  GRPBXDveSedmyCeny->setGeometry(8, 34, 300, 92);
+  makeLabel(GRPBXDveSedmyCeny, QStringLiteral("nasobky hry"), {92, 18, 90, 16});
+  makeLabel(GRPBXDveSedmyCeny, QStringLiteral("cena"), {214, 18, 60, 16});
+  LABLDveSedmyObyc = makeLabel(GRPBXDveSedmyCeny, QStringLiteral("obycejne"), {8, 36, 80, 22},
+                               "LABLDveSedmyObyc");
+  EDITCenaZaDveSedmyNasobek = makeNumber(GRPBXDveSedmyCeny, "EDITCenaZaDveSedmyNasobek",
+                                         QStringLiteral("30"), {92, 36, 60, 22});
+  makeLabel(GRPBXDveSedmyCeny, QStringLiteral("X hra"), {158, 36, 40, 22});
+  EDITCenaZaDveSedmy = makeNumber(GRPBXDveSedmyCeny, "EDITCenaZaDveSedmy", QStringLiteral("3.0"),
+                                  {206, 36, 70, 22});
+  LABLDveSedmyCervene2 = makeLabel(GRPBXDveSedmyCeny, QStringLiteral("cervene"), {8, 62, 80, 22},
+                                   "LABLDveSedmyCervene2");
+  EDITCenaZaDveSedmyCerveneNasobek = makeNumber(
+      GRPBXDveSedmyCeny, "EDITCenaZaDveSedmyCerveneNasobek", QStringLiteral("50"), {92, 62, 60, 22});
+  makeLabel(GRPBXDveSedmyCeny, QStringLiteral("X hra"), {158, 62, 40, 22});
+  EDITCenaZaDveSedmyCervene = makeNumber(GRPBXDveSedmyCeny, "EDITCenaZaDveSedmyCervene",
+                                         QStringLiteral("5.0"), {206, 62, 70, 22});
+  CHBXDveSedmyAStovka = makeCheck(TABDveSedmy, "CHBXDveSedmyAStovka",
+                                  QStringLiteral("Dve sedmy + sto"), QString(), true,
+                                  {330, 8, 200, 20});
+  CHBXDveSedmyAStovkaTicha = makeCheck(TABDveSedmy, "CHBXDveSedmyAStovkaTicha",
+                                       QStringLiteral("Pocitat i tichych sto"), QString(), true,
+                                       {350, 30, 200, 20});
+  RAGRPocitaniDvouSedemNadSto = makeRadio(
+      TABDveSedmy, "RAGRPocitaniDvouSedemNadSto", QStringLiteral("Pocitani stovky"),
+      {QStringLiteral("zvlast"), QStringLiteral("dohromady")}, 0, {330, 56, 200, 64});
+
+  // ---- "hraci": who may play, and how those who sit out are counted.
   CKBXHraniPauzirovaneho =
       makeCheck(TABHraci, "CKBXHraniPauzirovaneho", QStringLiteral("Hrani pauziraku"),
-                QStringLiteral("povoleni/zakazani hrani pauzirovaneho kvaduse"), true);
-  CKBXHraniPauzirovaneho->setGeometry(8, 8, 200, 20);
+                QStringLiteral("povoleni/zakazani hrani pauzirovaneho kvaduse"), true,
+                {8, 4, 220, 20});
   CHBXPovolenaHraVeDvou =
       makeCheck(TABHraci, "CHBXPovolenaHraVeDvou", QStringLiteral("povolit i hru ve dvou"),
-                QStringLiteral("povoleni/zakazani hry ve dvou"), true);
-  CHBXPovolenaHraVeDvou->setGeometry(8, 30, 200, 20);
+                QString(), true, {8, 24, 220, 20});
+  RAGRPocitaniPauziraku = makeRadio(
+      TABHraci, "RAGRPocitaniPauziraku", QStringLiteral("pauzirujici hraci hraji"),
+      {QStringLiteral("s vitezem"), QStringLiteral("s porazenymi"), QStringLiteral("nehraji"),
+       QStringLiteral("kvadus do krize ve ctyrech")},
+      2, {4, 46, 232, 88});
+  LABLDoKrize1 = makeLabel(TABHraci, QStringLiteral("Placeni kvaduse do krize ve hre"),
+                           {8, 136, 230, 16}, "LABLDoKrize1");
+  LABLDoKrize2 = makeLabel(TABHraci, QStringLiteral("dva na dva - porazeny plati:"),
+                           {8, 152, 230, 16}, "LABLDoKrize2");
+  RAGRPocitaniKrizoveho = makeRadio(
+      TABHraci, "RAGRPocitaniKrizoveho", QString(),
+      {QStringLiteral("jen jednomu"), QStringLiteral("obema protihracum")}, 0, {4, 168, 232, 42});
+  RAGRPocitaniKrizoveho->setColumns(2);
   auto* rules = new QTabWidget(TABHraci);
   rules->setObjectName(QStringLiteral("PGCTRLPauzirak"));
-  rules->setGeometry(216, 4, PGCTRLNastaveni->width() - 224, PGCTRLNastaveni->height() - 38);
+  rules->setGeometry(242, 4, PGCTRLNastaveni->width() - 250, PGCTRLNastaveni->height() - 38);
   MEMOPocitaniPauziraku = makeMemo("MEMOPocitaniPauziraku");
   MEMOPravidlaKrizovehoKvaduse = makeMemo("MEMOPravidlaKrizovehoKvaduse");
   rules->addTab(memoPage(MEMOPocitaniPauziraku), QStringLiteral("pocitani - normalni pauzirak"));
-  rules->addTab(memoPage(MEMOPravidlaKrizovehoKvaduse), QStringLiteral("pocitani - ve ctyrech do krize"));
+  rules->addTab(memoPage(MEMOPravidlaKrizovehoKvaduse),
+                QStringLiteral("pocitani - ve ctyrech do krize"));
 
-  // "ostatni": display and behaviour switches.
+  // ---- "ostatni": display and behaviour switches.
+  CHBXOpravyHodnot = makeCheck(TABOstatni, "CHBXOpravyHodnot",
+                               QStringLiteral("Opravy pole 'Cena hry'"),
+                               QStringLiteral("Povoleni/zakazani opravy pole 'Cena'"), false,
+                               {8, 4, 280, 20});
+  CHBXNulovatPoPridani =
+      makeCheck(TABOstatni, "CHBXNulovatPoPridani", QStringLiteral("po pridani vynulovat"),
+                QStringLiteral("zda se po stisku 'Pridat' vynuluji fleky, typ hry avysledky"), true,
+                {8, 24, 280, 20});
   CKBXZobrazovatDruhyHer = makeCheck(
       TABOstatni, "CKBXZobrazovatDruhyHer", QStringLiteral("zobrazovat druhy her"),
       QStringLiteral("typ hrane hry se bude/nebude zobrazovat ve ctvrtem sloupci a nad tabulkou"),
-      true);
-  CKBXZobrazovatDruhyHer->setGeometry(8, 8, 200, 20);
+      true, {8, 44, 280, 20});
+  CHBXRozsirenePocitaniBodu =
+      makeCheck(TABOstatni, "CHBXRozsirenePocitaniBodu", QStringLiteral("rozsirene pocitani bodu"),
+                QStringLiteral("zobrazeni rozsireneho pocitani bodu"), false, {8, 64, 280, 20});
   CHBXZobrazovatBublinkovouNapovedu =
       makeCheck(TABOstatni, "CHBXZobrazovatBublinkovouNapovedu",
                 QStringLiteral("  bublinkova napoveda"),
-                QStringLiteral("povoleni/zakazani teto 'bublinkove' napovedy"), true);
-  CHBXZobrazovatBublinkovouNapovedu->setGeometry(8, 32, 200, 20);
-  auto* kontrola = new QLabel(QStringLiteral("Kontrola poctu bodu ve hre :"), TABOstatni);
-  kontrola->setGeometry(300, 8, 300, 18);
+                QStringLiteral("povoleni/zakazani teto 'bublinkove' napovedy"), true,
+                {8, 84, 280, 20});
+  CHBXPoStartuOtevritJmena = makeCheck(
+      TABOstatni, "CHBXPoStartuOtevritJmena",
+      QStringLiteral("  po startu automaticky otevrit\ni formular se jmeny hracu"),
+      QStringLiteral("po startu automaticky otevre plovouci okno se jmeny"), false,
+      {8, 106, 280, 36});
+  CHBXVNazvuHryZobrazovatJmena = makeCheck(
+      TABOstatni, "CHBXVNazvuHryZobrazovatJmena",
+      QStringLiteral("  v nazvu hry zobrazovat\njmena hracu (ne jejich cisla)"),
+      QStringLiteral("zobrazovani jmena hrace nebo cisla v nazvu hry"), true, {8, 144, 280, 36});
+  CHBXOknoRoztazene =
+      makeCheck(TABOstatni, "CHBXOknoRoztazene", QStringLiteral("  roztahnout okno"),
+                QStringLiteral("roztahne okno (stejna funkce jako tlacitko <->"), false,
+                {300, 4, 300, 20});
+  CHBXFixniRozmeryOkna = makeCheck(TABOstatni, "CHBXFixniRozmeryOkna",
+                                   QStringLiteral("  fixni velikost okna"), QString(), false,
+                                   {300, 24, 300, 20});
+  makeLabel(TABOstatni, QStringLiteral("Kontrola poctu bodu ve hre :"), {300, 60, 300, 18});
   CHKBXKontrolovatPocetBodu =
       makeCheck(TABOstatni, "CHKBXKontrolovatPocetBodu", QString(),
-                QStringLiteral("kontrolovat pocet bodu na min. a max."), true);
-  CHKBXKontrolovatPocetBodu->setGeometry(300, 28, 300, 20);
+                QStringLiteral("kontrolovat pocet bodu na min. a max."), true, {310, 80, 290, 20});
+  CHKBXKontrolovatPocetBoduLiche =
+      makeCheck(TABOstatni, "CHKBXKontrolovatPocetBoduLiche",
+                QStringLiteral("kontrolovat sudy pocet"),
+                QStringLiteral("kontrolovat pocet bodu na suda/licha"), true, {310, 100, 290, 20});
 
-  // "disk": the rules of the settings text.
+  // ---- "disk": the rules of the settings text.
   auto* diskLayout = new QVBoxLayout(TABDisk);
   MEMOPravidlaNahravani = makeMemo("MEMOPravidlaNahravani");
   diskLayout->addWidget(MEMOPravidlaNahravani);
 
-  // "o programu": the program, thanks, rules, known faults, kinds of games.
+  // ---- "o programu": the program, thanks, rules, known faults, kinds of games.
   auto* aboutLayout = new QVBoxLayout(TABOProgramu);
   aboutLayout->setContentsMargins(2, 2, 2, 2);
   PGCNTRLOProgramu = new QTabWidget;
@@ -146,21 +374,243 @@ void TFRMMain::buildSettingsPanel() {
   MEMODruhyKvaduse = makeMemo("MEMODruhyKvaduse");
   PGCNTRLOProgramu->addTab(memoPage(MEMODruhyKvaduse), QStringLiteral("druhy her"));
 
+  // Named procedures; never shown.
   BUTNZavritOknoNastaveni = new QPushButton(QStringLiteral("zavrit <<"), GRPBXNastaveni);
   BUTNZavritOknoNastaveni->setObjectName(QStringLiteral("BUTNZavritOknoNastaveni"));
   BUTNZavritOknoNastaveni->hide();
+  BUTNKontrolaCisla = new QPushButton(QStringLiteral("kontrola cisla"), GRPBXNastaveni);
+  BUTNKontrolaCisla->setObjectName(QStringLiteral("BUTNKontrolaCisla"));
+  BUTNKontrolaCisla->hide();
+  BUTNSrovnejMaxFlek = new QPushButton(QStringLiteral("srovnej max. flek"), GRPBXNastaveni);
+  BUTNSrovnejMaxFlek->setObjectName(QStringLiteral("BUTNSrovnejMaxFlek"));
+  BUTNSrovnejMaxFlek->hide();
+}
+
+QList<QLineEdit*> TFRMMain::decimalSettings() const {
+  return {EDITCenaZaHru,
+          EDITNasobekHryStovka,
+          EDITCenaZaStovku,
+          EDITNasobekHrySedmaNeHlasena,
+          EDITCenaZaSedmuNehlasenou,
+          EDITNasobekHrySedmaHlasena,
+          EDITCenaZaSedmu,
+          EDITNasobekHryBetl,
+          EDITCenaZaBetla,
+          EDITNasobekHryDruch,
+          EDITCenaZaDurcha,
+          EDITCenaNasobeniCervenych,
+          EDITNasobeniFleku,
+          EDITFaktorNadStoNasobekHry,
+          EDITFaktorNadStoPricitat,
+          EDITFaktorNadStoNasobit,
+          EDITCenaZaStovkuNasobekHry,
+          EDITCenaZaStovkuPripocitat,
+          EDITCenaZaDveSedmyNasobek,
+          EDITCenaZaDveSedmy,
+          EDITCenaZaDveSedmyCerveneNasobek,
+          EDITCenaZaDveSedmyCervene};
 }
 
 void TFRMMain::connectSettings() {
   connect(BUTNZavritOknoNastaveni, &QPushButton::clicked, this,
           &TFRMMain::BUTNNastaveniParametruClick);
+  connect(BUTNKontrolaCisla, &QPushButton::clicked, this, &TFRMMain::BUTNKontrolaCislaClick);
+  connect(BUTNSrovnejMaxFlek, &QPushButton::clicked, this, &TFRMMain::BUTNSrovnejMaxFlekClick);
+  for (QLineEdit* field : decimalSettings()) field->installEventFilter(this);
+
   connect(CKBXZobrazovatDruhyHer, &QCheckBox::toggled, this,
           &TFRMMain::CKBXZobrazovatDruhyHerClick);
   connect(CHBXZobrazovatBublinkovouNapovedu, &QCheckBox::toggled, this,
           &TFRMMain::CHBXZobrazovatBublinkovouNapovedu_Click);
+  connect(RAGRNadSto, &RadioGroup::itemClicked, this, &TFRMMain::RAGRNadStoClick);
+  connect(RAGRStovkaZpusobPocitani, &RadioGroup::itemClicked, this,
+          &TFRMMain::RAGRStovkaZpusobPocitaniClick);
+  connect(CHBXHratDveSedmy, &QCheckBox::toggled, this, &TFRMMain::CHBXHratDveSedmyClick);
+  connect(CHBXDveSedmyAStovka, &QCheckBox::toggled, this, &TFRMMain::CHBXDveSedmyAStovkaClick);
+  connect(CKBXHraniPauzirovaneho, &QCheckBox::toggled, this,
+          &TFRMMain::CKBXHraniPauzirovanehoClick);
+  connect(RAGRPocitaniPauziraku, &RadioGroup::itemClicked, this,
+          &TFRMMain::RAGRPocitaniPauzirakuClick);
+  connect(CHBXOpravyHodnot, &QCheckBox::toggled, this, &TFRMMain::CHBXOpravyHodnotClick);
+  // Settings that the pricing reads and that change nothing else.
+  for (QCheckBox* box : {CHKBXKontrolovatPocetBodu, CHKBXKontrolovatPocetBoduLiche,
+                         CHBXDveSedmyAStovkaTicha, CHBXVNazvuHryZobrazovatJmena})
+    connect(box, &QCheckBox::toggled, this, &TFRMMain::BUTNPrepoctiClick);
+  for (RadioGroup* group :
+       {RAGRPocitaniDvouSedemNadSto, RAGRPocitaniProhraneStovky, RAGRPocitaniKrizoveho})
+    connect(group, &RadioGroup::itemClicked, this, &TFRMMain::BUTNPrepoctiClick);
 }
 
-// The tariff's own rules come with the settings pages.
-void TFRMMain::RAGRNadStoClick() {}
-void TFRMMain::BUTNKontrolaCislaClick() {}
-void TFRMMain::BUTNSrovnejMaxFlekClick() {}
+// ---- number entry and check ------------------------------------------------
+
+bool TFRMMain::numberFieldEvent(QObject* watched, QEvent* event) {
+  auto* field = qobject_cast<QLineEdit*>(watched);
+  if (!field || (event->type() != QEvent::FocusIn && event->type() != QEvent::FocusOut))
+    return false;
+  if (field == EDITCelkemCena && !CHBXOpravyHodnot->isChecked()) return false;
+  if (field != EDITCelkemCena && !decimalSettings().contains(field)) return false;
+  // Focus that moves to another window (a message box, a menu) neither
+  // enters nor leaves the field.
+  const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+  if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) return false;
+  if (event->type() == QEvent::FocusIn) BUTNKontrolaBeforeClick(field);
+  else if (field == numberCheckField_) BUTNKontrolaCislaClick();
+  return false;
+}
+
+void TFRMMain::BUTNKontrolaBeforeClick(QLineEdit* field) {
+  if (!flags.numberCheckDialogGuard) return;
+  numberCheckField_ = field;
+  rememberedNumber_ = lenientNumber(field->text());
+  if (field == EDITCelkemCena && CHBXOpravyHodnot->isChecked()) {
+    const bool canAdd = LIBXHraci->count() > 2;
+    BUTNPridejSkore->setVisible(canAdd);
+    BUTNPridejSkore->setEnabled(canAdd);
+  }
+}
+
+void TFRMMain::reconcileRange(int k, int direction) {
+  const auto& names = tariff::pricePairs();
+  QVector<tariff::PairTexts> pairs;
+  QVector<QPair<QLineEdit*, QLineEdit*>> fields;
+  for (const auto& n : names) {
+    auto* m = findChild<QLineEdit*>(QLatin1String(n.multiplier));
+    auto* p = findChild<QLineEdit*>(QLatin1String(n.price));
+    fields.append(qMakePair(m, p));
+    pairs.append({m->text(), p->text()});
+  }
+  const tariff::Reconciled r = tariff::reconcilePairs(
+      EDITCenaZaHru->text(), pairs, k,
+      direction == 0 ? tariff::Direction::FromMultipliers : tariff::Direction::FromPrices);
+  EDITCenaZaHru->setText(r.base);
+  for (int i = 0; i < k && i < fields.size(); ++i) {
+    fields[i].first->setText(r.pairs[i].multiplier);
+    fields[i].second->setText(r.pairs[i].price);
+  }
+}
+
+void TFRMMain::BUTNKontrolaCislaClick() {
+  if (flags.numberCheckPending) {
+    flags.numberCheckPending = 0;
+    reconcileRange(tariff::kPairCount, 1);
+    return;
+  }
+  QLineEdit* field = numberCheckField_;
+  if (!field) return;
+
+  const bool isPrice = field == EDITCelkemCena;
+  const tariff::CheckedNumber checked = tariff::checkNumber(field->text(), isPrice);
+  field->setText(checked.text);
+  if (!checked.valid) {
+    const MsgAnswer answer = showMessage(this, QStringLiteral("Chyba"),
+                                         tariff::rejectedNumberMessage(), MsgButtons::OkCancel);
+    flags.numberCheckDialogGuard = 0;
+    field->setFocus(Qt::OtherFocusReason);
+    if (answer == MsgAnswer::Ok) return;  // the person types again
+    field->setText(generalNumberText(rememberedNumber_));
+    flags.numberCheckDialogGuard = 1;
+  } else {
+    if (isPrice) return;
+    const tariff::PairPosition pos = tariff::pairOf(field->objectName());
+    if (field == EDITCenaZaHru) reconcileRange(tariff::kPairCount, 0);
+    else if (pos.pair > 0) reconcileRange(pos.pair, pos.multiplier ? 0 : 1);
+    flags.numberCheckDialogGuard = 1;
+  }
+  BUTNPrepoctiClick();
+  BUTNSrovnejMaxFlekClick();
+}
+
+void TFRMMain::applyNumericValue(QLineEdit* field, const QString& text) {
+  const quint8 guard = flags.numberCheckDialogGuard;
+  flags.numberCheckDialogGuard = 0;
+  numberCheckField_ = field;
+  field->setText(text);
+  BUTNKontrolaCislaClick();
+  flags.numberCheckDialogGuard = guard;
+}
+
+void TFRMMain::formatAllNumbers() {
+  const quint8 pending = flags.numberCheckPending;
+  flags.numberCheckPending = 1;
+  numberCheckField_ = nullptr;
+  BUTNKontrolaCislaClick();
+  flags.numberCheckPending = pending;
+}
+
+void TFRMMain::BUTNSrovnejMaxFlekClick() {
+  for (UpDown* u : {UPDNHraFlekCount, UPDNHraSedmaCount})
+    u->setRange(0, tariff::flekLimit(EDITNasobeniFleku->text(), u->maximum()));
+}
+
+// ---- enable rules ------------------------------------------------------------
+
+void TFRMMain::RAGRNadStoClick() {
+  const QList<QWidget*> adding = {LABLNadStoPlus, EDITFaktorNadStoPricitat, Label34,
+                                  EDITFaktorNadStoNasobekHry, Label35};
+  const QList<QWidget*> multiplying = {LABLNadStoKrat, EDITFaktorNadStoNasobit};
+  const QList<QWidget*> both = {RAGRStovkaZpusobPocitani, RAGRPocitaniProhraneStovky,
+                                LABLProhranaStovkaPozn1, LABLProhranaStovkaPozn2,
+                                LABLProhranaStovkaPozn3, CHBXProhranychStoPocitatIHlasky,
+                                RAGRPocitaniHlasekUStovky};
+  const int method = RAGRNadSto->itemIndex();
+  for (QWidget* w : adding) w->setEnabled(method == 1);
+  for (QWidget* w : multiplying) w->setEnabled(method == 2);
+  for (QWidget* w : both) w->setEnabled(method == 1 || method == 2);
+  RAGRStovkaZpusobPocitaniClick();
+  BUTNPrepoctiClick();
+}
+
+void TFRMMain::RAGRStovkaZpusobPocitaniClick() {
+  const bool separate =
+      RAGRStovkaZpusobPocitani->isEnabled() && RAGRStovkaZpusobPocitani->itemIndex() == 1;
+  for (QWidget* w : {static_cast<QWidget*>(LABLCenaStovkyPripocet),
+                     static_cast<QWidget*>(EDITCenaZaStovkuNasobekHry),
+                     static_cast<QWidget*>(LABLCenaStovkyKratHra),
+                     static_cast<QWidget*>(EDITCenaZaStovkuPripocitat)})
+    w->setEnabled(separate);
+  BUTNPrepoctiClick();
+}
+
+void TFRMMain::CKBXHraniPauzirovanehoClick() {
+  RAGRPocitaniPauziraku->setEnabled(CKBXHraniPauzirovaneho->isChecked());
+  RAGRPocitaniPauziraku->setItemIndex(2);
+  RAGRPocitaniPauzirakuClick();
+}
+
+void TFRMMain::RAGRPocitaniPauzirakuClick() {
+  const bool cross = RAGRPocitaniPauziraku->isEnabled() && RAGRPocitaniPauziraku->itemIndex() == 3;
+  LABLDoKrize1->setEnabled(cross);
+  LABLDoKrize2->setEnabled(cross);
+  RAGRPocitaniKrizoveho->setEnabled(cross);
+  BUTNPrepoctiClick();
+}
+
+void TFRMMain::CHBXHratDveSedmyClick() {
+  const bool on = CHBXHratDveSedmy->isChecked();
+  const QString twoSevens = QStringLiteral("dve sedmy");
+  const bool wasSelected = RAGRTypHry->itemText(RAGRTypHry->itemIndex()) == twoSevens;
+  for (int i = RAGRTypHry->count() - 1; i >= 0; --i)
+    if (RAGRTypHry->itemText(i) == twoSevens) RAGRTypHry->removeItem(i);
+  for (QWidget* w : {static_cast<QWidget*>(CHBXDveSedmyAStovkaTicha),
+                     static_cast<QWidget*>(RAGRPocitaniDvouSedemNadSto),
+                     static_cast<QWidget*>(CHBXDveSedmyAStovka),
+                     static_cast<QWidget*>(GRPBXDveSedmyCeny), static_cast<QWidget*>(LABLDveSedmyObyc),
+                     static_cast<QWidget*>(EDITCenaZaDveSedmy),
+                     static_cast<QWidget*>(LABLDveSedmyCervene2),
+                     static_cast<QWidget*>(EDITCenaZaDveSedmyCervene)})
+    w->setEnabled(on);
+  if (on) RAGRTypHry->addItem(twoSevens);
+  // A game type must always be chosen: a hand of two sevens that may no
+  // longer be played becomes an ordinary game.
+  if (wasSelected && !on) RAGRTypHry->setItemIndex(0);
+  else if (wasSelected) RAGRTypHry->setItemIndex(3);
+  BUTNPrepoctiClick();
+}
+
+void TFRMMain::CHBXDveSedmyAStovkaClick() {
+  const bool on = CHBXDveSedmyAStovka->isChecked();
+  RAGRPocitaniDvouSedemNadSto->setEnabled(on);
+  CHBXDveSedmyAStovkaTicha->setEnabled(on);
+  twoSevensHundredChanged();
+  BUTNPrepoctiClick();
+}

@@ -1,1 +1,65 @@
 #pragma once
+// The rules of the tariff fields: the nine price pairs kept in step through
+// the base price, their formats, and the limit of the flek counters.
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+namespace kvadus::tariff {
+
+// The field names of the nine pairs, in order (pair 1 first).
+struct PairNames {
+  const char* multiplier;
+  const char* price;
+};
+const QVector<PairNames>& pricePairs();
+constexpr int kPairCount = 9;
+
+// Which pair a field belongs to: pair number 1..9 and whether it is the
+// multiplier; 0 when the field is in no pair.
+struct PairPosition {
+  int pair = 0;
+  bool multiplier = false;
+};
+PairPosition pairOf(const QString& fieldName);
+
+struct PairTexts {
+  QString multiplier;
+  QString price;
+};
+
+enum class Direction { FromMultipliers, FromPrices };
+
+struct Reconciled {
+  QString base;               // the base price, rewritten as "0.00"
+  QVector<PairTexts> pairs;   // all nine; pairs beyond the range unchanged
+};
+
+// Reconciles pairs 1..k: from multipliers, price = base x multiplier; from
+// prices, multiplier = price / base. Multipliers are written "0.0", prices
+// "0.00" (the system's decimal separator). A base of 0 keeps each pair's
+// multiplier as it was (nothing can be divided by it), and a result that is
+// not a finite number keeps the field's old value.
+Reconciled reconcilePairs(const QString& baseText, const QVector<PairTexts>& pairs, int k,
+                          Direction direction);
+
+// The flek counters' maximum: floor(40 / factor). A factor of 0 or below, or
+// one so small that the limit would not fit a counter, keeps the previous
+// maximum.
+int flekLimit(const QString& factorText, int previousMaximum);
+
+// The text of a decimal setting as the check leaves it: normalised; valid
+// when it reads strictly as a number that is not negative (any number when
+// negatives are allowed).
+struct CheckedNumber {
+  QString text;
+  bool valid = false;
+  double value = 0.0;
+};
+CheckedNumber checkNumber(const QString& text, bool allowNegative);
+
+// The message of a rejected number.
+QString rejectedNumberMessage();
+
+}  // namespace kvadus::tariff

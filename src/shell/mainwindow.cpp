@@ -16,6 +16,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QTableWidget>
@@ -96,7 +97,7 @@ void TFRMMain::buildFrame() {
                                       BUTNNastaveniParametru, BUTNNapovedaUpper, BUTNKonec};
   int y = 20;
   for (auto* b : column) {
-    b->setGeometry(6, y, layout::kControlGroup.width() - 12, 26);
+    b->setGeometry(4, y, layout::kControlGroup.width() - 8, 26);
     y += (b == BUTNGrafika) ? 38 : 30;  // a gap before the panel and help buttons
   }
   BUTNZmenaVolice->setEnabled(false);
@@ -175,6 +176,7 @@ void TFRMMain::formShowWork() {
     return;
   }
 
+  numberCheckField_ = EDITCenaZaHru;
   if (flags.numberCheckPending) BUTNKontrolaCislaClick();
   flags.firstShowing = 0;
 

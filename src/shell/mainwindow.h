@@ -11,6 +11,7 @@ class QAction;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
+class QLineEdit;
 class QListWidget;
 class QMenu;
 class QPlainTextEdit;
@@ -20,6 +21,7 @@ class QTableWidget;
 
 namespace kvadus {
 class RadioGroup;
+class UpDown;
 class TableGrid;
 }
 
@@ -108,21 +110,82 @@ class TFRMMain : public QWidget {
   void selectDeclarer(int index);
 
   // ---- hand entry and pricing (ledger/) ---------------------------------
-  QGroupBox* GRPBXCenaHry = nullptr;
-  QPushButton* BUTNPridejSkore = nullptr;
-  QPushButton* BUTNPrepocti = nullptr;
-  QLabel* LABLTextoveVyjadreniHry = nullptr;
+  kvadus::RadioGroup* RAGRTypHry = nullptr;
+  QGroupBox* GRBXAtributyHry = nullptr;
+  QCheckBox* CKBXSedma = nullptr;
+  QCheckBox* CHBXSedmaProti = nullptr;
+  QCheckBox* CKBXStovka = nullptr;
+  QCheckBox* CKBXStovkaProti = nullptr;
+  QCheckBox* CKBXCervene = nullptr;
+  kvadus::RadioGroup* RAGRVyhra = nullptr;
+  QGroupBox* GRPBXUhrano = nullptr;
+  kvadus::RadioGroup* RAGRUhrano = nullptr;
+  kvadus::RadioGroup* RAGRProti = nullptr;
+  QWidget* PNLUhranaSedma = nullptr;
+  QCheckBox* CHBXUhranaSedmaVolicem = nullptr;
+  QCheckBox* CHBXUhranaSedmaProti = nullptr;
+  QGroupBox* GRPBXFleky = nullptr;
+  QLabel* LABLHraNadpis = nullptr;
+  QLabel* LABLSedma = nullptr;
+  kvadus::UpDown* UPDNHraFlekCount = nullptr;
+  QLineEdit* EDITFlekHraCount = nullptr;
+  QLineEdit* EDITFlekHraVal = nullptr;
+  kvadus::UpDown* UPDNHraSedmaCount = nullptr;
+  QLineEdit* EDITFlekSedmaCount = nullptr;
+  QLineEdit* EDITFlekSedmaVal = nullptr;
   QListWidget* LIBXFlekHraAbbrev = nullptr;
   QListWidget* LIBXFlekHraValues = nullptr;
   QListWidget* LIBXFlekSedmaValues = nullptr;
+  QGroupBox* GRPBXCenaHry = nullptr;
+  QLineEdit* EDITCelkemCena = nullptr;
+  QLabel* LABLVolic = nullptr;
+  QLabel* LABLScoreCelkom = nullptr;
+  QLabel* LABLProtihraciNadpis = nullptr;
+  QLabel* LABLCenaProProtihrace = nullptr;
+  QLabel* LABLCenaPauzirujiciNadpis = nullptr;
+  QLabel* LABLPauzirujiciCelkem = nullptr;
+  QLabel* LABLPocetBoduVeHre1 = nullptr;
+  QLabel* LABLPocetBoduVeHre2 = nullptr;
+  QLabel* LABLPocetBoduVeHre3 = nullptr;
+  QLabel* LABLTextoveVyjadreniHry = nullptr;
+  QLabel* LABLPoctyVeHre = nullptr;
+  QPushButton* BUTNPridejSkore = nullptr;
+  QPushButton* BUTNPridatDolni = nullptr;
+  QPushButton* BUTNPrepocti = nullptr;
+  QPushButton* BUTNPrepoctiCelkem = nullptr;
   QPushButton* BUTNFlekSelect = nullptr;
+  QGroupBox* GRPBXKrizovyKvadus = nullptr;
+  QCheckBox* CHBXKrizovyKvadusVolicS1 = nullptr;
+  QCheckBox* CHBXKrizovyKvadusVolicS2 = nullptr;
+  QCheckBox* CHBXKrizovyKvadusVolicS3 = nullptr;
 
-  void BUTNPrepoctiClick();  // the pricing
-  void BUTNFlekSelectClick();
+  void BUTNPrepoctiClick();         // the pricing
+  void BUTNPrepoctiCelkemClick();   // the player split of the price field
+  void BUTNFlekSelectClick();       // the flek highlight
+  void flekCountChanged(bool seven, bool increase);
+  void LIBXFlekHraValuesClick();
+  void LIBXFlekSedmaValuesClick();
   void RAGRTypHryClick();
+  void CKBXSedmaClick();
+  void CHBXSedmaProtiClick();
+  void CKBXStovkaClick();
+  void CKBXStovkaProtiClick();
+  void CKBXCerveneClick();
+  void CHBXUhranaSedmaVolicemClick();
+  void CHBXUhranaSedmaProtiClick();
   void CHBXHratDveSedmyClick();
   void CHBXOpravyHodnotClick();
   void RAGRPocitaniPauzirakuClick();
+  void EDITCelkemCenaChange();
+  void partnerSwitchClicked(QCheckBox* box);
+  int crossPartner() const;  // 0 none, 1..3
+  bool crossVariantActive() const;
+  void clearPartnerSwitches();
+  // Reset operations of the entry, used by adding a hand and quick selection.
+  void exclusiveQuickSelection(kvadus::RadioGroup* keep);
+  void resetEntry(kvadus::RadioGroup* keep);
+  void refreshEntry();
+  void HlaskyChange();  // the meld change of the extended counting
 
   // ---- quick selection (ledger/) ----------------------------------------
   QLabel* LABLRychlaVolba = nullptr;
@@ -142,14 +205,78 @@ class TFRMMain : public QWidget {
   QTabWidget* PGCNTRLOProgramu = nullptr;
   QWidget* TABProgram = nullptr;
   QPushButton* BUTNZavritOknoNastaveni = nullptr;
+  QPushButton* BUTNKontrolaCisla = nullptr;
+  QPushButton* BUTNSrovnejMaxFlek = nullptr;
+  // "ceny"
+  QLineEdit* EDITCenaZaHru = nullptr;
+  QLineEdit* EDITNasobekHryStovka = nullptr;
+  QLineEdit* EDITCenaZaStovku = nullptr;
+  QLineEdit* EDITNasobekHrySedmaNeHlasena = nullptr;
+  QLineEdit* EDITCenaZaSedmuNehlasenou = nullptr;
+  QLineEdit* EDITNasobekHrySedmaHlasena = nullptr;
+  QLineEdit* EDITCenaZaSedmu = nullptr;
+  QLineEdit* EDITNasobekHryBetl = nullptr;
+  QLineEdit* EDITCenaZaBetla = nullptr;
+  QLineEdit* EDITNasobekHryDruch = nullptr;
+  QLineEdit* EDITCenaZaDurcha = nullptr;
+  QLineEdit* EDITCenaNasobeniCervenych = nullptr;
+  QLineEdit* EDITNasobeniFleku = nullptr;
+  // "stovka"
+  kvadus::RadioGroup* RAGRNadSto = nullptr;
+  QLabel* LABLNadStoPlus = nullptr;
+  QLineEdit* EDITFaktorNadStoNasobekHry = nullptr;
+  QLabel* Label34 = nullptr;
+  QLineEdit* EDITFaktorNadStoPricitat = nullptr;
+  QLabel* Label35 = nullptr;
+  QLabel* LABLNadStoKrat = nullptr;
+  QLineEdit* EDITFaktorNadStoNasobit = nullptr;
+  QTabWidget* PGCTRLStovka = nullptr;
+  kvadus::RadioGroup* RAGRStovkaZpusobPocitani = nullptr;
+  QLabel* LABLCenaStovkyPripocet = nullptr;
+  QLineEdit* EDITCenaZaStovkuNasobekHry = nullptr;
+  QLabel* LABLCenaStovkyKratHra = nullptr;
+  QLineEdit* EDITCenaZaStovkuPripocitat = nullptr;
+  kvadus::RadioGroup* RAGRPocitaniProhraneStovky = nullptr;
+  QLabel* LABLProhranaStovkaPozn1 = nullptr;
+  QLabel* LABLProhranaStovkaPozn2 = nullptr;
+  QLabel* LABLProhranaStovkaPozn3 = nullptr;
+  QCheckBox* CHBXProhranychStoPocitatIHlasky = nullptr;
+  kvadus::RadioGroup* RAGRPocitaniHlasekUStovky = nullptr;
+  // "dve sedmy"
+  QCheckBox* CHBXHratDveSedmy = nullptr;
+  QGroupBox* GRPBXDveSedmyCeny = nullptr;
+  QLabel* LABLDveSedmyObyc = nullptr;
+  QLineEdit* EDITCenaZaDveSedmyNasobek = nullptr;
+  QLineEdit* EDITCenaZaDveSedmy = nullptr;
+  QLabel* LABLDveSedmyCervene2 = nullptr;
+  QLineEdit* EDITCenaZaDveSedmyCerveneNasobek = nullptr;
+  QLineEdit* EDITCenaZaDveSedmyCervene = nullptr;
+  QCheckBox* CHBXDveSedmyAStovka = nullptr;
+  QCheckBox* CHBXDveSedmyAStovkaTicha = nullptr;
+  kvadus::RadioGroup* RAGRPocitaniDvouSedemNadSto = nullptr;
+  // "hraci"
   QCheckBox* CKBXHraniPauzirovaneho = nullptr;
   QCheckBox* CHBXPovolenaHraVeDvou = nullptr;
-  QCheckBox* CKBXZobrazovatDruhyHer = nullptr;
-  QCheckBox* CHBXZobrazovatBublinkovouNapovedu = nullptr;
-  QCheckBox* CHKBXKontrolovatPocetBodu = nullptr;
-  QPlainTextEdit* MEMOPravidlaNahravani = nullptr;
+  kvadus::RadioGroup* RAGRPocitaniPauziraku = nullptr;
+  QLabel* LABLDoKrize1 = nullptr;
+  QLabel* LABLDoKrize2 = nullptr;
+  kvadus::RadioGroup* RAGRPocitaniKrizoveho = nullptr;
   QPlainTextEdit* MEMOPocitaniPauziraku = nullptr;
   QPlainTextEdit* MEMOPravidlaKrizovehoKvaduse = nullptr;
+  // "ostatni"
+  QCheckBox* CHBXOpravyHodnot = nullptr;
+  QCheckBox* CHBXNulovatPoPridani = nullptr;
+  QCheckBox* CKBXZobrazovatDruhyHer = nullptr;
+  QCheckBox* CHBXRozsirenePocitaniBodu = nullptr;
+  QCheckBox* CHBXZobrazovatBublinkovouNapovedu = nullptr;
+  QCheckBox* CHBXPoStartuOtevritJmena = nullptr;
+  QCheckBox* CHBXVNazvuHryZobrazovatJmena = nullptr;
+  QCheckBox* CHBXOknoRoztazene = nullptr;
+  QCheckBox* CHBXFixniRozmeryOkna = nullptr;
+  QCheckBox* CHKBXKontrolovatPocetBodu = nullptr;
+  QCheckBox* CHKBXKontrolovatPocetBoduLiche = nullptr;
+  // "disk" and "o programu"
+  QPlainTextEdit* MEMOPravidlaNahravani = nullptr;
   QPlainTextEdit* MEMOPokec = nullptr;
   QPlainTextEdit* MEMOPodekovani = nullptr;
   QPlainTextEdit* MEMOPravidla = nullptr;
@@ -157,12 +284,24 @@ class TFRMMain : public QWidget {
   QPlainTextEdit* MEMODruhyKvaduse = nullptr;
   QLabel* IMGLogo = nullptr;
 
-  void RAGRNadStoClick();
-  void BUTNKontrolaCislaClick();
+  // The decimal settings, each checked when it is left.
+  QList<QLineEdit*> decimalSettings() const;
+  QLineEdit* numberField() const { return numberCheckField_; }
+  double rememberedNumber() const { return rememberedNumber_; }
+  void BUTNKontrolaBeforeClick(QLineEdit* field);  // a number field is entered
+  void BUTNKontrolaCislaClick();                   // ... and left: the number check
+  void applyNumericValue(QLineEdit* field, const QString& text);
+  void formatAllNumbers();
   void BUTNSrovnejMaxFlekClick();
+  void RAGRNadStoClick();
+  void RAGRStovkaZpusobPocitaniClick();
+  void CHBXDveSedmyAStovkaClick();
+  void CKBXHraniPauzirovanehoClick();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  bool numberFieldEvent(QObject* watched, QEvent* event);
+  void twoSevensHundredChanged();
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
@@ -177,6 +316,8 @@ class TFRMMain : public QWidget {
   void connectEntry();
   void connectSettings();
   void formShowWork();
-  QWidget* numberCheckField_ = nullptr;
+  QLineEdit* numberCheckField_ = nullptr;
+  double rememberedNumber_ = 0.0;
+  void reconcileRange(int k, int direction);
   bool formShowRunning_ = false;
 };

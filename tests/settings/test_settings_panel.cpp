@@ -1,8 +1,232 @@
-#include <QtTest>
-class T : public QObject {
+// The settings panel through its controls: number entry and check, the first
+// check at start, price pairs, flek limits and the enable rules.
+
+#include "common/radiogroup.h"
+#include "common/updown.h"
+#include "shell/mainwindow.h"
+#include "shell/startup.h"
+#include "testsupport.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using kvadus::MsgAnswer;
+using kvadus::MsgButtons;
+using testsupport::ScriptedPerson;
+
+class TestSettingsPanel : public QObject {
   Q_OBJECT
+
+  TFRMMain* m = nullptr;
+
+  // A person enters the field, types and leaves it.
+  void type(QLineEdit* field, const QString& text) {
+    m->BUTNKontrolaBeforeClick(field);
+    field->setText(text);
+    m->BUTNKontrolaCislaClick();
+  }
+  static QString local(QString text) { return text.replace('#', QLocale().decimalPoint()); }
+
  private slots:
-  void none() {}
+  void init() {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    createWindows();
+    m = FRMMain;
+    m->BUTNKontrolaCislaClick();  // the first showing's check formats everything
+  }
+  void cleanup() { destroyWindows(); }
+
+  void defaultsAfterTheFirstCheck_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::newRow("dot") << "en_US";
+    QTest::newRow("comma") << "cs_CZ";
+  }
+  void defaultsAfterTheFirstCheck() {
+    QFETCH(QString, locale);
+    destroyWindows();
+    QLocale::setDefault(QLocale(locale));
+    createWindows();
+    m = FRMMain;
+    QVERIFY(m->flags.numberCheckPending);
+    m->BUTNKontrolaCislaClick();  // pending: formats everything once
+    QVERIFY(!m->flags.numberCheckPending);
+    QCOMPARE(m->EDITCenaZaHru->text(), local("0#10"));
+    QCOMPARE(m->EDITNasobekHryDruch->text(), local("10#0"));
+    QCOMPARE(m->EDITCenaZaDurcha->text(), local("1#00"));
+    QCOMPARE(m->EDITCenaZaDveSedmyCerveneNasobek->text(), local("50#0"));
+    QCOMPARE(m->EDITCenaZaDveSedmyCervene->text(), local("5#00"));
+    QCOMPARE(m->EDITNasobeniFleku->text(), QString("2"));  // free factors stay as typed
+    QCOMPARE(m->UPDNHraFlekCount->maximum(), 20);
+    QCOMPARE(m->RAGRNadSto->itemIndex(), 2);
+    QCOMPARE(m->RAGRPocitaniProhraneStovky->itemIndex(), 1);
+    QCOMPARE(m->RAGRPocitaniPauziraku->itemIndex(), 2);
+    QVERIFY(m->CHBXHratDveSedmy->isChecked() && !m->CHBXOpravyHodnot->isChecked());
+    QCOMPARE(m->CHKBXKontrolovatPocetBodu->text(), QString("kontrolovat min. (90) a max. (190)"));
+  }
+
+  void eitherDecimalMarkIsAccepted_data() { defaultsAfterTheFirstCheck_data(); }
+  void eitherDecimalMarkIsAccepted() {
+    QFETCH(QString, locale);
+    QLocale::setDefault(QLocale(locale));
+    m->formatAllNumbers();  // as applying a settings file does
+    QVERIFY(!m->flags.numberCheckPending);
+    ScriptedPerson person;
+    type(m->EDITCenaZaStovku, "0,25");
+    QCOMPARE(m->EDITCenaZaStovku->text(), local("0#25"));
+    QCOMPARE(m->EDITNasobekHryStovka->text(), local("2#5"));
+    type(m->EDITCenaZaSedmu, "0.3");
+    QCOMPARE(m->EDITCenaZaSedmu->text(), local("0#30"));
+    QCOMPARE(m->EDITNasobekHrySedmaHlasena->text(), local("3#0"));
+    QVERIFY(person.shown.isEmpty());
+  }
+
+  void rejectedInputAndCancel() {
+    ScriptedPerson person;
+    person.answers = {MsgAnswer::Ok, MsgAnswer::Ok, MsgAnswer::Ok, MsgAnswer::Cancel};
+    m->BUTNKontrolaBeforeClick(m->EDITCenaZaStovku);
+    for (const char* bad : {"1.2.3", "abc", "-1", ""}) {
+      // Typing again in the field that kept the focus: entering captures nothing.
+      m->BUTNKontrolaBeforeClick(m->EDITCenaZaStovku);
+      m->EDITCenaZaStovku->setText(bad);
+      m->BUTNKontrolaCislaClick();
+      QCOMPARE(m->EDITNasobekHryStovka->text(), QString("2.0"));  // nothing else changes
+    }
+    QCOMPARE(person.shown.size(), 4);
+    for (const auto& s : person.shown) {
+      QCOMPARE(s.caption, QString("Chyba"));
+      QCOMPARE(s.text, QString("Zadejte kladne desetinne cislo.\n\nOK - znovu zadat\n"
+                               "Storno (Cancel) - vratit predchozi hodnotu"));
+      QCOMPARE(s.buttons, MsgButtons::OkCancel);
+    }
+    // Cancel brings back the value the field had when it was entered.
+    QCOMPARE(m->EDITCenaZaStovku->text(), QString("0.2"));
+    QVERIFY(m->flags.numberCheckDialogGuard);
+  }
+
+  void aMultiplierRewritesOnlyThePairsUpToIt() {
+    ScriptedPerson person;
+    m->EDITNasobekHryStovka->setText("3");          // typed earlier, never checked
+    m->EDITNasobekHryDruch->setText("12");          // pair 5: must stay as it is
+    m->EDITCenaZaDveSedmyCervene->setText("7.5");   // pair 9 too
+    type(m->EDITNasobekHryBetl, "6");
+    QCOMPARE(m->EDITCenaZaStovku->text(), QString("0.30"));
+    QCOMPARE(m->EDITCenaZaBetla->text(), QString("0.60"));
+    QCOMPARE(m->EDITNasobekHryBetl->text(), QString("6.0"));
+    QCOMPARE(m->EDITNasobekHryDruch->text(), QString("12"));
+    QCOMPARE(m->EDITCenaZaDveSedmyCervene->text(), QString("7.5"));
+    // The base price rewrites every price from its multiplier.
+    type(m->EDITCenaZaHru, "0,2");
+    QCOMPARE(m->EDITCenaZaHru->text(), QString("0.20"));
+    QCOMPARE(m->EDITCenaZaDurcha->text(), QString("2.40"));
+    QCOMPARE(m->EDITCenaZaDveSedmyCervene->text(), QString("10.00"));
+  }
+
+  void aBaseOfZeroKeepsTheMultipliers() {
+    ScriptedPerson person;
+    type(m->EDITCenaZaHru, "0");
+    type(m->EDITCenaZaBetla, "0.5");
+    QCOMPARE(m->EDITNasobekHryBetl->text(), QString("5.0"));
+    for (QLineEdit* f : m->decimalSettings()) {
+      QVERIFY2(!f->text().contains("inf") && !f->text().contains("nan"), qPrintable(f->objectName()));
+    }
+  }
+
+  void thePriceFieldReconcilesNothing() {
+    ScriptedPerson person;
+    m->CHBXOpravyHodnot->setChecked(true);
+    QVERIFY(!m->EDITCelkemCena->isReadOnly());
+    QVERIFY(!m->BUTNPrepocti->isHidden());
+    m->EDITNasobekHryStovka->setText("3");  // a stale pair shows any reconciliation
+    type(m->EDITCelkemCena, "-1,5");        // negative amounts are fine here
+    QVERIFY(person.shown.isEmpty());
+    QCOMPARE(m->EDITCelkemCena->text(), QString("-1.5"));  // and no pricing overwrote it
+    QCOMPARE(m->EDITNasobekHryStovka->text(), QString("3"));
+    type(m->EDITCelkemCena, "x");
+    QCOMPARE(person.shown.size(), 1);
+    m->CHBXOpravyHodnot->setChecked(false);
+    QVERIFY(m->EDITCelkemCena->isReadOnly());
+  }
+
+  void flekLimits() {
+    ScriptedPerson person;
+    const QList<QPair<QString, int>> cases = {{"3", 13}, {"0,5", 80}, {"2", 20}, {"0", 20}};
+    for (const auto& [factor, limit] : cases) {
+      m->applyNumericValue(m->EDITNasobeniFleku, factor);
+      QCOMPARE(m->UPDNHraFlekCount->maximum(), limit);
+      QCOMPARE(m->UPDNHraSedmaCount->maximum(), limit);
+    }
+    QVERIFY(person.shown.isEmpty());
+  }
+
+  void overHundredEnableRules() {
+    m->RAGRNadSto->setItemIndex(0);
+    for (QWidget* w : QList<QWidget*>{m->EDITFaktorNadStoPricitat, m->EDITFaktorNadStoNasobit,
+                                      m->RAGRStovkaZpusobPocitani, m->RAGRPocitaniProhraneStovky,
+                                      m->CHBXProhranychStoPocitatIHlasky,
+                                      m->RAGRPocitaniHlasekUStovky, m->EDITCenaZaStovkuPripocitat})
+      QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
+    m->RAGRNadSto->setItemIndex(1);
+    QVERIFY(m->EDITFaktorNadStoPricitat->isEnabled() && m->EDITFaktorNadStoNasobekHry->isEnabled());
+    QVERIFY(!m->EDITFaktorNadStoNasobit->isEnabled());
+    QVERIFY(m->RAGRPocitaniProhraneStovky->isEnabled());
+    QVERIFY(!m->EDITCenaZaStovkuPripocitat->isEnabled());  // "dohromady" selected
+    m->RAGRStovkaZpusobPocitani->setItemIndex(1);
+    QVERIFY(m->EDITCenaZaStovkuPripocitat->isEnabled() && m->LABLCenaStovkyPripocet->isEnabled());
+    m->RAGRNadSto->setItemIndex(2);
+    QVERIFY(m->EDITFaktorNadStoNasobit->isEnabled() && !m->EDITFaktorNadStoPricitat->isEnabled());
+    m->RAGRNadSto->setItemIndex(0);  // the group is off: so are its fields
+    QVERIFY(!m->EDITCenaZaStovkuPripocitat->isEnabled());
+  }
+
+  void sittingOutEnableRules() {
+    QVERIFY(m->RAGRPocitaniPauziraku->isEnabled());
+    QVERIFY(!m->RAGRPocitaniKrizoveho->isEnabled());
+    m->RAGRPocitaniPauziraku->setItemIndex(3);
+    QVERIFY(m->RAGRPocitaniKrizoveho->isEnabled() && m->LABLDoKrize1->isEnabled() &&
+            m->LABLDoKrize2->isEnabled());
+    m->CKBXHraniPauzirovaneho->setChecked(false);
+    QVERIFY(!m->RAGRPocitaniPauziraku->isEnabled());
+    QCOMPARE(m->RAGRPocitaniPauziraku->itemIndex(), 2);
+    QVERIFY(!m->RAGRPocitaniKrizoveho->isEnabled());
+    m->CKBXHraniPauzirovaneho->setChecked(true);
+    QVERIFY(m->RAGRPocitaniPauziraku->isEnabled());
+    QVERIFY(!m->RAGRPocitaniKrizoveho->isEnabled());
+  }
+
+  void twoSevensComeAndGo() {
+    QCOMPARE(m->RAGRTypHry->items(), QStringList({"obycejna", "betl", "durch", "dve sedmy"}));
+    m->RAGRTypHry->setItemIndex(3);
+    m->CHBXHratDveSedmy->setChecked(false);
+    QCOMPARE(m->RAGRTypHry->items(), QStringList({"obycejna", "betl", "durch"}));
+    QCOMPARE(m->RAGRTypHry->itemIndex(), 0);  // the hand became an ordinary game
+    QVERIFY(!m->GRPBXDveSedmyCeny->isEnabled() && !m->CHBXDveSedmyAStovka->isEnabled());
+    m->CHBXHratDveSedmy->setChecked(true);
+    QCOMPARE(m->RAGRTypHry->items(), QStringList({"obycejna", "betl", "durch", "dve sedmy"}));
+    QVERIFY(m->GRPBXDveSedmyCeny->isEnabled() && m->RAGRPocitaniDvouSedemNadSto->isEnabled());
+    m->CHBXDveSedmyAStovka->setChecked(false);
+    QVERIFY(!m->RAGRPocitaniDvouSedemNadSto->isEnabled() && !m->CHBXDveSedmyAStovkaTicha->isEnabled());
+  }
+
+  void leavingAFieldByFocus() {
+    // The real path: focus in remembers, focus out checks.
+    ScriptedPerson person;
+    person.answers = {MsgAnswer::Cancel};
+    m->flags.firstShowing = 0;  // no start-up dialogs here
+    m->show();
+    m->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m));
+    m->BUTNNastaveniParametruClick();
+    m->EDITCenaZaBetla->setFocus(Qt::MouseFocusReason);
+    QCOMPARE(m->numberField(), m->EDITCenaZaBetla);
+    QCOMPARE(m->rememberedNumber(), 0.5);
+    m->EDITCenaZaBetla->setText("zzz");
+    m->EDITCenaZaDurcha->setFocus(Qt::MouseFocusReason);
+    QCOMPARE(person.shown.size(), 1);
+    QCOMPARE(m->EDITCenaZaBetla->text(), QString("0.5"));
+  }
 };
-QTEST_MAIN(T)
+
+QTEST_MAIN(TestSettingsPanel)
 #include "test_settings_panel.moc"
