@@ -14,6 +14,9 @@
 #include "shell/startup.h"
 #include "stats/resultswindow.h"
 #include "correction/balancecorrection.h"
+#include "common/radiogroup.h"
+#include "common/updown.h"
+#include <QCheckBox>
 
 #include <QDir>
 #include <QGroupBox>
@@ -35,6 +38,7 @@ int main(int argc, char** argv) {
   });
   createWindows();
   FRMMain->flags.firstShowing = 0;  // no start-up dialogs here
+  FRMMain->BUTNKontrolaCislaClick();  // the first check formats the tariff
   FRMMain->show();
   if (QDir(QStringLiteral("help")).exists()) FRMMain->loadHelpComponents();
   app.processEvents();
@@ -51,6 +55,15 @@ int main(int argc, char** argv) {
     g.setCell(4, p, QStringLiteral("Franta : obycejna  ,7 [60,30,7 uhrana]"));
   }
   FRMMain->BUTNSpoctiSumuClick();
+  // A hand being described: Franta declares a seven in red with one flek.
+  FRMMain->selectDeclarer(1);
+  FRMMain->LIBXHraciClick();
+  FRMMain->CKBXSedma->setChecked(true);
+  FRMMain->CKBXCervene->setChecked(true);
+  FRMMain->UPDNHraFlekCount->stepUp();
+  FRMMain->RAGRUhrano->setItemIndex(6);
+  FRMMain->RAGRProti->setItemIndex(3);
+  FRMMain->CHBXUhranaSedmaVolicem->setChecked(true);
   app.processEvents();
   save(FRMMain, out, QStringLiteral("main_game"));
 

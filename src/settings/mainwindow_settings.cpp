@@ -120,11 +120,11 @@ void TFRMMain::buildSettingsPanel() {
                           QStringLiteral("informace o programu"));
 
   // ---- "ceny": a small table of multiples of the base price and prices.
-  makeLabel(TABCeny, QStringLiteral("Zaklad - hra"), {12, 10, 110, 22});
-  EDITCenaZaHru = makeNumber(TABCeny, "EDITCenaZaHru", QStringLiteral("0.1"), {230, 10, 70, 22},
+  makeLabel(TABCeny, QStringLiteral("Zaklad - hra"), {12, 10, 130, 22});
+  EDITCenaZaHru = makeNumber(TABCeny, "EDITCenaZaHru", QStringLiteral("0.1"), {250, 10, 70, 22},
                              QStringLiteral("zakladni cena hry"));
-  makeLabel(TABCeny, QStringLiteral("nasobky hry"), {120, 38, 90, 18});
-  makeLabel(TABCeny, QStringLiteral("cena"), {238, 38, 60, 18});
+  makeLabel(TABCeny, QStringLiteral("nasobky hry"), {140, 38, 90, 18});
+  makeLabel(TABCeny, QStringLiteral("cena"), {258, 38, 60, 18});
   struct Row {
     QString caption;
     QLineEdit** multiplier;
@@ -149,14 +149,14 @@ void TFRMMain::buildSettingsPanel() {
   };
   int y = 58;
   for (const Row& r : rows) {
-    makeLabel(TABCeny, r.caption, {12, y, 108, 22});
-    *r.multiplier = makeNumber(TABCeny, r.multiplierName, r.multiplierText, {120, y, 60, 22});
-    makeLabel(TABCeny, QStringLiteral("X hra"), {186, y, 40, 22});
-    *r.price = makeNumber(TABCeny, r.priceName, r.priceText, {230, y, 70, 22});
+    makeLabel(TABCeny, r.caption, {12, y, 126, 22});
+    *r.multiplier = makeNumber(TABCeny, r.multiplierName, r.multiplierText, {140, y, 60, 22});
+    makeLabel(TABCeny, QStringLiteral("X hra"), {206, y, 40, 22});
+    *r.price = makeNumber(TABCeny, r.priceName, r.priceText, {250, y, 70, 22});
     y += 28;
   }
   auto* nasobeni = new QGroupBox(QStringLiteral("Nasobeni"), TABCeny);
-  nasobeni->setGeometry(330, 6, 200, 90);
+  nasobeni->setGeometry(350, 6, 200, 90);
   makeLabel(nasobeni, QStringLiteral("cervene"), {10, 26, 70, 22});
   makeLabel(nasobeni, QStringLiteral("X"), {84, 26, 14, 22});
   EDITCenaNasobeniCervenych =
@@ -270,26 +270,25 @@ void TFRMMain::buildSettingsPanel() {
   CKBXHraniPauzirovaneho =
       makeCheck(TABHraci, "CKBXHraniPauzirovaneho", QStringLiteral("Hrani pauziraku"),
                 QStringLiteral("povoleni/zakazani hrani pauzirovaneho kvaduse"), true,
-                {8, 4, 220, 20});
+                {8, 4, 192, 20});
   CHBXPovolenaHraVeDvou =
       makeCheck(TABHraci, "CHBXPovolenaHraVeDvou", QStringLiteral("povolit i hru ve dvou"),
-                QString(), true, {8, 24, 220, 20});
+                QString(), true, {8, 24, 192, 20});
   RAGRPocitaniPauziraku = makeRadio(
       TABHraci, "RAGRPocitaniPauziraku", QStringLiteral("pauzirujici hraci hraji"),
       {QStringLiteral("s vitezem"), QStringLiteral("s porazenymi"), QStringLiteral("nehraji"),
        QStringLiteral("kvadus do krize ve ctyrech")},
-      2, {4, 46, 232, 88});
+      2, {4, 46, 196, 88});
   LABLDoKrize1 = makeLabel(TABHraci, QStringLiteral("Placeni kvaduse do krize ve hre"),
-                           {8, 136, 230, 16}, "LABLDoKrize1");
+                           {8, 136, 192, 16}, "LABLDoKrize1");
   LABLDoKrize2 = makeLabel(TABHraci, QStringLiteral("dva na dva - porazeny plati:"),
-                           {8, 152, 230, 16}, "LABLDoKrize2");
+                           {8, 152, 192, 16}, "LABLDoKrize2");
   RAGRPocitaniKrizoveho = makeRadio(
       TABHraci, "RAGRPocitaniKrizoveho", QString(),
-      {QStringLiteral("jen jednomu"), QStringLiteral("obema protihracum")}, 0, {4, 168, 232, 42});
-  RAGRPocitaniKrizoveho->setColumns(2);
+      {QStringLiteral("jen jednomu"), QStringLiteral("obema protihracum")}, 0, {4, 170, 196, 42});
   auto* rules = new QTabWidget(TABHraci);
   rules->setObjectName(QStringLiteral("PGCTRLPauzirak"));
-  rules->setGeometry(242, 4, PGCTRLNastaveni->width() - 250, PGCTRLNastaveni->height() - 38);
+  rules->setGeometry(204, 4, PGCTRLNastaveni->width() - 212, PGCTRLNastaveni->height() - 38);
   MEMOPocitaniPauziraku = makeMemo("MEMOPocitaniPauziraku");
   MEMOPravidlaKrizovehoKvaduse = makeMemo("MEMOPravidlaKrizovehoKvaduse");
   rules->addTab(memoPage(MEMOPocitaniPauziraku), QStringLiteral("pocitani - normalni pauzirak"));

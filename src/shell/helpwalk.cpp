@@ -31,6 +31,7 @@ QWidget* windowOf(HelpComponent::Window w, TFRMMain* main) {
 // A loaded help text reads as a note: read-only, tooltip colours, flat, one border.
 void styleHelpText(QPlainTextEdit* memo) {
   memo->setReadOnly(true);
+  memo->setLineWrapMode(QPlainTextEdit::NoWrap);  // the texts are laid out by hand
   QPalette pal = memo->palette();
   pal.setColor(QPalette::Base, pal.color(QPalette::ToolTipBase));
   pal.setColor(QPalette::Text, pal.color(QPalette::ToolTipText));
