@@ -229,7 +229,7 @@ void TFRMMain::LIBXHraciClick() {
   BUTNPridejSkore->setEnabled(d >= 0);
   if (d >= 0) LIBXHraci->scrollToItem(LIBXHraci->item(d), QAbstractItemView::PositionAtTop);
   refreshRoleMarkers();
-  // The cross variant's partner boxes are cleared here once that variant exists.
+  clearPartnerSwitches();
   BUTNPrepoctiClick();
 }
 

@@ -1,0 +1,254 @@
+// Describing a hand through the main window's controls: the price, the
+// shares, the description, the points check, fleks and the cross variant.
+
+#include "common/radiogroup.h"
+#include "common/updown.h"
+#include "players/playerentry.h"
+#include "shell/mainwindow.h"
+#include "shell/startup.h"
+#include "testsupport.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+using testsupport::ScriptedPerson;
+
+class TestEntryWindow : public QObject {
+  Q_OBJECT
+
+  TFRMMain* m = nullptr;
+
+  void newGame(const QStringList& names, int declarer = 0) {
+    QListWidget* roster = FORMZadaniHracu->LBOXSeznamHracu;
+    roster->clear();
+    roster->addItems(names);
+    roster->setCurrentRow(declarer);
+    m->BUTNNOvaHraClick();
+  }
+  void points(int u, int p) {
+    m->RAGRUhrano->setItemIndex(u);
+    m->RAGRProti->setItemIndex(p);
+  }
+  QStringList shares() const {
+    return {m->LABLScoreCelkom->text(), m->LABLCenaProProtihrace->text(),
+            m->LABLPauzirujiciCelkem->text()};
+  }
+
+ private slots:
+  void init() {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    createWindows();
+    m = FRMMain;
+    m->BUTNKontrolaCislaClick();  // the first check of the tariff
+  }
+  void cleanup() { destroyWindows(); }
+
+  void ordinaryGameWonAndLost_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::newRow("dot") << "en_US";
+    QTest::newRow("comma") << "cs_CZ";
+  }
+  void ordinaryGameWonAndLost() {
+    QFETCH(QString, locale);
+    QLocale::setDefault(QLocale(locale));
+    const QString mark = QLocale().decimalPoint();
+    newGame({"Ja", "Franta", "Pepa"});
+    points(6, 3);
+    QCOMPARE(m->EDITCelkemCena->text(), " +0" + mark + "10");
+    QCOMPARE(shares(), QStringList({" +0" + mark + "20", " -0" + mark + "10", " 0" + mark + "00"}));
+    QCOMPARE(m->LABLVolic->text(), QString("vynosce:"));
+    QVERIFY(!m->LABLPauzirujiciCelkem->isEnabled());
+    QCOMPARE(m->LABLTextoveVyjadreniHry->text(), QString("Ja : obycejna   [60,30]"));
+    QCOMPARE(m->lastPricedText, m->EDITCelkemCena->text());
+    points(5, 5);  // a tie loses
+    QCOMPARE(m->EDITCelkemCena->text(), " -0" + mark + "10");
+  }
+
+  void pointsCheckHidesPridat() {
+    newGame({"A", "B", "C"});
+    const QList<std::tuple<int, int, QString>> cases = {
+        {4, 4, "min. 90 !"}, {10, 10, "max. 190 !"}, {5, 5, "lichy !"}, {5, 4, ""}};
+    for (const auto& [u, p, warning] : cases) {
+      points(u, p);
+      QCOMPARE(m->LABLPocetBoduVeHre3->text().isEmpty() || m->LABLPocetBoduVeHre3->isHidden()
+                   ? QString()
+                   : m->LABLPocetBoduVeHre3->text(),
+               warning);
+      QCOMPARE(m->BUTNPridejSkore->isHidden(), !warning.isEmpty());
+      QCOMPARE(m->LABLPocetBoduVeHre1->isHidden(), warning.isEmpty());
+      QCOMPARE(m->BUTNPridatDolni->isEnabled(), warning.isEmpty());
+    }
+    m->CHKBXKontrolovatPocetBoduLiche->setChecked(false);
+    points(5, 5);
+    QVERIFY(!m->BUTNPridejSkore->isHidden());
+  }
+
+  void redWithOneFlek() {
+    newGame({"Ja", "Franta", "Pepa"});
+    points(6, 3);
+    m->CKBXCervene->setChecked(true);
+    m->UPDNHraFlekCount->stepUp();
+    QCOMPARE(m->EDITFlekHraCount->text(), QString("1"));
+    QCOMPARE(m->EDITFlekHraVal->text(), QString("2"));
+    QCOMPARE(m->LIBXFlekHraValues->currentRow(), 1);
+    QVERIFY(m->LIBXFlekHraAbbrev->item(1)->isSelected());
+    QCOMPARE(m->EDITCelkemCena->text(), QString(" +0.40"));
+    QCOMPARE(m->LABLTextoveVyjadreniHry->text(), QString("Ja : obycejna  ,rude [60,30]"));
+    // A click in the list of counts sets the count at once.
+    m->LIBXFlekHraValues->setCurrentRow(3);
+    m->LIBXFlekHraValuesClick();
+    QCOMPARE(m->EDITFlekHraVal->text(), QString("8"));
+    QCOMPARE(m->EDITCelkemCena->text(), QString(" +1.60"));
+    QCOMPARE(m->LABLPoctyVeHre->text(), QString("obycejna  ,rude,3x hra [60,30]"));
+  }
+
+  void sevenWithFleksAndItsDescription() {
+    newGame({"Ja", "Franta", "Pepa"});
+    points(6, 3);
+    m->CKBXSedma->setChecked(true);
+    QVERIFY(!m->CHBXSedmaProti->isEnabled());
+    QVERIFY(!m->LIBXFlekSedmaValues->isHidden());
+    QCOMPARE(m->EDITCelkemCena->text(), QString(" -0.10"));  // seven lost, game won
+    m->UPDNHraFlekCount->stepUp();
+    m->UPDNHraFlekCount->stepUp();
+    m->CHBXUhranaSedmaVolicem->setChecked(true);
+    QCOMPARE(m->LABLTextoveVyjadreniHry->text(), QString("Ja : obycejna  ,7,2x hra [60,30,7 uhrana]"));
+    QCOMPARE(m->EDITCelkemCena->text(), QString(" +0.60"));
+    m->CHBXUhranaSedmaProti->setChecked(true);  // the two results exclude each other
+    QVERIFY(!m->CHBXUhranaSedmaVolicem->isChecked());
+    m->CKBXSedma->setChecked(false);
+    QVERIFY(m->CHBXSedmaProti->isEnabled());
+    QVERIFY(m->LIBXFlekSedmaValues->isHidden());
+  }
+
+  void hundredAndBetl() {
+    newGame({"Ja", "Franta", "Pepa"}, 1);
+    m->CHBXVNazvuHryZobrazovatJmena->setChecked(false);
+    m->CKBXStovka->setChecked(true);
+    QVERIFY(!m->CKBXStovkaProti->isEnabled());
+    points(10, 9);
+    QCOMPARE(m->EDITCelkemCena->text(), QString(" +0.20"));
+    points(8, 3);
+    QCOMPARE(m->EDITCelkemCena->text(), QString(" -1.60"));
+
+    m->RAGRTypHry->setItemIndex(1);
+    QVERIFY(m->GRPBXUhrano->isHidden() && m->GRBXAtributyHry->isHidden());
+    QVERIFY(!m->RAGRVyhra->isHidden());
+    QCOMPARE(m->LABLHraNadpis->text(), QString("Betl"));
+    m->RAGRVyhra->setItemIndex(1);
+    QCOMPARE(m->EDITCelkemCena->text(), QString(" -0.50"));
+    QCOMPARE(m->LABLTextoveVyjadreniHry->text(), QString(" 2 : betl [prohrany]"));
+    QVERIFY(!m->BUTNPridejSkore->isHidden());  // no points check for a betl
+
+    m->RAGRTypHry->setItemIndex(2);  // durch lost with two fleks
+    m->UPDNHraFlekCount->stepUp();
+    m->UPDNHraFlekCount->stepUp();
+    QCOMPARE(m->EDITCelkemCena->text(), QString(" -4.00"));
+    QCOMPARE(m->LABLPoctyVeHre->text(), QString("durch, 2x flek [prohrany]"));
+  }
+
+  void twoSevens() {
+    newGame({"A", "B", "C"});
+    m->RAGRTypHry->setItemIndex(3);
+    QVERIFY(m->CKBXSedma->isChecked() && !m->CKBXSedma->isEnabled());
+    QVERIFY(m->CHBXSedmaProti->isHidden());
+    QCOMPARE(m->LABLSedma->text(), QString("Sedmy"));
+    QVERIFY(m->LIBXFlekHraValues->isHidden());  // no hundred, no game fleks
+    points(6, 3);
+    m->CHBXUhranaSedmaVolicem->setChecked(true);
+    QCOMPARE(m->EDITCelkemCena->text(), QString(" +3.00"));
+    m->CKBXCervene->setChecked(true);
+    QCOMPARE(m->EDITCelkemCena->text(), QString(" +5.00"));
+    m->CKBXStovka->setChecked(true);
+    QCOMPARE(m->LABLHraNadpis->text(), QString("Stovka"));
+    QVERIFY(!m->LIBXFlekHraValues->isHidden());
+    m->CHBXDveSedmyAStovka->setChecked(false);  // the hundred boxes go away
+    QVERIFY(m->CKBXStovka->isHidden() && !m->CKBXStovka->isChecked());
+  }
+
+  void flekWarningAtForty() {
+    ScriptedPerson person;
+    newGame({"A", "B", "C"});
+    m->applyNumericValue(m->EDITNasobeniFleku, "1");
+    QCOMPARE(m->UPDNHraFlekCount->maximum(), 40);
+    m->UPDNHraFlekCount->setPosition(38);
+    m->UPDNHraFlekCount->stepUp();
+    QVERIFY(person.shown.isEmpty());
+    m->UPDNHraFlekCount->stepUp();  // reaching 40 warns
+    QCOMPARE(person.shown.size(), 1);
+    QCOMPARE(m->EDITFlekHraCount->text(), QString("40"));
+    QVERIFY(m->LIBXFlekHraValues->selectedItems().isEmpty());
+    m->UPDNHraFlekCount->stepUp();
+    m->UPDNHraFlekCount->stepUp();
+    QCOMPARE(person.shown.size(), 3);  // once per press
+    m->UPDNHraFlekCount->stepDown();    // going down never warns
+    QCOMPARE(person.shown.size(), 3);
+    QCOMPARE(person.shown[0].caption, QString("Varovani"));
+  }
+
+  void fourPlayersSharing() {
+    newGame({"A", "B", "C", "D"});
+    m->RAGRPocitaniPauziraku->setItemIndex(0);  // "s vitezem"
+    m->CKBXCervene->setChecked(true);
+    points(6, 3);
+    QCOMPARE(m->EDITCelkemCena->text(), QString(" +0.20"));
+    m->UPDNHraFlekCount->stepUp();
+    QCOMPARE(m->EDITCelkemCena->text(), QString(" +0.40"));
+    QCOMPARE(shares(), QStringList({" +0.80", " -0.80", " +0.80"}));
+    QVERIFY(m->LABLPauzirujiciCelkem->isEnabled());
+    m->RAGRPocitaniPauziraku->setItemIndex(1);  // "s porazenymi"
+    QCOMPARE(shares(), QStringList({" +1.20", " -0.40", " -0.40"}));
+  }
+
+  void crossVariant() {
+    newGame({"A", "B", "C", "D"}, 3);
+    QVERIFY(m->GRPBXKrizovyKvadus->isHidden());
+    m->RAGRPocitaniPauziraku->setItemIndex(3);
+    QVERIFY(!m->GRPBXKrizovyKvadus->isHidden());
+    // The declarer is last: the first switch names the first player.
+    QCOMPARE(m->CHBXKrizovyKvadusVolicS1->text(), QString("A"));
+    QCOMPARE(m->CHBXKrizovyKvadusVolicS3->text(), QString("C"));
+    m->CHBXOpravyHodnot->setChecked(true);
+    m->EDITCelkemCena->setText("0.50");  // a price typed by hand is split at once
+    QCOMPARE(shares(), QStringList({" +1.50", " -0.50", " 0.00"}));
+
+    m->CHBXKrizovyKvadusVolicS1->setChecked(true);
+    m->CHBXKrizovyKvadusVolicS3->setChecked(true);
+    QVERIFY(!m->CHBXKrizovyKvadusVolicS1->isChecked());
+    QCOMPARE(m->LABLVolic->text(), QString("vyn.+kriz:"));
+    QCOMPARE(m->crossPartner(), 3);
+    QCOMPARE(shares(), QStringList({" +0.50", " -0.50", " 0.00"}));  // "jen jednomu"
+    m->RAGRPocitaniKrizoveho->setItemIndex(1);                       // "obema protihracum"
+    m->EDITCelkemCena->setText("0.50");
+    QCOMPARE(shares(), QStringList({" +1.00", " -1.00", " 0.00"}));
+    m->CHBXKrizovyKvadusVolicS3->setChecked(false);
+    QCOMPARE(m->LABLVolic->text(), QString("vynosce:"));
+
+    // Another declarer clears the partner.
+    m->CHBXKrizovyKvadusVolicS2->setChecked(true);
+    m->selectDeclarer(0);
+    m->LIBXHraciClick();
+    QVERIFY(!m->CHBXKrizovyKvadusVolicS2->isChecked());
+    QCOMPARE(m->CHBXKrizovyKvadusVolicS1->text(), QString("B"));
+
+    newGame({"A", "B", "C", "D", "E"});  // five players: no cross game
+    QVERIFY(m->GRPBXKrizovyKvadus->isHidden());
+  }
+
+  void descriptionSwitchedOff() {
+    ScriptedPerson person;  // removing the column asks first
+    newGame({"A", "B", "C"});
+    points(6, 3);
+    m->CKBXZobrazovatDruhyHer->setChecked(false);
+    QVERIFY(m->LABLTextoveVyjadreniHry->isHidden());
+    points(7, 2);
+    QCOMPARE(m->LABLPoctyVeHre->text(), QString("obycejna   [60,30]"));  // the old text stays
+  }
+};
+
+QTEST_MAIN(TestEntryWindow)
+#include "test_entry_window.moc"
