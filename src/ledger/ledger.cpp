@@ -111,4 +111,62 @@ int newGameDeclarer(int rosterSelection, int players) {
   return (rosterSelection >= 0 && rosterSelection < players) ? rosterSelection : 0;
 }
 
+QList<double> handRow(int players, int declarer, const HandShares& shares, bool cross,
+                      int partner) {
+  QList<double> row(players, 0.0);
+  if (players <= 0 || declarer < 0 || declarer >= players) return row;
+  if (cross) {
+    row.fill(shares.defender);
+    row[declarer] = shares.declarer;
+    if (partner >= 1 && partner <= 3) row[(declarer + partner) % players] = shares.declarer;
+  } else if (players == 2) {
+    row[declarer] = shares.declarer;
+    row[1 - declarer] = shares.defender;
+  } else {
+    for (int step = 0; step < players; ++step) {
+      const int c = (declarer + step) % players;
+      row[c] = step == 0 ? shares.declarer : step <= 2 ? shares.defender : shares.sittingOut;
+    }
+  }
+  return row;
+}
+
+void bookHand(ScoreGrid& grid, int players, const QList<double>& row, bool descriptionShown,
+              const QString& description) {
+  const int p = grid.rowCount() - 1;
+  grid.setRowCount(p + 2);
+  for (int c = 0; c < players; ++c) grid.setCell(c, p + 1, grid.cell(c, p));
+  const bool description_ = descriptionShown && grid.columnCount() > players;
+  if (description_) grid.setCell(players, p, description);
+  for (int c = 0; c < players && c < row.size(); ++c) grid.setCell(c, p, signedMoneyText(row[c]));
+  for (int c = 0; c < players; ++c)
+    grid.setCell(c, p + 1,
+                 signedMoneyText(lenientNumber(grid.cell(c, p + 1)) + lenientNumber(grid.cell(c, p))));
+  if (description_) grid.setCell(players, p + 1, sumRowAfterAdd());
+}
+
+int nextChooser(int chooser, int players) { return chooser < players - 1 ? chooser + 1 : 0; }
+
+void removeAllHands(ScoreGrid& grid) {
+  grid.setRowCount(1);
+  grid.setRowCount(2);
+}
+
+bool removeLastHand(ScoreGrid& grid) {
+  if (grid.rowCount() <= 2) return false;
+  grid.setRowCount(grid.rowCount() - 1);
+  return true;
+}
+
+QString foldedHandsText() { return QStringLiteral("celkem za predesle hry"); }
+
+bool foldHands(ScoreGrid& grid, int players, bool descriptionShown) {
+  const int rows = grid.rowCount();
+  if (rows <= 2) return false;
+  for (int c = 0; c < grid.columnCount(); ++c) grid.setCell(c, 1, grid.cell(c, rows - 1));
+  if (descriptionShown && grid.columnCount() > players) grid.setCell(players, 1, foldedHandsText());
+  grid.setRowCount(3);
+  return true;
+}
+
 }  // namespace kvadus::ledger

@@ -70,4 +70,42 @@ QStringList newGamePlayers(const QStringList& roster, bool onlyThree);
 // else the first player.
 int newGameDeclarer(int rosterSelection, int players);
 
+// ---- booking and removing hands ---------------------------------------------
+
+// One hand's shares: the declarer's, each defender's and each sitting-out
+// player's, as read back from the share labels.
+struct HandShares {
+  double declarer = 0;
+  double defender = 0;
+  double sittingOut = 0;
+};
+
+// Where each share goes. Cross variant: everyone gets the defender's share,
+// then the declarer and the partner (declarer + k) mod 4 get the declarer's.
+// Two players: the declarer's and the other's. Otherwise, walking from the
+// declarer with wrap-around: the declarer's, two defenders', and the
+// sitting-out share for everyone else.
+QList<double> handRow(int players, int declarer, const HandShares& shares, bool cross, int partner);
+
+// Appends the hand: the old sum row becomes the hand row (its cells the
+// shares as signed money text, its description cell the hand's description)
+// and a new sum row holds the old balances plus the shares, with "   << suma"
+// in its description cell. Touches only the last two rows, whatever the
+// length of the evening.
+void bookHand(ScoreGrid& grid, int players, const QList<double>& row, bool descriptionShown,
+              const QString& description);
+
+// The chooser after a booked hand: the next player, wrapping to the first.
+int nextChooser(int chooser, int players);
+
+// "vsechno": only the names and a zero sum row are left (sums recomputed by
+// the caller).
+void removeAllHands(ScoreGrid& grid);
+// "posledni hru": the last row goes, the last hand row becomes the sum row.
+bool removeLastHand(ScoreGrid& grid);
+// "pouze hry": the hands fold into one row "celkem za predesle hry" holding
+// their balances, followed by the sum row.
+bool foldHands(ScoreGrid& grid, int players, bool descriptionShown);
+QString foldedHandsText();  // "celkem za predesle hry"
+
 }  // namespace kvadus::ledger

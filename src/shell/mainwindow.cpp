@@ -57,10 +57,12 @@ TFRMMain::TFRMMain(QWidget* parent) : QWidget(parent) {
   buildEntry();
   buildQuickSelection();
   buildSettingsPanel();
+  buildHands();
   connectFrame();
   connectLedger();
   connectEntry();
   connectSettings();
+  connectHands();
   FormCreate();
 }
 

@@ -187,6 +187,17 @@ class TFRMMain : public QWidget {
   void refreshEntry();
   void HlaskyChange();  // the meld change of the extended counting
 
+  // ---- adding and removing hands (ledger/) -----------------------------
+  QPushButton* BUTNSmazVsechno = nullptr;
+  QPushButton* BUTNSmazPosledniHru = nullptr;
+  QPushButton* BUTNSmazHry = nullptr;
+
+  void BUTNPridejSkoreClick();
+  void POPUPSmazVSeClick();       // "vsechno"
+  void POPUPSmazPosledniClick();  // "posledni hru"
+  void POPUPSmazHryClick();       // "pouze hry"
+  void clearDirectAmountGroups();
+
   // ---- quick selection (ledger/) ----------------------------------------
   QLabel* LABLRychlaVolba = nullptr;
   QGroupBox* GRPBXVyhrane = nullptr;
@@ -310,6 +321,8 @@ class TFRMMain : public QWidget {
   void buildLedger();
   void buildEntry();
   void buildQuickSelection();
+  void buildHands();
+  void connectHands();
   void buildSettingsPanel();
   void connectFrame();
   void connectLedger();

@@ -136,6 +136,67 @@ class TestLedger : public QObject {
     QCOMPARE(ledger::newGameDeclarer(-1, 5), 0);
     QCOMPARE(ledger::newGameDeclarer(4, 3), 0);  // selected name not in the game
   }
+
+  void sharesGoToTheirPlayers() {
+    const ledger::HandShares s{0.4, -0.2, 0.1};
+    // Three players, declarer B: V, then D for the two after him.
+    QCOMPARE(ledger::handRow(3, 1, s, false, 0), QList<double>({-0.2, 0.4, -0.2}));
+    // Five players, declarer 3: defenders 4 and 0, players 1 and 2 sit out.
+    QCOMPARE(ledger::handRow(5, 3, s, false, 0), QList<double>({-0.2, 0.1, 0.1, 0.4, -0.2}));
+    // Two players: the other one is the only defender.
+    QCOMPARE(ledger::handRow(2, 1, s, false, 0), QList<double>({-0.2, 0.4}));
+    // Cross variant, declarer 3 with partner 2: player (3 + 2) mod 4 = 1 plays along.
+    QCOMPARE(ledger::handRow(4, 3, s, true, 2), QList<double>({-0.2, 0.4, -0.2, 0.4}));
+    QCOMPARE(ledger::handRow(4, 0, s, true, 0), QList<double>({0.4, -0.2, -0.2, -0.2}));
+    QCOMPARE(ledger::handRow(3, -1, s, false, 0), QList<double>({0, 0, 0}));
+    QCOMPARE(ledger::nextChooser(0, 3), 1);
+    QCOMPARE(ledger::nextChooser(2, 3), 0);
+    QCOMPARE(ledger::nextChooser(7, 3), 0);  // a chooser beyond the players starts over
+  }
+
+  void bookingMovesTheSums() {
+    MemoryGrid g = game({"A", "B", "C"});
+    ledger::recomputeSums(g, 3, true);
+    ledger::bookHand(g, 3, {-0.2, 0.4, -0.2}, true, "B : obycejna   [60,30]");
+    QCOMPARE(g.rowCount(), 3);
+    QCOMPARE(g.row(1), QStringList({"      -0.20", "      +0.40", "      -0.20", "B : obycejna   [60,30]"}));
+    QCOMPARE(g.row(2), QStringList({"      -0.20", "      +0.40", "      -0.20", "   << suma"}));
+    ledger::bookHand(g, 3, {1.0, -0.5, -0.5}, true, "A : betl [vyhrany]");
+    QCOMPARE(g.row(3), QStringList({"      +0.80", "      -0.10", "      -0.70", "   << suma"}));
+    // Without the description column nothing is written beyond the players.
+    MemoryGrid plain = game({"A", "B"}, false);
+    ledger::bookHand(plain, 2, {0.1, -0.1}, true, "ignored");
+    QCOMPARE(plain.columnCount(), 2);
+    QCOMPARE(plain.row(2), QStringList({"      +0.10", "      -0.10"}));
+  }
+
+  void removingHands() {
+    MemoryGrid g = game({"A", "B", "C"});
+    ledger::recomputeSums(g, 3, true);
+    for (int i = 0; i < 5; ++i) ledger::bookHand(g, 3, {0.2 * (i + 1), -0.1 * (i + 1), -0.1 * (i + 1)}, true, "h");
+    const QStringList sums = g.row(6).mid(0, 3);
+    QCOMPARE(sums, QStringList({"      +3.00", "      -1.50", "      -1.50"}));
+
+    QVERIFY(ledger::foldHands(g, 3, true));
+    ledger::recomputeSums(g, 3, true);
+    QCOMPARE(g.rowCount(), 3);
+    QCOMPARE(g.row(1), sums + QStringList({"celkem za predesle hry"}));
+    QCOMPARE(g.row(2).mid(0, 3), sums);
+
+    QVERIFY(ledger::removeLastHand(g));  // the folded row goes too
+    ledger::recomputeSums(g, 3, true);
+    QCOMPARE(g.row(1), QStringList({"      +0.00", "      +0.00", "      +0.00",
+                                    " << sumy za kazdeho hrace (suma celkem: 0 penez)"}));
+    QVERIFY(!ledger::removeLastHand(g));
+    QVERIFY(!ledger::foldHands(g, 3, true));
+
+    ledger::bookHand(g, 3, {0.2, -0.1, -0.1}, true, "h");
+    ledger::removeAllHands(g);
+    ledger::recomputeSums(g, 3, true);
+    QCOMPARE(g.rowCount(), 2);
+    QCOMPARE(g.row(0).first(), QString("A"));  // the names stay
+    QCOMPARE(g.cell(0, 1), QString("      +0.00"));
+  }
 };
 
 QTEST_GUILESS_MAIN(TestLedger)
