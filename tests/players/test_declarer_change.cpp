@@ -1,6 +1,7 @@
 // The declarer change, opened from the main window's "  volic >>" as the
 // person does: the dialog runs modally while the steps click in it.
 
+#include "common/radiogroup.h"
 #include "players/declarerchange.h"
 #include "players/playerentry.h"
 #include "shell/mainwindow.h"
@@ -12,6 +13,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTimer>
 #include <functional>
 
@@ -126,6 +128,25 @@ class TestDeclarerChange : public QObject {
     });
     QCOMPARE(FRMMain->chooserIndex(), 4);
     QCOMPARE(FRMMain->declarerIndex(), 4);
+  }
+
+  void pickingTheLastPlayerWrapsTheTurn() {
+    ScriptedPerson person;
+    FRMMain->BUTNKontrolaCislaClick();
+    startGame({"A", "B", "C", "D"}, 1);
+    openDialog([&] { pick(3); });
+    auto addHand = [] {
+      FRMMain->RAGRUhrano->setItemIndex(6);
+      FRMMain->RAGRProti->setItemIndex(3);
+      FRMMain->BUTNPridejSkore->click();
+    };
+    addHand();  // the picked player declares this hand...
+    QCOMPARE(FRMMain->STGOutput->item(1, 3)->text(), QString("      +0.20"));
+    QCOMPARE(FRMMain->declarerIndex(), 0);  // ...and the next one starts with the first
+    QCOMPARE(FRMMain->chooserIndex(), 0);
+    addHand();
+    QCOMPARE(FRMMain->STGOutput->item(2, 0)->text(), QString("      +0.20"));
+    QCOMPARE(FRMMain->declarerIndex(), 1);
   }
 };
 
