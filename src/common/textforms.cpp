@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <string>
+#include <string_view>
 
 namespace kvadus {
 
@@ -179,10 +180,37 @@ QString generalNumberText(double value)
 {
     if (value == 0)
         return QStringLiteral("0");  // also for -0.0
+    if (!std::isfinite(value)) {
+        char buf[16];
+        const auto written = std::to_chars(buf, buf + sizeof buf, value);
+        return QString::fromLatin1(buf, written.ptr - buf);
+    }
+    // Up to 15 significant digits, always written out in full: a form with
+    // an exponent ("3.05e-05") would read back as a different number, since
+    // every reader of these texts takes the "e" for a decimal mark.
     char buf[64];
     const auto written = std::to_chars(buf, buf + sizeof buf, value,
-                                       std::chars_format::general, 15);
-    return withSystemMark(QString::fromLatin1(buf, written.ptr - buf));
+                                       std::chars_format::scientific, 14);
+    const std::string_view sci(buf, written.ptr - buf);
+    const bool negative = sci.front() == '-';
+    const size_t e = sci.find('e');
+    std::string digits;
+    for (char c : sci.substr(negative ? 1 : 0, e - (negative ? 1 : 0)))
+        if (c != '.') digits += c;
+    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+    const int exponent = std::stoi(std::string(sci.substr(e + 1)));
+    std::string out = negative ? "-" : "";
+    if (exponent >= 0) {
+        const size_t whole = static_cast<size_t>(exponent) + 1;
+        if (digits.size() <= whole) {
+            out += digits + std::string(whole - digits.size(), '0');
+        } else {
+            out += digits.substr(0, whole) + '.' + digits.substr(whole);
+        }
+    } else {
+        out += "0." + std::string(static_cast<size_t>(-exponent - 1), '0') + digits;
+    }
+    return withSystemMark(QString::fromStdString(out));
 }
 
 QString normalizeDecimalMark(const QString& text)

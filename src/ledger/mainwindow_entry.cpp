@@ -510,7 +510,9 @@ void TFRMMain::BUTNPrepoctiClick() {
   hand.declarer = declarerIndex();
   if (hand.declarer >= 0) hand.declarerName = LIBXHraci->item(hand.declarer)->text();
   hand.showNames = CHBXVNazvuHryZobrazovatJmena->isChecked();
-  hand.extendedCounting = CHBXRozsirenePocitaniBodu->isChecked();
+  // The extended counting describes the hand by its card points and melds;
+  // until its controls exist the hand is described by the points above.
+  hand.extendedCounting = false;
 
   // 1. Points check.
   for (QLabel* w : {LABLPocetBoduVeHre1, LABLPocetBoduVeHre2, LABLPocetBoduVeHre3}) w->hide();
@@ -584,6 +586,9 @@ void TFRMMain::BUTNPrepoctiCelkemClick() {
     return;
   }
   if (!shares.heading.isEmpty()) LABLVolic->setText(shares.heading);
+  // In the cross game the heading tells whether the declarer has a partner.
+  if (cross)
+    LABLVolic->setText(crossPartner() ? QStringLiteral("vyn.+kriz:") : QStringLiteral("vynosce:"));
   LABLScoreCelkom->setText(priceText(shares.declarer));
   LABLCenaProProtihrace->setText(priceText(shares.defender));
   LABLPauzirujiciCelkem->setText(priceText(shares.sittingOut));

@@ -101,7 +101,20 @@ void TFRMMain::connectLedger() {
   connect(BUTNNovaHraZeJmen, &QPushButton::clicked, this, &TFRMMain::BUTNNovaHraZeJmenClick);
   connect(BUTNSpoctiSumu, &QPushButton::clicked, this, &TFRMMain::BUTNSpoctiSumuClick);
   connect(BUTNNOvaHra, &QPushButton::clicked, this, &TFRMMain::BUTNNOvaHraClick);
-  connect(LIBXHraci, &QListWidget::itemSelectionChanged, this, &TFRMMain::LIBXHraciClick);
+  connect(LIBXHraci, &QListWidget::itemSelectionChanged, this, [this] {
+    // A game always has its declarer: a click beside the names or a
+    // Ctrl+click on the declarer must not take him away.
+    if (LIBXHraci->selectedItems().isEmpty() && LIBXHraci->currentRow() >= 0) {
+      selectDeclarer(LIBXHraci->currentRow());
+      return;
+    }
+    LIBXHraciClick();
+  });
+  // A click on the declarer himself runs the selection again (the partner
+  // switches are cleared and the hand priced), as any click on a name does.
+  connect(LIBXHraci, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+    if (LIBXHraci->row(item) == declarerIndex()) LIBXHraciClick();
+  });
   // The marker list follows the player list when that one scrolls.
   connect(LIBXHraci->verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int v) {
     LSTBXOznaceniVolice->verticalScrollBar()->setValue(v);

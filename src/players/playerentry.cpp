@@ -14,6 +14,7 @@
 #include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QFocusEvent>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
@@ -368,7 +369,6 @@ void TFORMZadaniHracu::BUTNZamenitClick() {
     if (i < FRMMain->grid->columnCount() && FRMMain->grid->rowCount() > 0)
       FRMMain->grid->setCell(i, 0, renamed[i]);
   }
-  FRMMain->BUTNPrepoctiClick();  // the hand description names the declarer
   BUTNSrovnejViditelnostClick();
 }
 
@@ -418,6 +418,12 @@ void TFORMZadaniHracu::hideEvent(QHideEvent* e) {
 }
 
 bool TFORMZadaniHracu::eventFilter(QObject* watched, QEvent* e) {
-  if (watched == EDITJmenoHrace && e->type() == QEvent::FocusOut) EDITJmenoHraceExit();
+  // Leaving the field for another control trims it; a message box or another
+  // window taking the focus is not leaving.
+  if (watched == EDITJmenoHrace && e->type() == QEvent::FocusOut) {
+    const Qt::FocusReason reason = static_cast<QFocusEvent*>(e)->reason();
+    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+      EDITJmenoHraceExit();
+  }
   return QDialog::eventFilter(watched, e);
 }

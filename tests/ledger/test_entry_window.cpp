@@ -239,6 +239,46 @@ class TestEntryWindow : public QObject {
     QVERIFY(m->GRPBXKrizovyKvadus->isHidden());
   }
 
+  void tinyFlekMultipliersReadBackRight() {
+    // 0.5 to the 15th is 0.0000305...; written with an exponent it would be
+    // read back as 3.05 and price the hand at +0.31.
+    ScriptedPerson person;
+    newGame({"A", "B", "C"});
+    m->applyNumericValue(m->EDITNasobeniFleku, "0.5");
+    points(6, 3);
+    for (int i = 0; i < 15; ++i) m->UPDNHraFlekCount->stepUp();
+    QCOMPARE(m->EDITFlekHraVal->text(), QString("0.000030517578125"));
+    QCOMPARE(m->EDITCelkemCena->text(), QString(" 0.00"));
+  }
+
+  void theDeclarerCannotBeClickedAway() {
+    newGame({"A", "B", "C"}, 1);
+    QListWidget* list = m->LIBXHraci;
+    const QPoint below(10, list->viewport()->height() - 3);  // under the last name
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, below);
+    QCOMPARE(m->declarerIndex(), 1);
+    const QPoint onB = list->visualItemRect(list->item(1)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, onB);
+    QCOMPARE(m->declarerIndex(), 1);
+    QVERIFY(m->BUTNPridejSkore->isEnabled());
+    // A click on the declarer himself still clears the partner.
+    m->RAGRPocitaniPauziraku->setItemIndex(3);
+    newGame({"A", "B", "C", "D"}, 1);
+    m->CHBXKrizovyKvadusVolicS1->setChecked(true);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, onB);
+    QVERIFY(!m->CHBXKrizovyKvadusVolicS1->isChecked());
+  }
+
+  void crossHeadingFollowsThePartner() {
+    newGame({"A", "B", "C", "D"});
+    m->RAGRPocitaniPauziraku->setItemIndex(3);
+    m->CHBXKrizovyKvadusVolicS2->setChecked(true);
+    m->RAGRPocitaniPauziraku->setItemIndex(2);  // the variant off...
+    QCOMPARE(m->LABLVolic->text(), QString("vynosce:"));
+    m->RAGRPocitaniPauziraku->setItemIndex(3);  // ...and on again, partner still chosen
+    QCOMPARE(m->LABLVolic->text(), QString("vyn.+kriz:"));
+  }
+
   void descriptionSwitchedOff() {
     ScriptedPerson person;  // removing the column asks first
     newGame({"A", "B", "C"});

@@ -139,6 +139,13 @@ class TestHandsWindow : public QObject {
     QCOMPARE(m->LIBXHraci->count(), 3);
   }
 
+  void noDeclarerNothingToAdd() {
+    m->BUTNPridejSkore->setEnabled(true);
+    m->BUTNPridejSkoreClick();  // no game yet, so no declarer
+    QVERIFY(!m->BUTNPridejSkore->isEnabled());
+    QCOMPARE(m->STGOutput->rowCount(), 2);
+  }
+
   void onlyHandRowsCanBeSelected() {
     newGame({"A", "B", "C"});
     ordinary(6, 3);

@@ -183,8 +183,9 @@ class TestLedgerWindow : public QObject {
     QCOMPARE(markers(), QStringList({"", "", "vynasi  >", ""}));
     QCOMPARE(m->LSTBXOznaceniVolice->selectedItems().size(), 0);
 
-    list->clearSelection();  // no declarer: nothing to add
-    QVERIFY(!m->BUTNPridejSkore->isEnabled());
+    list->clearSelection();  // the game keeps its declarer
+    QCOMPARE(m->declarerIndex(), 2);
+    QVERIFY(m->BUTNPridejSkore->isEnabled());
   }
 
   void settingsPanelToggle() {
