@@ -2,6 +2,7 @@
 // points, sevens, fleks; the price field with the shares; the hand
 // description; and the pricing that runs after every change.
 
+#include "common/controls.h"
 #include "common/messages.h"
 #include "common/radiogroup.h"
 #include "common/textforms.h"
@@ -23,36 +24,17 @@
 using namespace kvadus;
 
 namespace {
-QCheckBox* makeCheck(QWidget* parent, const char* name, const QString& caption, const QRect& at,
-                     const QString& hint = QString()) {
-  auto* c = new QCheckBox(caption, parent);
-  c->setObjectName(QLatin1String(name));
-  c->setGeometry(at);
-  if (!hint.isEmpty()) c->setToolTip(hint);
-  return c;
-}
-
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, const QRect& at) {
-  auto* l = new QLabel(caption, parent);
-  l->setObjectName(QLatin1String(name));
-  l->setGeometry(at);
-  return l;
-}
-
-QLineEdit* makeReadOnly(QWidget* parent, const char* name, const QString& text, const QRect& at) {
-  auto* e = new QLineEdit(text, parent);
-  e->setObjectName(QLatin1String(name));
-  e->setReadOnly(true);
+// A count or multiplier field beside a flek counter: shown, never typed into.
+QLineEdit* makeCountField(QWidget* parent, const char* name, const QString& text, const QRect& at) {
+  QLineEdit* e = makeReadOnlyEdit(parent, name, text, at);
   e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   e->setFocusPolicy(Qt::NoFocus);
-  e->setGeometry(at);
   return e;
 }
 
-QListWidget* makeList(QWidget* parent, const char* name, const QRect& at) {
-  auto* l = new QListWidget(parent);
-  l->setObjectName(QLatin1String(name));
-  l->setGeometry(at);
+// The short lists of flek counts and names show all their items at once.
+QListWidget* makeFlekList(QWidget* parent, const char* name, const QRect& at) {
+  QListWidget* l = makeList(parent, name, at);
   l->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   l->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   return l;
@@ -62,10 +44,6 @@ QStringList pointItems() {
   QStringList items{QStringLiteral("  0")};
   for (int i = 1; i < 20; ++i) items << QString::number(i * 10);
   return items;
-}
-
-void setVisibleAll(std::initializer_list<QWidget*> widgets, bool visible) {
-  for (QWidget* w : widgets) w->setVisible(visible);
 }
 }  // namespace
 
@@ -143,31 +121,31 @@ void TFRMMain::buildEntry() {
   GRPBXFleky->setObjectName(QStringLiteral("GRPBXFleky"));
   GRPBXFleky->setGeometry(layout::kFlekGroup);
   LABLHraNadpis = makeLabel(GRPBXFleky, "LABLHraNadpis", QStringLiteral("Hra"), {6, 16, 70, 16});
-  LIBXFlekHraValues = makeList(GRPBXFleky, "LIBXFlekHraValues", {5, 34, 20, 132});
-  EDITFlekHraCount = makeReadOnly(GRPBXFleky, "EDITFlekHraCount", QStringLiteral("0"),
+  LIBXFlekHraValues = makeFlekList(GRPBXFleky, "LIBXFlekHraValues", {5, 34, 20, 132});
+  EDITFlekHraCount = makeCountField(GRPBXFleky, "EDITFlekHraCount", QStringLiteral("0"),
                                   {28, 34, 24, 22});
   UPDNHraFlekCount = new UpDown(GRPBXFleky);
   UPDNHraFlekCount->setObjectName(QStringLiteral("UPDNHraFlekCount"));
   UPDNHraFlekCount->setGeometry(52, 34, 16, 22);
   UPDNHraFlekCount->setRange(0, 20);
   EDITFlekHraVal =
-      makeReadOnly(GRPBXFleky, "EDITFlekHraVal", QStringLiteral("1"), {28, 60, 40, 22});
+      makeCountField(GRPBXFleky, "EDITFlekHraVal", QStringLiteral("1"), {28, 60, 40, 22});
   EDITFlekHraVal->setToolTip(QStringLiteral("nasobek hry"));
-  LIBXFlekHraAbbrev = makeList(GRPBXFleky, "LIBXFlekHraAbbrev", {72, 34, 62, 132});
+  LIBXFlekHraAbbrev = makeFlekList(GRPBXFleky, "LIBXFlekHraAbbrev", {72, 34, 62, 132});
   LIBXFlekHraAbbrev->setSelectionMode(QAbstractItemView::MultiSelection);
   LIBXFlekHraAbbrev->setFocusPolicy(Qt::NoFocus);
   LABLSedma = makeLabel(GRPBXFleky, "LABLSedma", QStringLiteral("Sedma"), {130, 16, 72, 16});
   LABLSedma->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  EDITFlekSedmaCount = makeReadOnly(GRPBXFleky, "EDITFlekSedmaCount", QStringLiteral("0"),
+  EDITFlekSedmaCount = makeCountField(GRPBXFleky, "EDITFlekSedmaCount", QStringLiteral("0"),
                                     {138, 34, 24, 22});
   UPDNHraSedmaCount = new UpDown(GRPBXFleky);
   UPDNHraSedmaCount->setObjectName(QStringLiteral("UPDNHraSedmaCount"));
   UPDNHraSedmaCount->setGeometry(162, 34, 16, 22);
   UPDNHraSedmaCount->setRange(0, 20);
   EDITFlekSedmaVal =
-      makeReadOnly(GRPBXFleky, "EDITFlekSedmaVal", QStringLiteral("1"), {138, 60, 40, 22});
+      makeCountField(GRPBXFleky, "EDITFlekSedmaVal", QStringLiteral("1"), {138, 60, 40, 22});
   EDITFlekSedmaVal->setToolTip(QStringLiteral("nasobek sedmy"));
-  LIBXFlekSedmaValues = makeList(GRPBXFleky, "LIBXFlekSedmaValues", {182, 34, 20, 132});
+  LIBXFlekSedmaValues = makeFlekList(GRPBXFleky, "LIBXFlekSedmaValues", {182, 34, 20, 132});
 
   // The price of the hand, the shares, and "Pridat".
   GRPBXCenaHry = new QGroupBox(QStringLiteral("Cena hry"), this);

@@ -1,6 +1,7 @@
 // The evening ledger on the main window: the score table, the players with
 // their roles, a new game, the description column, the sums and counters.
 
+#include "common/controls.h"
 #include "common/messages.h"
 #include "ledger/ledger.h"
 #include "ledger/tablegrid.h"
@@ -159,8 +160,7 @@ void TFRMMain::BUTNNOvaHraClick() {
   if (STGOutput->rowCount() > 2 && !askYesNo(this, QStringLiteral("Opravdu zalozit novou hru ?")))
     return;
 
-  QStringList names;
-  for (int i = 0; i < roster->count(); ++i) names << roster->item(i)->text();
+  const QStringList names = itemTexts(roster);
   bool onlyThree = false;
   if (ledger::newGameAsksForThree(static_cast<int>(names.size()),
                                   CKBXHraniPauzirovaneho->isChecked())) {
@@ -193,9 +193,7 @@ void TFRMMain::BUTNNOvaHraClick() {
 }
 
 void TFRMMain::BUTNNovaHraZeJmenClick() {
-  QStringList names;
-  for (int i = 0; i < LIBXHraci->count(); ++i) names << LIBXHraci->item(i)->text();
-  ledger::freshTable(*grid, names);
+  ledger::freshTable(*grid, itemTexts(LIBXHraci));
   BUTNPridejSkore->setEnabled(true);
   CKBXZobrazovatDruhyHerClick();
   scrollToRow(1);

@@ -1,3 +1,4 @@
+#include "common/controls.h"
 #include "players/declarerchange.h"
 
 #include "shell/mainwindow.h"
@@ -11,23 +12,9 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-namespace {
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption,
-                        const QString& hint = QString()) {
-  auto* b = new QPushButton(caption, parent);
-  b->setObjectName(QLatin1String(name));
-  if (!hint.isEmpty()) b->setToolTip(hint);
-  b->setAutoDefault(false);
-  return b;
-}
+using namespace kvadus;
 
-QLineEdit* makeReadOnlyEdit(QWidget* parent, const char* name) {
-  auto* e = new QLineEdit(parent);
-  e->setObjectName(QLatin1String(name));
-  e->setReadOnly(true);
-  return e;
-}
-}  // namespace
+
 
 TFRMZmenaVolice::TFRMZmenaVolice(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("FRMZmenaVolice"));

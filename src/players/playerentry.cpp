@@ -1,3 +1,4 @@
+#include "common/controls.h"
 #include "players/playerentry.h"
 
 #include "common/messages.h"
@@ -23,29 +24,7 @@
 
 using namespace kvadus;
 
-namespace {
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption,
-                        const QString& hint = QString()) {
-  auto* b = new QPushButton(caption, parent);
-  b->setObjectName(QLatin1String(name));
-  if (!hint.isEmpty()) b->setToolTip(hint);
-  // Enter in the name field must not press whichever button was made default.
-  b->setAutoDefault(false);
-  return b;
-}
 
-QPushButton* makeHiddenButton(QWidget* parent, const char* name) {
-  QPushButton* b = makeButton(parent, name, QLatin1String(name));
-  b->hide();
-  return b;
-}
-
-QStringList itemTexts(const QListWidget* list) {
-  QStringList out;
-  for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
-  return out;
-}
-}  // namespace
 
 TFORMZadaniHracu::TFORMZadaniHracu(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("FORMZadaniHracu"));
@@ -141,10 +120,10 @@ void TFORMZadaniHracu::buildControls() {
   LABLMinHracu = new QLabel(QStringLiteral("3"), this);
   LABLMinHracu->setObjectName(QStringLiteral("LABLMinHracu"));
   LABLMinHracu->hide();
-  BUTNNovaHraJenDvaHraci = makeHiddenButton(this, "BUTNNovaHraJenDvaHraci");
-  BUTNNovaHraJenTri = makeHiddenButton(this, "BUTNNovaHraJenTri");
-  BUTNNova = makeHiddenButton(this, "BUTNNova");
-  BUTNSrovnejViditelnost = makeHiddenButton(this, "BUTNSrovnejViditelnost");
+  BUTNNovaHraJenDvaHraci = makeHiddenButton(this, "BUTNNovaHraJenDvaHraci", QStringLiteral("BUTNNovaHraJenDvaHraci"));
+  BUTNNovaHraJenTri = makeHiddenButton(this, "BUTNNovaHraJenTri", QStringLiteral("BUTNNovaHraJenTri"));
+  BUTNNova = makeHiddenButton(this, "BUTNNova", QStringLiteral("BUTNNova"));
+  BUTNSrovnejViditelnost = makeHiddenButton(this, "BUTNSrovnejViditelnost", QStringLiteral("BUTNSrovnejViditelnost"));
 
   auto* column = new QVBoxLayout;
   column->setSpacing(4);
@@ -420,10 +399,7 @@ void TFORMZadaniHracu::hideEvent(QHideEvent* e) {
 bool TFORMZadaniHracu::eventFilter(QObject* watched, QEvent* e) {
   // Leaving the field for another control trims it; a message box or another
   // window taking the focus is not leaving.
-  if (watched == EDITJmenoHrace && e->type() == QEvent::FocusOut) {
-    const Qt::FocusReason reason = static_cast<QFocusEvent*>(e)->reason();
-    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-      EDITJmenoHraceExit();
-  }
+  if (watched == EDITJmenoHrace && e->type() == QEvent::FocusOut && isFocusMove(e))
+    EDITJmenoHraceExit();
   return QDialog::eventFilter(watched, e);
 }

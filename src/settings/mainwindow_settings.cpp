@@ -2,6 +2,7 @@
 // on their pages, the check of every number typed into them, and the help
 // texts that the first showing loads.
 
+#include "common/controls.h"
 #include "common/messages.h"
 #include "common/radiogroup.h"
 #include "common/textforms.h"
@@ -24,72 +25,7 @@
 
 using namespace kvadus;
 
-namespace {
-QPlainTextEdit* makeMemo(const char* name) {
-  auto* m = new QPlainTextEdit;
-  m->setObjectName(QLatin1String(name));
-  m->setReadOnly(true);
-  return m;
-}
 
-// A page that holds one text box; the box's own visibility stays its own,
-// apart from the page that the tab control shows and hides.
-QWidget* memoPage(QPlainTextEdit* memo) {
-  auto* page = new QWidget;
-  auto* box = new QVBoxLayout(page);
-  box->setContentsMargins(2, 2, 2, 2);
-  box->addWidget(memo);
-  return page;
-}
-
-QCheckBox* makeCheck(QWidget* parent, const char* name, const QString& caption,
-                     const QString& hint, bool checked, const QRect& at) {
-  auto* c = new QCheckBox(caption, parent);
-  c->setObjectName(QLatin1String(name));
-  if (!hint.isEmpty()) c->setToolTip(hint);
-  c->setChecked(checked);
-  c->setGeometry(at);
-  return c;
-}
-
-QLineEdit* makeNumber(QWidget* parent, const char* name, const QString& text, const QRect& at,
-                      const QString& hint = QString()) {
-  auto* e = new QLineEdit(text, parent);
-  e->setObjectName(QLatin1String(name));
-  e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  if (!hint.isEmpty()) e->setToolTip(hint);
-  e->setGeometry(at);
-  return e;
-}
-
-QLabel* makeLabel(QWidget* parent, const QString& caption, const QRect& at,
-                  const char* name = nullptr) {
-  auto* l = new QLabel(caption, parent);
-  if (name) l->setObjectName(QLatin1String(name));
-  l->setGeometry(at);
-  return l;
-}
-
-RadioGroup* makeRadio(QWidget* parent, const char* name, const QString& caption,
-                      const QStringList& items, int selected, const QRect& at,
-                      const QString& hint = QString()) {
-  auto* g = new RadioGroup(caption, parent);
-  g->setObjectName(QLatin1String(name));
-  g->setItems(items);
-  g->setItemIndex(selected);
-  if (!hint.isEmpty()) g->setToolTip(hint);
-  g->setGeometry(at);
-  return g;
-}
-
-QWidget* makePage(QTabWidget* tabs, const char* name, const QString& caption, const QString& hint) {
-  auto* page = new QWidget;
-  page->setObjectName(QLatin1String(name));
-  const int index = tabs->addTab(page, caption);
-  tabs->setTabToolTip(index, hint);
-  return page;
-}
-}  // namespace
 
 void TFRMMain::buildSettingsPanel() {
   GRPBXNastaveni = new QGroupBox(QStringLiteral("Nastaveni"), this);
@@ -120,11 +56,11 @@ void TFRMMain::buildSettingsPanel() {
                           QStringLiteral("informace o programu"));
 
   // ---- "ceny": a small table of multiples of the base price and prices.
-  makeLabel(TABCeny, QStringLiteral("Zaklad - hra"), {12, 10, 130, 22});
-  EDITCenaZaHru = makeNumber(TABCeny, "EDITCenaZaHru", QStringLiteral("0.1"), {250, 10, 70, 22},
+  makeLabel(TABCeny, nullptr, QStringLiteral("Zaklad - hra"), {12, 10, 130, 22});
+  EDITCenaZaHru = makeNumberEdit(TABCeny, "EDITCenaZaHru", QStringLiteral("0.1"), {250, 10, 70, 22},
                              QStringLiteral("zakladni cena hry"));
-  makeLabel(TABCeny, QStringLiteral("nasobky hry"), {140, 38, 90, 18});
-  makeLabel(TABCeny, QStringLiteral("cena"), {258, 38, 60, 18});
+  makeLabel(TABCeny, nullptr, QStringLiteral("nasobky hry"), {140, 38, 90, 18});
+  makeLabel(TABCeny, nullptr, QStringLiteral("cena"), {258, 38, 60, 18});
   struct Row {
     QString caption;
     QLineEdit** multiplier;
@@ -149,22 +85,22 @@ void TFRMMain::buildSettingsPanel() {
   };
   int y = 58;
   for (const Row& r : rows) {
-    makeLabel(TABCeny, r.caption, {12, y, 126, 22});
-    *r.multiplier = makeNumber(TABCeny, r.multiplierName, r.multiplierText, {140, y, 60, 22});
-    makeLabel(TABCeny, QStringLiteral("X hra"), {206, y, 40, 22});
-    *r.price = makeNumber(TABCeny, r.priceName, r.priceText, {250, y, 70, 22});
+    makeLabel(TABCeny, nullptr, r.caption, {12, y, 126, 22});
+    *r.multiplier = makeNumberEdit(TABCeny, r.multiplierName, r.multiplierText, {140, y, 60, 22});
+    makeLabel(TABCeny, nullptr, QStringLiteral("X hra"), {206, y, 40, 22});
+    *r.price = makeNumberEdit(TABCeny, r.priceName, r.priceText, {250, y, 70, 22});
     y += 28;
   }
   auto* nasobeni = new QGroupBox(QStringLiteral("Nasobeni"), TABCeny);
   nasobeni->setGeometry(350, 6, 200, 90);
-  makeLabel(nasobeni, QStringLiteral("cervene"), {10, 26, 70, 22});
-  makeLabel(nasobeni, QStringLiteral("X"), {84, 26, 14, 22});
+  makeLabel(nasobeni, nullptr, QStringLiteral("cervene"), {10, 26, 70, 22});
+  makeLabel(nasobeni, nullptr, QStringLiteral("X"), {84, 26, 14, 22});
   EDITCenaNasobeniCervenych =
-      makeNumber(nasobeni, "EDITCenaNasobeniCervenych", QStringLiteral("2"), {100, 26, 60, 22},
+      makeNumberEdit(nasobeni, "EDITCenaNasobeniCervenych", QStringLiteral("2"), {100, 26, 60, 22},
                  QStringLiteral("kolikrat se nasobi hra v cervenych"));
-  makeLabel(nasobeni, QStringLiteral("flek"), {10, 56, 70, 22});
-  makeLabel(nasobeni, QStringLiteral("X"), {84, 56, 14, 22});
-  EDITNasobeniFleku = makeNumber(nasobeni, "EDITNasobeniFleku", QStringLiteral("2"),
+  makeLabel(nasobeni, nullptr, QStringLiteral("flek"), {10, 56, 70, 22});
+  makeLabel(nasobeni, nullptr, QStringLiteral("X"), {84, 56, 14, 22});
+  EDITNasobeniFleku = makeNumberEdit(nasobeni, "EDITNasobeniFleku", QStringLiteral("2"),
                                  {100, 56, 60, 22}, QStringLiteral("kolikrat se nasobi hra flekem"));
 
   // ---- "stovka": points over a hundred, a lost hundred, melds.
@@ -172,17 +108,17 @@ void TFRMMain::buildSettingsPanel() {
                          {QStringLiteral("nic"), QStringLiteral("pricitat k zakladu"),
                           QStringLiteral("nasobit zaklad")},
                          2, {8, 4, 170, 92}, QStringLiteral("zpusob pocitani bodu nad sto"));
-  LABLNadStoPlus = makeLabel(TABStovka, QStringLiteral("+"), {186, 24, 12, 22}, "LABLNadStoPlus");
+  LABLNadStoPlus = makeLabel(TABStovka, "LABLNadStoPlus", QStringLiteral("+"), {186, 24, 12, 22});
   EDITFaktorNadStoNasobekHry =
-      makeNumber(TABStovka, "EDITFaktorNadStoNasobekHry", QStringLiteral("1"), {200, 24, 50, 22},
+      makeNumberEdit(TABStovka, "EDITFaktorNadStoNasobekHry", QStringLiteral("1"), {200, 24, 50, 22},
                  QStringLiteral("ceny pro body nad sto (scitani)"));
-  Label34 = makeLabel(TABStovka, QStringLiteral("X hra ="), {254, 24, 50, 22}, "Label34");
-  EDITFaktorNadStoPricitat = makeNumber(TABStovka, "EDITFaktorNadStoPricitat",
+  Label34 = makeLabel(TABStovka, "Label34", QStringLiteral("X hra ="), {254, 24, 50, 22});
+  EDITFaktorNadStoPricitat = makeNumberEdit(TABStovka, "EDITFaktorNadStoPricitat",
                                         QStringLiteral("0.1"), {306, 24, 60, 22});
-  Label35 = makeLabel(TABStovka, QStringLiteral("za 10 bodu"), {370, 24, 90, 22}, "Label35");
-  LABLNadStoKrat = makeLabel(TABStovka, QStringLiteral("x"), {186, 56, 12, 22}, "LABLNadStoKrat");
+  Label35 = makeLabel(TABStovka, "Label35", QStringLiteral("za 10 bodu"), {370, 24, 90, 22});
+  LABLNadStoKrat = makeLabel(TABStovka, "LABLNadStoKrat", QStringLiteral("x"), {186, 56, 12, 22});
   EDITFaktorNadStoNasobit =
-      makeNumber(TABStovka, "EDITFaktorNadStoNasobit", QStringLiteral("2"), {200, 56, 50, 22},
+      makeNumberEdit(TABStovka, "EDITFaktorNadStoNasobit", QStringLiteral("2"), {200, 56, 50, 22},
                  QStringLiteral("kolikrat nasobit, kdyz uhrano nad sto"));
 
   PGCTRLStovka = new QTabWidget(TABStovka);
@@ -194,14 +130,12 @@ void TFRMMain::buildSettingsPanel() {
       zpusob, "RAGRStovkaZpusobPocitani", QStringLiteral("Stovku pocitat"),
       {QStringLiteral("dohromady se zakladem"), QStringLiteral("zvlast a pak pripocitat")}, 0,
       {4, 2, 200, 64});
-  LABLCenaStovkyPripocet = makeLabel(zpusob, QStringLiteral("Cena stovky pro pripocitani:"),
-                                     {214, 4, 200, 20}, "LABLCenaStovkyPripocet");
+  LABLCenaStovkyPripocet = makeLabel(zpusob, "LABLCenaStovkyPripocet", QStringLiteral("Cena stovky pro pripocitani:"), {214, 4, 200, 20});
   EDITCenaZaStovkuNasobekHry =
-      makeNumber(zpusob, "EDITCenaZaStovkuNasobekHry", QStringLiteral("1"), {214, 28, 50, 22},
+      makeNumberEdit(zpusob, "EDITCenaZaStovkuNasobekHry", QStringLiteral("1"), {214, 28, 50, 22},
                  QStringLiteral("cena bodu nad sto pro pripocitavani"));
-  LABLCenaStovkyKratHra = makeLabel(zpusob, QStringLiteral("X hra ="), {268, 28, 50, 22},
-                                    "LABLCenaStovkyKratHra");
-  EDITCenaZaStovkuPripocitat = makeNumber(zpusob, "EDITCenaZaStovkuPripocitat",
+  LABLCenaStovkyKratHra = makeLabel(zpusob, "LABLCenaStovkyKratHra", QStringLiteral("X hra ="), {268, 28, 50, 22});
+  EDITCenaZaStovkuPripocitat = makeNumberEdit(zpusob, "EDITCenaZaStovkuPripocitat",
                                           QStringLiteral("0.1"), {320, 28, 60, 22});
 
   auto* prohrane = new QWidget;
@@ -211,15 +145,11 @@ void TFRMMain::buildSettingsPanel() {
   RAGRPocitaniProhraneStovky = makeRadio(
       prohrane, "RAGRPocitaniProhraneStovky", QStringLiteral("Pocitat z"),
       {QStringLiteral("uhranych bodu"), QStringLiteral("bodu proti")}, 1, {4, 2, 150, 64});
-  LABLProhranaStovkaPozn1 = makeLabel(prohrane, QStringLiteral("Pozn.: Pri 'Stovka proti' "),
-                                      {164, 2, 200, 18}, "LABLProhranaStovkaPozn1");
-  LABLProhranaStovkaPozn2 = makeLabel(prohrane, QStringLiteral("se vyznam 'Uhrano' "),
-                                      {164, 20, 200, 18}, "LABLProhranaStovkaPozn2");
-  LABLProhranaStovkaPozn3 = makeLabel(prohrane, QStringLiteral("a 'Proti' prohodi."),
-                                      {164, 38, 200, 18}, "LABLProhranaStovkaPozn3");
+  LABLProhranaStovkaPozn1 = makeLabel(prohrane, "LABLProhranaStovkaPozn1", QStringLiteral("Pozn.: Pri 'Stovka proti' "), {164, 2, 200, 18});
+  LABLProhranaStovkaPozn2 = makeLabel(prohrane, "LABLProhranaStovkaPozn2", QStringLiteral("se vyznam 'Uhrano' "), {164, 20, 200, 18});
+  LABLProhranaStovkaPozn3 = makeLabel(prohrane, "LABLProhranaStovkaPozn3", QStringLiteral("a 'Proti' prohodi."), {164, 38, 200, 18});
   CHBXProhranychStoPocitatIHlasky =
-      makeCheck(prohrane, "CHBXProhranychStoPocitatIHlasky", QStringLiteral("pocitat i hlasky"),
-                QString(), false, {380, 4, 200, 20});
+      makeCheck(prohrane, "CHBXProhranychStoPocitatIHlasky", QStringLiteral("pocitat i hlasky"), {380, 4, 200, 20}, QString(), false);
 
   auto* hlasky = new QWidget;
   const int hlaskyIndex = PGCTRLStovka->addTab(hlasky, QStringLiteral("pocitani hlasek"));
@@ -234,55 +164,42 @@ void TFRMMain::buildSettingsPanel() {
   RAGRPocitaniHlasekUStovky->setColumns(2);
 
   // ---- "dve sedmy"
-  CHBXHratDveSedmy = makeCheck(TABDveSedmy, "CHBXHratDveSedmy", QStringLiteral("Hrani dvou sedem"),
-                               QStringLiteral("Povoleni/zakazani hrani dvou sedem"), true,
-                               {10, 8, 200, 20});
+  CHBXHratDveSedmy = makeCheck(TABDveSedmy, "CHBXHratDveSedmy", QStringLiteral("Hrani dvou sedem"), {10, 8, 200, 20}, QStringLiteral("Povoleni/zakazani hrani dvou sedem"), true);
   GRPBXDveSedmyCeny = new QGroupBox(QStringLiteral("Ceny"), TABDveSedmy);
   GRPBXDveSedmyCeny->setObjectName(QStringLiteral("GRPBXDveSedmyCeny"));
   GRPBXDveSedmyCeny->setGeometry(8, 34, 300, 92);
-  makeLabel(GRPBXDveSedmyCeny, QStringLiteral("nasobky hry"), {92, 18, 90, 16});
-  makeLabel(GRPBXDveSedmyCeny, QStringLiteral("cena"), {214, 18, 60, 16});
-  LABLDveSedmyObyc = makeLabel(GRPBXDveSedmyCeny, QStringLiteral("obycejne"), {8, 36, 80, 22},
-                               "LABLDveSedmyObyc");
-  EDITCenaZaDveSedmyNasobek = makeNumber(GRPBXDveSedmyCeny, "EDITCenaZaDveSedmyNasobek",
+  makeLabel(GRPBXDveSedmyCeny, nullptr, QStringLiteral("nasobky hry"), {92, 18, 90, 16});
+  makeLabel(GRPBXDveSedmyCeny, nullptr, QStringLiteral("cena"), {214, 18, 60, 16});
+  LABLDveSedmyObyc = makeLabel(GRPBXDveSedmyCeny, "LABLDveSedmyObyc", QStringLiteral("obycejne"), {8, 36, 80, 22});
+  EDITCenaZaDveSedmyNasobek = makeNumberEdit(GRPBXDveSedmyCeny, "EDITCenaZaDveSedmyNasobek",
                                          QStringLiteral("30"), {92, 36, 60, 22});
-  makeLabel(GRPBXDveSedmyCeny, QStringLiteral("X hra"), {158, 36, 40, 22});
-  EDITCenaZaDveSedmy = makeNumber(GRPBXDveSedmyCeny, "EDITCenaZaDveSedmy", QStringLiteral("3.0"),
+  makeLabel(GRPBXDveSedmyCeny, nullptr, QStringLiteral("X hra"), {158, 36, 40, 22});
+  EDITCenaZaDveSedmy = makeNumberEdit(GRPBXDveSedmyCeny, "EDITCenaZaDveSedmy", QStringLiteral("3.0"),
                                   {206, 36, 70, 22});
-  LABLDveSedmyCervene2 = makeLabel(GRPBXDveSedmyCeny, QStringLiteral("cervene"), {8, 62, 80, 22},
-                                   "LABLDveSedmyCervene2");
-  EDITCenaZaDveSedmyCerveneNasobek = makeNumber(
+  LABLDveSedmyCervene2 = makeLabel(GRPBXDveSedmyCeny, "LABLDveSedmyCervene2", QStringLiteral("cervene"), {8, 62, 80, 22});
+  EDITCenaZaDveSedmyCerveneNasobek = makeNumberEdit(
       GRPBXDveSedmyCeny, "EDITCenaZaDveSedmyCerveneNasobek", QStringLiteral("50"), {92, 62, 60, 22});
-  makeLabel(GRPBXDveSedmyCeny, QStringLiteral("X hra"), {158, 62, 40, 22});
-  EDITCenaZaDveSedmyCervene = makeNumber(GRPBXDveSedmyCeny, "EDITCenaZaDveSedmyCervene",
+  makeLabel(GRPBXDveSedmyCeny, nullptr, QStringLiteral("X hra"), {158, 62, 40, 22});
+  EDITCenaZaDveSedmyCervene = makeNumberEdit(GRPBXDveSedmyCeny, "EDITCenaZaDveSedmyCervene",
                                          QStringLiteral("5.0"), {206, 62, 70, 22});
-  CHBXDveSedmyAStovka = makeCheck(TABDveSedmy, "CHBXDveSedmyAStovka",
-                                  QStringLiteral("Dve sedmy + sto"), QString(), true,
-                                  {330, 8, 200, 20});
-  CHBXDveSedmyAStovkaTicha = makeCheck(TABDveSedmy, "CHBXDveSedmyAStovkaTicha",
-                                       QStringLiteral("Pocitat i tichych sto"), QString(), true,
-                                       {350, 30, 200, 20});
+  CHBXDveSedmyAStovka = makeCheck(TABDveSedmy, "CHBXDveSedmyAStovka", QStringLiteral("Dve sedmy + sto"), {330, 8, 200, 20}, QString(), true);
+  CHBXDveSedmyAStovkaTicha = makeCheck(TABDveSedmy, "CHBXDveSedmyAStovkaTicha", QStringLiteral("Pocitat i tichych sto"), {350, 30, 200, 20}, QString(), true);
   RAGRPocitaniDvouSedemNadSto = makeRadio(
       TABDveSedmy, "RAGRPocitaniDvouSedemNadSto", QStringLiteral("Pocitani stovky"),
       {QStringLiteral("zvlast"), QStringLiteral("dohromady")}, 0, {330, 56, 200, 64});
 
   // ---- "hraci": who may play, and how those who sit out are counted.
   CKBXHraniPauzirovaneho =
-      makeCheck(TABHraci, "CKBXHraniPauzirovaneho", QStringLiteral("Hrani pauziraku"),
-                QStringLiteral("povoleni/zakazani hrani pauzirovaneho kvaduse"), true,
-                {8, 4, 192, 20});
+      makeCheck(TABHraci, "CKBXHraniPauzirovaneho", QStringLiteral("Hrani pauziraku"), {8, 4, 192, 20}, QStringLiteral("povoleni/zakazani hrani pauzirovaneho kvaduse"), true);
   CHBXPovolenaHraVeDvou =
-      makeCheck(TABHraci, "CHBXPovolenaHraVeDvou", QStringLiteral("povolit i hru ve dvou"),
-                QString(), true, {8, 24, 192, 20});
+      makeCheck(TABHraci, "CHBXPovolenaHraVeDvou", QStringLiteral("povolit i hru ve dvou"), {8, 24, 192, 20}, QString(), true);
   RAGRPocitaniPauziraku = makeRadio(
       TABHraci, "RAGRPocitaniPauziraku", QStringLiteral("pauzirujici hraci hraji"),
       {QStringLiteral("s vitezem"), QStringLiteral("s porazenymi"), QStringLiteral("nehraji"),
        QStringLiteral("kvadus do krize ve ctyrech")},
       2, {4, 46, 196, 88});
-  LABLDoKrize1 = makeLabel(TABHraci, QStringLiteral("Placeni kvaduse do krize ve hre"),
-                           {8, 136, 192, 16}, "LABLDoKrize1");
-  LABLDoKrize2 = makeLabel(TABHraci, QStringLiteral("dva na dva - porazeny plati:"),
-                           {8, 152, 192, 16}, "LABLDoKrize2");
+  LABLDoKrize1 = makeLabel(TABHraci, "LABLDoKrize1", QStringLiteral("Placeni kvaduse do krize ve hre"), {8, 136, 192, 16});
+  LABLDoKrize2 = makeLabel(TABHraci, "LABLDoKrize2", QStringLiteral("dva na dva - porazeny plati:"), {8, 152, 192, 16});
   RAGRPocitaniKrizoveho = makeRadio(
       TABHraci, "RAGRPocitaniKrizoveho", QString(),
       {QStringLiteral("jen jednomu"), QStringLiteral("obema protihracum")}, 0, {4, 170, 196, 42});
@@ -296,50 +213,24 @@ void TFRMMain::buildSettingsPanel() {
                 QStringLiteral("pocitani - ve ctyrech do krize"));
 
   // ---- "ostatni": display and behaviour switches.
-  CHBXOpravyHodnot = makeCheck(TABOstatni, "CHBXOpravyHodnot",
-                               QStringLiteral("Opravy pole 'Cena hry'"),
-                               QStringLiteral("Povoleni/zakazani opravy pole 'Cena'"), false,
-                               {8, 4, 280, 20});
+  CHBXOpravyHodnot = makeCheck(TABOstatni, "CHBXOpravyHodnot", QStringLiteral("Opravy pole 'Cena hry'"), {8, 4, 280, 20}, QStringLiteral("Povoleni/zakazani opravy pole 'Cena'"), false);
   CHBXNulovatPoPridani =
-      makeCheck(TABOstatni, "CHBXNulovatPoPridani", QStringLiteral("po pridani vynulovat"),
-                QStringLiteral("zda se po stisku 'Pridat' vynuluji fleky, typ hry avysledky"), true,
-                {8, 24, 280, 20});
-  CKBXZobrazovatDruhyHer = makeCheck(
-      TABOstatni, "CKBXZobrazovatDruhyHer", QStringLiteral("zobrazovat druhy her"),
-      QStringLiteral("typ hrane hry se bude/nebude zobrazovat ve ctvrtem sloupci a nad tabulkou"),
-      true, {8, 44, 280, 20});
+      makeCheck(TABOstatni, "CHBXNulovatPoPridani", QStringLiteral("po pridani vynulovat"), {8, 24, 280, 20}, QStringLiteral("zda se po stisku 'Pridat' vynuluji fleky, typ hry avysledky"), true);
+  CKBXZobrazovatDruhyHer = makeCheck(TABOstatni, "CKBXZobrazovatDruhyHer", QStringLiteral("zobrazovat druhy her"), {8, 44, 280, 20}, QStringLiteral("typ hrane hry se bude/nebude zobrazovat ve ctvrtem sloupci a nad tabulkou"), true);
   CHBXRozsirenePocitaniBodu =
-      makeCheck(TABOstatni, "CHBXRozsirenePocitaniBodu", QStringLiteral("rozsirene pocitani bodu"),
-                QStringLiteral("zobrazeni rozsireneho pocitani bodu"), false, {8, 64, 280, 20});
+      makeCheck(TABOstatni, "CHBXRozsirenePocitaniBodu", QStringLiteral("rozsirene pocitani bodu"), {8, 64, 280, 20}, QStringLiteral("zobrazeni rozsireneho pocitani bodu"), false);
   CHBXZobrazovatBublinkovouNapovedu =
-      makeCheck(TABOstatni, "CHBXZobrazovatBublinkovouNapovedu",
-                QStringLiteral("  bublinkova napoveda"),
-                QStringLiteral("povoleni/zakazani teto 'bublinkove' napovedy"), true,
-                {8, 84, 280, 20});
-  CHBXPoStartuOtevritJmena = makeCheck(
-      TABOstatni, "CHBXPoStartuOtevritJmena",
-      QStringLiteral("  po startu automaticky otevrit\ni formular se jmeny hracu"),
-      QStringLiteral("po startu automaticky otevre plovouci okno se jmeny"), false,
-      {8, 106, 280, 36});
-  CHBXVNazvuHryZobrazovatJmena = makeCheck(
-      TABOstatni, "CHBXVNazvuHryZobrazovatJmena",
-      QStringLiteral("  v nazvu hry zobrazovat\njmena hracu (ne jejich cisla)"),
-      QStringLiteral("zobrazovani jmena hrace nebo cisla v nazvu hry"), true, {8, 144, 280, 36});
+      makeCheck(TABOstatni, "CHBXZobrazovatBublinkovouNapovedu", QStringLiteral("  bublinkova napoveda"), {8, 84, 280, 20}, QStringLiteral("povoleni/zakazani teto 'bublinkove' napovedy"), true);
+  CHBXPoStartuOtevritJmena = makeCheck(TABOstatni, "CHBXPoStartuOtevritJmena", QStringLiteral("  po startu automaticky otevrit\ni formular se jmeny hracu"), {8, 106, 280, 36}, QStringLiteral("po startu automaticky otevre plovouci okno se jmeny"), false);
+  CHBXVNazvuHryZobrazovatJmena = makeCheck(TABOstatni, "CHBXVNazvuHryZobrazovatJmena", QStringLiteral("  v nazvu hry zobrazovat\njmena hracu (ne jejich cisla)"), {8, 144, 280, 36}, QStringLiteral("zobrazovani jmena hrace nebo cisla v nazvu hry"), true);
   CHBXOknoRoztazene =
-      makeCheck(TABOstatni, "CHBXOknoRoztazene", QStringLiteral("  roztahnout okno"),
-                QStringLiteral("roztahne okno (stejna funkce jako tlacitko <->"), false,
-                {300, 4, 300, 20});
-  CHBXFixniRozmeryOkna = makeCheck(TABOstatni, "CHBXFixniRozmeryOkna",
-                                   QStringLiteral("  fixni velikost okna"), QString(), false,
-                                   {300, 24, 300, 20});
-  makeLabel(TABOstatni, QStringLiteral("Kontrola poctu bodu ve hre :"), {300, 60, 300, 18});
+      makeCheck(TABOstatni, "CHBXOknoRoztazene", QStringLiteral("  roztahnout okno"), {300, 4, 300, 20}, QStringLiteral("roztahne okno (stejna funkce jako tlacitko <->"), false);
+  CHBXFixniRozmeryOkna = makeCheck(TABOstatni, "CHBXFixniRozmeryOkna", QStringLiteral("  fixni velikost okna"), {300, 24, 300, 20}, QString(), false);
+  makeLabel(TABOstatni, nullptr, QStringLiteral("Kontrola poctu bodu ve hre :"), {300, 60, 300, 18});
   CHKBXKontrolovatPocetBodu =
-      makeCheck(TABOstatni, "CHKBXKontrolovatPocetBodu", QString(),
-                QStringLiteral("kontrolovat pocet bodu na min. a max."), true, {310, 80, 290, 20});
+      makeCheck(TABOstatni, "CHKBXKontrolovatPocetBodu", QString(), {310, 80, 290, 20}, QStringLiteral("kontrolovat pocet bodu na min. a max."), true);
   CHKBXKontrolovatPocetBoduLiche =
-      makeCheck(TABOstatni, "CHKBXKontrolovatPocetBoduLiche",
-                QStringLiteral("kontrolovat sudy pocet"),
-                QStringLiteral("kontrolovat pocet bodu na suda/licha"), true, {310, 100, 290, 20});
+      makeCheck(TABOstatni, "CHKBXKontrolovatPocetBoduLiche", QStringLiteral("kontrolovat sudy pocet"), {310, 100, 290, 20}, QStringLiteral("kontrolovat pocet bodu na suda/licha"), true);
 
   // ---- "disk": the rules of the settings text.
   auto* diskLayout = new QVBoxLayout(TABDisk);
@@ -444,14 +335,9 @@ void TFRMMain::connectSettings() {
 
 bool TFRMMain::numberFieldEvent(QObject* watched, QEvent* event) {
   auto* field = qobject_cast<QLineEdit*>(watched);
-  if (!field || (event->type() != QEvent::FocusIn && event->type() != QEvent::FocusOut))
-    return false;
+  if (!field || !isFocusMove(event)) return false;
   if (field == EDITCelkemCena && !CHBXOpravyHodnot->isChecked()) return false;
   if (field != EDITCelkemCena && !decimalSettings().contains(field)) return false;
-  // Focus that moves to another window (a message box, a menu) neither
-  // enters nor leaves the field.
-  const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-  if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) return false;
   if (event->type() == QEvent::FocusIn) BUTNKontrolaBeforeClick(field);
   else if (field == numberCheckField_) BUTNKontrolaCislaClick();
   return false;

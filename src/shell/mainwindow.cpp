@@ -1,5 +1,6 @@
 #include "shell/mainwindow.h"
 
+#include "common/controls.h"
 #include "common/messages.h"
 #include "common/shellopen.h"
 #include "common/textforms.h"
@@ -29,14 +30,6 @@
 using namespace kvadus;
 
 namespace {
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption,
-                        const QString& hint = QString()) {
-  auto* b = new QPushButton(caption, parent);
-  b->setObjectName(QLatin1String(name));
-  if (!hint.isEmpty()) b->setToolTip(hint);
-  return b;
-}
-
 void showModeless(QWidget* w) {
   w->show();
   w->raise();

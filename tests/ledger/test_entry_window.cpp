@@ -16,19 +16,13 @@
 #include <QPushButton>
 
 using testsupport::ScriptedPerson;
+using testsupport::startGame;
 
 class TestEntryWindow : public QObject {
   Q_OBJECT
 
   TFRMMain* m = nullptr;
 
-  void newGame(const QStringList& names, int declarer = 0) {
-    QListWidget* roster = FORMZadaniHracu->LBOXSeznamHracu;
-    roster->clear();
-    roster->addItems(names);
-    roster->setCurrentRow(declarer);
-    m->BUTNNOvaHraClick();
-  }
   void points(int u, int p) {
     m->RAGRUhrano->setItemIndex(u);
     m->RAGRProti->setItemIndex(p);
@@ -56,7 +50,7 @@ class TestEntryWindow : public QObject {
     QFETCH(QString, locale);
     QLocale::setDefault(QLocale(locale));
     const QString mark = QLocale().decimalPoint();
-    newGame({"Ja", "Franta", "Pepa"});
+    startGame({"Ja", "Franta", "Pepa"});
     points(6, 3);
     QCOMPARE(m->EDITCelkemCena->text(), " +0" + mark + "10");
     QCOMPARE(shares(), QStringList({" +0" + mark + "20", " -0" + mark + "10", " 0" + mark + "00"}));
@@ -69,7 +63,7 @@ class TestEntryWindow : public QObject {
   }
 
   void pointsCheckHidesPridat() {
-    newGame({"A", "B", "C"});
+    startGame({"A", "B", "C"});
     const QList<std::tuple<int, int, QString>> cases = {
         {4, 4, "min. 90 !"}, {10, 10, "max. 190 !"}, {5, 5, "lichy !"}, {5, 4, ""}};
     for (const auto& [u, p, warning] : cases) {
@@ -88,7 +82,7 @@ class TestEntryWindow : public QObject {
   }
 
   void redWithOneFlek() {
-    newGame({"Ja", "Franta", "Pepa"});
+    startGame({"Ja", "Franta", "Pepa"});
     points(6, 3);
     m->CKBXCervene->setChecked(true);
     m->UPDNHraFlekCount->stepUp();
@@ -107,7 +101,7 @@ class TestEntryWindow : public QObject {
   }
 
   void sevenWithFleksAndItsDescription() {
-    newGame({"Ja", "Franta", "Pepa"});
+    startGame({"Ja", "Franta", "Pepa"});
     points(6, 3);
     m->CKBXSedma->setChecked(true);
     QVERIFY(!m->CHBXSedmaProti->isEnabled());
@@ -126,7 +120,7 @@ class TestEntryWindow : public QObject {
   }
 
   void hundredAndBetl() {
-    newGame({"Ja", "Franta", "Pepa"}, 1);
+    startGame({"Ja", "Franta", "Pepa"}, 1);
     m->CHBXVNazvuHryZobrazovatJmena->setChecked(false);
     m->CKBXStovka->setChecked(true);
     QVERIFY(!m->CKBXStovkaProti->isEnabled());
@@ -152,7 +146,7 @@ class TestEntryWindow : public QObject {
   }
 
   void twoSevens() {
-    newGame({"A", "B", "C"});
+    startGame({"A", "B", "C"});
     m->RAGRTypHry->setItemIndex(3);
     QVERIFY(m->CKBXSedma->isChecked() && !m->CKBXSedma->isEnabled());
     QVERIFY(m->CHBXSedmaProti->isHidden());
@@ -172,7 +166,7 @@ class TestEntryWindow : public QObject {
 
   void flekWarningAtForty() {
     ScriptedPerson person;
-    newGame({"A", "B", "C"});
+    startGame({"A", "B", "C"});
     m->applyNumericValue(m->EDITNasobeniFleku, "1");
     QCOMPARE(m->UPDNHraFlekCount->maximum(), 40);
     m->UPDNHraFlekCount->setPosition(38);
@@ -191,7 +185,7 @@ class TestEntryWindow : public QObject {
   }
 
   void fourPlayersSharing() {
-    newGame({"A", "B", "C", "D"});
+    startGame({"A", "B", "C", "D"});
     m->RAGRPocitaniPauziraku->setItemIndex(0);  // "s vitezem"
     m->CKBXCervene->setChecked(true);
     points(6, 3);
@@ -205,7 +199,7 @@ class TestEntryWindow : public QObject {
   }
 
   void crossVariant() {
-    newGame({"A", "B", "C", "D"}, 3);
+    startGame({"A", "B", "C", "D"}, 3);
     QVERIFY(m->GRPBXKrizovyKvadus->isHidden());
     m->RAGRPocitaniPauziraku->setItemIndex(3);
     QVERIFY(!m->GRPBXKrizovyKvadus->isHidden());
@@ -235,7 +229,7 @@ class TestEntryWindow : public QObject {
     QVERIFY(!m->CHBXKrizovyKvadusVolicS2->isChecked());
     QCOMPARE(m->CHBXKrizovyKvadusVolicS1->text(), QString("B"));
 
-    newGame({"A", "B", "C", "D", "E"});  // five players: no cross game
+    startGame({"A", "B", "C", "D", "E"});  // five players: no cross game
     QVERIFY(m->GRPBXKrizovyKvadus->isHidden());
   }
 
@@ -243,7 +237,7 @@ class TestEntryWindow : public QObject {
     // 0.5 to the 15th is 0.0000305...; written with an exponent it would be
     // read back as 3.05 and price the hand at +0.31.
     ScriptedPerson person;
-    newGame({"A", "B", "C"});
+    startGame({"A", "B", "C"});
     m->applyNumericValue(m->EDITNasobeniFleku, "0.5");
     points(6, 3);
     for (int i = 0; i < 15; ++i) m->UPDNHraFlekCount->stepUp();
@@ -252,7 +246,7 @@ class TestEntryWindow : public QObject {
   }
 
   void theDeclarerCannotBeClickedAway() {
-    newGame({"A", "B", "C"}, 1);
+    startGame({"A", "B", "C"}, 1);
     QListWidget* list = m->LIBXHraci;
     const QPoint below(10, list->viewport()->height() - 3);  // under the last name
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, below);
@@ -263,14 +257,14 @@ class TestEntryWindow : public QObject {
     QVERIFY(m->BUTNPridejSkore->isEnabled());
     // A click on the declarer himself still clears the partner.
     m->RAGRPocitaniPauziraku->setItemIndex(3);
-    newGame({"A", "B", "C", "D"}, 1);
+    startGame({"A", "B", "C", "D"}, 1);
     m->CHBXKrizovyKvadusVolicS1->setChecked(true);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, onB);
     QVERIFY(!m->CHBXKrizovyKvadusVolicS1->isChecked());
   }
 
   void crossHeadingFollowsThePartner() {
-    newGame({"A", "B", "C", "D"});
+    startGame({"A", "B", "C", "D"});
     m->RAGRPocitaniPauziraku->setItemIndex(3);
     m->CHBXKrizovyKvadusVolicS2->setChecked(true);
     m->RAGRPocitaniPauziraku->setItemIndex(2);  // the variant off...
@@ -281,7 +275,7 @@ class TestEntryWindow : public QObject {
 
   void descriptionSwitchedOff() {
     ScriptedPerson person;  // removing the column asks first
-    newGame({"A", "B", "C"});
+    startGame({"A", "B", "C"});
     points(6, 3);
     m->CKBXZobrazovatDruhyHer->setChecked(false);
     QVERIFY(m->LABLTextoveVyjadreniHry->isHidden());

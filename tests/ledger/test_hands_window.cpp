@@ -18,19 +18,13 @@
 
 using kvadus::MsgAnswer;
 using testsupport::ScriptedPerson;
+using testsupport::startGame;
 
 class TestHandsWindow : public QObject {
   Q_OBJECT
 
   TFRMMain* m = nullptr;
 
-  void newGame(const QStringList& names, int declarer = 0) {
-    QListWidget* roster = FORMZadaniHracu->LBOXSeznamHracu;
-    roster->clear();
-    roster->addItems(names);
-    roster->setCurrentRow(declarer);
-    m->BUTNNOvaHraClick();
-  }
   static QStringList row(int r) {
     QStringList out;
     for (int c = 0; c < FRMMain->STGOutput->columnCount(); ++c) {
@@ -61,7 +55,7 @@ class TestHandsWindow : public QObject {
   void cleanup() { destroyWindows(); }
 
   void threePlayersDeclarerB() {
-    newGame({"A", "B", "C"}, 1);
+    startGame({"A", "B", "C"}, 1);
     ordinary(7, 2);
     m->CKBXCervene->setChecked(true);
     QCOMPARE(m->EDITCelkemCena->text(), QString(" +0.20"));
@@ -81,7 +75,7 @@ class TestHandsWindow : public QObject {
   }
 
   void fivePlayersDeclarerThree() {
-    newGame({"P0", "P1", "P2", "P3", "P4"}, 3);
+    startGame({"P0", "P1", "P2", "P3", "P4"}, 3);
     m->RAGRPocitaniPauziraku->setItemIndex(0);  // those sitting out side with the winner
     ordinary(6, 3);
     add();
@@ -90,7 +84,7 @@ class TestHandsWindow : public QObject {
   }
 
   void crossVariantBooking() {
-    newGame({"A", "B", "C", "D"}, 3);
+    startGame({"A", "B", "C", "D"}, 3);
     m->RAGRPocitaniPauziraku->setItemIndex(3);
     m->RAGRPocitaniKrizoveho->setItemIndex(1);  // "obema protihracum"
     m->RAGRTypHry->setItemIndex(1);             // a won betl: +0.50
@@ -105,7 +99,7 @@ class TestHandsWindow : public QObject {
 
   void removals() {
     ScriptedPerson person;
-    newGame({"A", "B", "C"});
+    startGame({"A", "B", "C"});
     for (int i = 0; i < 5; ++i) {
       ordinary(6, 3);
       add();
@@ -147,7 +141,7 @@ class TestHandsWindow : public QObject {
   }
 
   void onlyHandRowsCanBeSelected() {
-    newGame({"A", "B", "C"});
+    startGame({"A", "B", "C"});
     ordinary(6, 3);
     add();
     m->STGOutput->setCurrentCell(2, 0);  // the sum row
@@ -157,7 +151,7 @@ class TestHandsWindow : public QObject {
   }
 
   void withoutResetTheFleksStayInStep() {
-    newGame({"A", "B", "C"});
+    startGame({"A", "B", "C"});
     m->CHBXNulovatPoPridani->setChecked(false);
     ordinary(6, 3);
     m->UPDNHraFlekCount->stepUp();
@@ -174,7 +168,7 @@ class TestHandsWindow : public QObject {
   void aWholeEvening() {
     // Twelve mixed hands of three players; the declarers take turns A, B, C.
     // Each comment gives the hand amount and A, B, C's shares.
-    newGame({"A", "B", "C"});
+    startGame({"A", "B", "C"});
     auto hand = [this](auto describe, const QString& price) {
       describe();
       QCOMPARE(m->EDITCelkemCena->text(), price);

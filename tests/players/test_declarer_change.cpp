@@ -18,6 +18,7 @@
 #include <functional>
 
 using testsupport::ScriptedPerson;
+using testsupport::startGame;
 
 class TestDeclarerChange : public QObject {
   Q_OBJECT
@@ -34,13 +35,6 @@ class TestDeclarerChange : public QObject {
     for (int i = 0; i < FRMMain->LSTBXOznaceniVolice->count(); ++i)
       out << FRMMain->LSTBXOznaceniVolice->item(i)->text();
     return out;
-  }
-  static void startGame(const QStringList& names, int firstDeclarer) {
-    QListWidget* roster = FORMZadaniHracu->LBOXSeznamHracu;
-    roster->clear();
-    roster->addItems(names);
-    roster->setCurrentRow(firstDeclarer);
-    FRMMain->BUTNNOvaHraClick();
   }
   void pick(int row) {
     QListWidget* list = v->LBOXSeznamHracu;

@@ -5,11 +5,15 @@
 
 #include "common/messages.h"
 #include "common/shellopen.h"
+#include "players/playerentry.h"
+#include "shell/mainwindow.h"
+#include "shell/startup.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QList>
+#include <QListWidget>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -77,5 +81,14 @@ class WorkingFolder {
   QTemporaryDir dir_;
   QString previous_;
 };
+
+// Starts a new game of these players from the roster, the given one declaring.
+inline void startGame(const QStringList& names, int declarer = 0) {
+  QListWidget* roster = FORMZadaniHracu->LBOXSeznamHracu;
+  roster->clear();
+  roster->addItems(names);
+  if (declarer >= 0) roster->setCurrentRow(declarer);
+  FRMMain->BUTNNOvaHraClick();
+}
 
 }  // namespace testsupport

@@ -1,0 +1,130 @@
+#include "common/controls.h"
+
+#include "common/radiogroup.h"
+
+#include <QCheckBox>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace kvadus {
+
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption,
+                        const QString& hint) {
+  auto* b = new QPushButton(caption, parent);
+  b->setObjectName(QLatin1String(name));
+  if (!hint.isEmpty()) b->setToolTip(hint);
+  b->setAutoDefault(false);
+  return b;
+}
+
+QPushButton* makeHiddenButton(QWidget* parent, const char* name, const QString& caption) {
+  QPushButton* b = makeButton(parent, name, caption);
+  b->hide();
+  return b;
+}
+
+QCheckBox* makeCheck(QWidget* parent, const char* name, const QString& caption, const QRect& at,
+                     const QString& hint, bool checked) {
+  auto* c = new QCheckBox(caption, parent);
+  c->setObjectName(QLatin1String(name));
+  if (!hint.isEmpty()) c->setToolTip(hint);
+  c->setChecked(checked);
+  if (at.isValid()) c->setGeometry(at);
+  return c;
+}
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, const QRect& at) {
+  auto* l = new QLabel(caption, parent);
+  if (name) l->setObjectName(QLatin1String(name));
+  if (at.isValid()) l->setGeometry(at);
+  return l;
+}
+
+QLineEdit* makeNumberEdit(QWidget* parent, const char* name, const QString& text, const QRect& at,
+                          const QString& hint) {
+  auto* e = new QLineEdit(text, parent);
+  e->setObjectName(QLatin1String(name));
+  e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  if (!hint.isEmpty()) e->setToolTip(hint);
+  if (at.isValid()) e->setGeometry(at);
+  return e;
+}
+
+QLineEdit* makeReadOnlyEdit(QWidget* parent, const char* name, const QString& text,
+                            const QRect& at) {
+  auto* e = new QLineEdit(text, parent);
+  e->setObjectName(QLatin1String(name));
+  e->setReadOnly(true);
+  if (at.isValid()) e->setGeometry(at);
+  return e;
+}
+
+QListWidget* makeList(QWidget* parent, const char* name, const QRect& at) {
+  auto* l = new QListWidget(parent);
+  l->setObjectName(QLatin1String(name));
+  if (at.isValid()) l->setGeometry(at);
+  return l;
+}
+
+RadioGroup* makeRadio(QWidget* parent, const char* name, const QString& caption,
+                      const QStringList& items, int selected, const QRect& at,
+                      const QString& hint) {
+  auto* g = new RadioGroup(caption, parent);
+  g->setObjectName(QLatin1String(name));
+  g->setItems(items);
+  g->setItemIndex(selected);
+  if (!hint.isEmpty()) g->setToolTip(hint);
+  if (at.isValid()) g->setGeometry(at);
+  return g;
+}
+
+QPlainTextEdit* makeMemo(const char* name) {
+  auto* m = new QPlainTextEdit;
+  m->setObjectName(QLatin1String(name));
+  m->setReadOnly(true);
+  return m;
+}
+
+QWidget* memoPage(QPlainTextEdit* memo) {
+  auto* page = new QWidget;
+  auto* box = new QVBoxLayout(page);
+  box->setContentsMargins(2, 2, 2, 2);
+  box->addWidget(memo);
+  return page;
+}
+
+QWidget* makePage(QTabWidget* tabs, const char* name, const QString& caption, const QString& hint) {
+  auto* page = new QWidget;
+  page->setObjectName(QLatin1String(name));
+  const int index = tabs->addTab(page, caption);
+  tabs->setTabToolTip(index, hint);
+  return page;
+}
+
+QStringList itemTexts(const QListWidget* list) {
+  QStringList out;
+  for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
+  return out;
+}
+
+void setVisibleAll(std::initializer_list<QWidget*> widgets, bool visible) {
+  for (QWidget* w : widgets) w->setVisible(visible);
+}
+
+void setEnabledAll(std::initializer_list<QWidget*> widgets, bool enabled) {
+  for (QWidget* w : widgets) w->setEnabled(enabled);
+}
+
+bool isFocusMove(const QEvent* event) {
+  if (event->type() != QEvent::FocusIn && event->type() != QEvent::FocusOut) return false;
+  const Qt::FocusReason reason = static_cast<const QFocusEvent*>(event)->reason();
+  return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+}  // namespace kvadus

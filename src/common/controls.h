@@ -1,0 +1,58 @@
+#pragma once
+// Making the named controls of the windows: each gets its object name (the
+// name every handler, test and tool finds it by), its caption and its hint.
+
+#include <QRect>
+#include <QString>
+#include <QStringList>
+#include <initializer_list>
+
+class QCheckBox;
+class QEvent;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+class QTabWidget;
+class QWidget;
+
+namespace kvadus {
+
+class RadioGroup;
+
+// A button that Enter in an edit field never presses by itself.
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption,
+                        const QString& hint = QString());
+// A named procedure that other handlers run; never shown.
+QPushButton* makeHiddenButton(QWidget* parent, const char* name, const QString& caption);
+QCheckBox* makeCheck(QWidget* parent, const char* name, const QString& caption, const QRect& at,
+                     const QString& hint = QString(), bool checked = false);
+// name may be null for a label nobody refers to.
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, const QRect& at);
+// An edit for a number, right-aligned.
+QLineEdit* makeNumberEdit(QWidget* parent, const char* name, const QString& text, const QRect& at,
+                          const QString& hint = QString());
+QLineEdit* makeReadOnlyEdit(QWidget* parent, const char* name, const QString& text = QString(),
+                            const QRect& at = QRect());
+QListWidget* makeList(QWidget* parent, const char* name, const QRect& at);
+RadioGroup* makeRadio(QWidget* parent, const char* name, const QString& caption,
+                      const QStringList& items, int selected, const QRect& at,
+                      const QString& hint = QString());
+// A read-only text box, and a tab page holding one (its own visibility stays
+// its own, apart from the page that the tab control shows and hides).
+QPlainTextEdit* makeMemo(const char* name);
+QWidget* memoPage(QPlainTextEdit* memo);
+QWidget* makePage(QTabWidget* tabs, const char* name, const QString& caption, const QString& hint);
+
+// The texts of a list's items, in order.
+QStringList itemTexts(const QListWidget* list);
+
+void setVisibleAll(std::initializer_list<QWidget*> widgets, bool visible);
+void setEnabledAll(std::initializer_list<QWidget*> widgets, bool enabled);
+
+// Focus that moves between the controls of a window (entering or leaving a
+// field), as opposed to focus lost to another window, a message box or a menu.
+bool isFocusMove(const QEvent* event);
+
+}  // namespace kvadus
