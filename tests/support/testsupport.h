@@ -1,20 +1,29 @@
 #pragma once
 // What the window tests share: a scripted stand-in for the person who answers
-// message boxes, a recorder for opened documents, and a working folder of
-// their own with a copy of the shipped help folder.
+// message boxes, a recorder for opened documents, a working folder of their
+// own with a copy of the shipped help folder, and short ways to drive and read
+// the main window.
 
 #include "common/messages.h"
+#include "common/radiogroup.h"
 #include "common/shellopen.h"
+#include "common/updown.h"
+#include "ledger/tablegrid.h"
 #include "players/playerentry.h"
 #include "shell/mainwindow.h"
 #include "shell/startup.h"
 
+#include <QAction>
+#include <QCheckBox>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include <QList>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
-#include <QStringList>
+#include <QPushButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -27,7 +36,8 @@ struct Shown {
 };
 
 // Answers message boxes from a queue (Yes / OK when it runs dry) and keeps
-// every box that was shown.
+// every box that was shown. A window test keeps one for all its cases and
+// resets it in init().
 class ScriptedPerson {
  public:
   ScriptedPerson() {
@@ -44,6 +54,13 @@ class ScriptedPerson {
   ~ScriptedPerson() {
     kvadus::setMessageResponder({});
     kvadus::setDocumentOpener({});
+  }
+  // Forgets the answers, boxes and documents of the last test.
+  void reset() {
+    answers.clear();
+    shown.clear();
+    opened.clear();
+    openerSucceeds = true;
   }
   QStringList texts() const {
     QStringList t;
@@ -64,9 +81,7 @@ class WorkingFolder {
   WorkingFolder() : previous_(QDir::currentPath()) {
     const QString source = QStringLiteral(ZUZ_SOURCE_ROOT "/help");
     QDir root(dir_.path());
-    root.mkdir(QStringLiteral("help"));
-    root.mkdir(QStringLiteral("nastaveni"));
-    root.mkdir(QStringLiteral("hry"));
+    for (const char* sub : {"help", "nastaveni", "hry"}) root.mkdir(sub);
     QDirIterator it(source, QDir::Files);
     while (it.hasNext()) {
       it.next();
@@ -82,6 +97,51 @@ class WorkingFolder {
   QString previous_;
 };
 
+// Makes the seven windows afresh under a '.' locale; with the first check of
+// the tariff, as the first showing does, when asked.
+inline void freshWindows(bool firstCheck = false) {
+  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+  createWindows();
+  if (firstCheck) FRMMain->BUTNKontrolaCislaClick();
+}
+
+// The two locales every locale-bound test runs under, as rows of a "locale" column.
+inline void localeRows() {
+  QTest::addColumn<QString>("locale");
+  QTest::newRow("dot") << "en_US";
+  QTest::newRow("comma") << "cs_CZ";
+}
+inline void useRowLocale() {
+  QFETCH(QString, locale);
+  QLocale::setDefault(QLocale(locale));
+}
+// '#' in an expected text stands for the default locale's decimal mark.
+inline QString local(QString text) { return text.replace(u'#', QLocale().decimalPoint()); }
+
+inline QStringList items(const QListWidget* list) {
+  QStringList out;
+  for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
+  return out;
+}
+inline void clickRow(QListWidget* list, int row, Qt::KeyboardModifiers keys = {}) {
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, keys, list->visualItemRect(list->item(row)).center());
+}
+inline QStringList markers() { return items(FRMMain->LSTBXOznaceniVolice); }
+
+// The texts of a row of the score table.
+inline QStringList tableRow(int r) {
+  QStringList out;
+  for (int c = 0; c < FRMMain->STGOutput->columnCount(); ++c) {
+    const auto* item = FRMMain->STGOutput->item(r, c);
+    out << (item ? item->text() : QString());
+  }
+  return out;
+}
+// The players' sums in the last row.
+inline QStringList sums() {
+  return tableRow(FRMMain->STGOutput->rowCount() - 1).mid(0, FRMMain->playerCount());
+}
+
 // Starts a new game of these players from the roster, the given one declaring.
 inline void startGame(const QStringList& names, int declarer = 0) {
   QListWidget* roster = FORMZadaniHracu->LBOXSeznamHracu;
@@ -89,6 +149,19 @@ inline void startGame(const QStringList& names, int declarer = 0) {
   roster->addItems(names);
   if (declarer >= 0) roster->setCurrentRow(declarer);
   FRMMain->BUTNNOvaHraClick();
+}
+// Writes a hand row before the sum row and recomputes, as booking a hand does.
+inline void appendHand(const QStringList& cells = {}) {
+  kvadus::ScoreGrid& g = *FRMMain->grid;
+  const int p = g.rowCount() - 1;
+  g.setRowCount(p + 2);
+  for (int c = 0; c < cells.size(); ++c) g.setCell(c, p, cells[c]);
+  FRMMain->BUTNSpoctiSumuClick();
+}
+// The declarer's and the defenders' points, in tens.
+inline void points(int declarer, int defenders) {
+  FRMMain->RAGRUhrano->setItemIndex(declarer);
+  FRMMain->RAGRProti->setItemIndex(defenders);
 }
 
 }  // namespace testsupport
