@@ -21,13 +21,11 @@ TFRMZmenaVolice::TFRMZmenaVolice(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Zmena volice"));
   setModal(true);
 
-  LBOXSeznamHracu = new QListWidget(this);
-  LBOXSeznamHracu->setObjectName(QStringLiteral("LBOXSeznamHracu"));
+  // Filled with the game's players at every opening.
+  LBOXSeznamHracu = makeList(this, "LBOXSeznamHracu", QRect());
   LBOXSeznamHracu->setToolTip(QStringLiteral("jmena hracu"));
   LBOXSeznamHracu->setSelectionMode(QAbstractItemView::SingleSelection);
   LBOXSeznamHracu->setMinimumWidth(110);
-  LBOXSeznamHracu->addItems({QStringLiteral("Ja"), QStringLiteral("Franta"),
-                             QStringLiteral("Pepa"), QStringLiteral("Karel")});
 
   LABLJmeno = new QLabel(QStringLiteral("Volit tedy bude:"), this);
   LABLJmeno->setObjectName(QStringLiteral("LABLJmeno"));
