@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -105,6 +106,22 @@ QWidget* makePage(QTabWidget* tabs, const char* name, const QString& caption, co
   const int index = tabs->addTab(page, caption);
   tabs->setTabToolTip(index, hint);
   return page;
+}
+
+int selectedRow(const QListWidget* list) {
+  const QList<QListWidgetItem*> selected = list->selectedItems();
+  return selected.isEmpty() ? -1 : list->row(selected.first());
+}
+
+void selectRowQuietly(QListWidget* list, int row) {
+  const QSignalBlocker block(list);
+  list->clearSelection();
+  if (row >= 0 && row < list->count()) {
+    list->setCurrentRow(row);
+    list->item(row)->setSelected(true);
+  } else {
+    list->setCurrentItem(nullptr);
+  }
 }
 
 QStringList itemTexts(const QListWidget* list) {

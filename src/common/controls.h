@@ -45,6 +45,11 @@ QPlainTextEdit* makeMemo(const char* name);
 QWidget* memoPage(QPlainTextEdit* memo);
 QWidget* makePage(QTabWidget* tabs, const char* name, const QString& caption, const QString& hint);
 
+// The selected row of a single-selection list, -1 when none.
+int selectedRow(const QListWidget* list);
+// Selects the row (none for an index outside the list) without signalling.
+void selectRowQuietly(QListWidget* list, int row);
+
 // The texts of a list's items, in order.
 QStringList itemTexts(const QListWidget* list);
 

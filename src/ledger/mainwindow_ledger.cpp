@@ -134,20 +134,13 @@ int TFRMMain::chooserIndex() const {
   return ok ? i : -1;
 }
 
-int TFRMMain::declarerIndex() const {
-  const QList<QListWidgetItem*> selected = LIBXHraci->selectedItems();
-  return selected.isEmpty() ? -1 : LIBXHraci->row(selected.first());
-}
+int TFRMMain::declarerIndex() const { return selectedRow(LIBXHraci); }
 
 // Makes the player the declarer without running the selection handler.
 void TFRMMain::selectDeclarer(int index) {
-  const QSignalBlocker block(LIBXHraci);
-  LIBXHraci->clearSelection();
-  if (index >= 0 && index < LIBXHraci->count()) {
-    LIBXHraci->setCurrentRow(index);
-    LIBXHraci->item(index)->setSelected(true);
+  selectRowQuietly(LIBXHraci, index);
+  if (index >= 0 && index < LIBXHraci->count())
     LIBXHraci->scrollToItem(LIBXHraci->item(index), QAbstractItemView::PositionAtTop);
-  }
 }
 
 void TFRMMain::BUTNNOvaHraClick() {
@@ -175,9 +168,7 @@ void TFRMMain::BUTNNOvaHraClick() {
     LIBXHraci->clear();
     LIBXHraci->addItems(players);
   }
-  const QList<QListWidgetItem*> rosterSelection = roster->selectedItems();
-  const int rosterIndex = rosterSelection.isEmpty() ? -1 : roster->row(rosterSelection.first());
-  selectDeclarer(ledger::newGameDeclarer(rosterIndex, static_cast<int>(players.size())));
+  selectDeclarer(ledger::newGameDeclarer(selectedRow(roster), static_cast<int>(players.size())));
 
   LSTBXOznaceniVolice->clear();
   for (int i = 0; i < players.size(); ++i) LSTBXOznaceniVolice->addItem(QString());

@@ -72,21 +72,9 @@ TFRMZmenaVolice::TFRMZmenaVolice(QWidget* parent) : QDialog(parent) {
 
 TFRMZmenaVolice::~TFRMZmenaVolice() { disconnect(LBOXSeznamHracu, nullptr, this, nullptr); }
 
-int TFRMZmenaVolice::selectedIndex() const {
-  const QList<QListWidgetItem*> selected = LBOXSeznamHracu->selectedItems();
-  return selected.isEmpty() ? -1 : LBOXSeznamHracu->row(selected.first());
-}
+int TFRMZmenaVolice::selectedIndex() const { return selectedRow(LBOXSeznamHracu); }
 
-void TFRMZmenaVolice::selectRow(int row) {
-  const QSignalBlocker block(LBOXSeznamHracu);
-  LBOXSeznamHracu->clearSelection();
-  if (row >= 0 && row < LBOXSeznamHracu->count()) {
-    LBOXSeznamHracu->setCurrentRow(row);
-    LBOXSeznamHracu->item(row)->setSelected(true);
-  } else {
-    LBOXSeznamHracu->setCurrentItem(nullptr);
-  }
-}
+void TFRMZmenaVolice::selectRow(int row) { selectRowQuietly(LBOXSeznamHracu, row); }
 
 // Every opening starts from the game as it is: its players and its declarer.
 void TFRMZmenaVolice::showEvent(QShowEvent* event) {

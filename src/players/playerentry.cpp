@@ -185,24 +185,12 @@ void TFORMZadaniHracu::connectControls() {
           &TFORMZadaniHracu::BUTNSrovnejViditelnostClick);
 }
 
-int TFORMZadaniHracu::selectedIndex() const {
-  const QList<QListWidgetItem*> selected = LBOXSeznamHracu->selectedItems();
-  return selected.isEmpty() ? -1 : LBOXSeznamHracu->row(selected.first());
-}
+int TFORMZadaniHracu::selectedIndex() const { return selectedRow(LBOXSeznamHracu); }
 
 QStringList TFORMZadaniHracu::names() const { return itemTexts(LBOXSeznamHracu); }
 
 // Selects a roster entry (none for -1) without running the refresh.
-void TFORMZadaniHracu::selectRow(int row) {
-  const QSignalBlocker block(LBOXSeznamHracu);
-  LBOXSeznamHracu->clearSelection();
-  if (row >= 0 && row < LBOXSeznamHracu->count()) {
-    LBOXSeznamHracu->setCurrentRow(row);
-    LBOXSeznamHracu->item(row)->setSelected(true);
-  } else {
-    LBOXSeznamHracu->setCurrentItem(nullptr);
-  }
-}
+void TFORMZadaniHracu::selectRow(int row) { selectRowQuietly(LBOXSeznamHracu, row); }
 
 // Replaces the roster's entries; nothing is selected afterwards.
 void TFORMZadaniHracu::setRoster(const QStringList& entries) {
