@@ -22,12 +22,11 @@ QString roundedMagnitude(double value, int decimals, bool* negative)
 {
     decimals = std::max(decimals, 0);
     *negative = false;
-    if (std::isnan(value))
-        return QStringLiteral("nan");
-    if (std::isinf(value)) {
-        *negative = value < 0;
-        return QStringLiteral("inf");
-    }
+    // Nothing the program computes from its own texts is infinite or not a
+    // number; should such a value ever come, it is written as 0 rather than
+    // as "inf" or "nan", which no reader could take back.
+    if (!std::isfinite(value))
+        value = 0;
 
     // "d.dddddddddddddde+xx": 15 significant digits, locale-independent.
     char buf[64];
@@ -164,7 +163,7 @@ QString priceText(double value)
     QString text = QStringLiteral(" ");
     if (negative)
         text += u'-';
-    else if (magnitude != QLatin1String("0.00") && !std::isnan(value))
+    else if (magnitude != QLatin1String("0.00"))
         text += u'+';
     return text + withSystemMark(magnitude);
 }
@@ -178,13 +177,10 @@ QString fixedText(double value, int decimals)
 
 QString generalNumberText(double value)
 {
-    if (value == 0)
-        return QStringLiteral("0");  // also for -0.0
-    if (!std::isfinite(value)) {
-        char buf[16];
-        const auto written = std::to_chars(buf, buf + sizeof buf, value);
-        return QString::fromLatin1(buf, written.ptr - buf);
-    }
+    // Also -0.0, and a value that is not a finite number (never "inf" or
+    // "nan", see roundedMagnitude).
+    if (value == 0 || !std::isfinite(value))
+        return QStringLiteral("0");
     // Up to 15 significant digits, always written out in full: a form with
     // an exponent ("3.05e-05") would read back as a different number, since
     // every reader of these texts takes the "e" for a decimal mark.
@@ -280,18 +276,9 @@ bool strictNumber(const QString& text, double* value)
     }
     if (digits == 0)
         return false;
-    if (i < n && (text.at(i) == u'e' || text.at(i) == u'E')) {
-        number += 'e';
-        ++i;
-        if (i < n && (text.at(i) == u'+' || text.at(i) == u'-'))
-            number += char(text.at(i++).unicode());
-        int exponentDigits = 0;
-        for (; i < n && isAsciiDigit(text.at(i)); ++i, ++exponentDigits)
-            number += char(text.at(i).unicode());
-        if (exponentDigits == 0)
-            return false;
-    }
-    // Out-of-range numbers ("1e999", "1e-999") are refused as well.
+    // No exponent: every later reading of the text is lenient and would take
+    // the "e" of "1e2" for a decimal mark (1.2), so such a text is refused
+    // here, as is anything else after the digits ("inf", "nan" included).
     return i == n && readDouble(number, value);
 }
 

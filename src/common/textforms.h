@@ -36,6 +36,8 @@ QString fixedText(double value, int decimals);
 
 // The shortest form of the number with up to 15 significant digits and the
 // system's decimal separator: 0.1 -> "0.1", 4 -> "4", 2.5 -> "2,5" (Czech).
+// Never an exponent. Every form here writes a value that is not a finite
+// number as 0.
 QString generalNumberText(double value);
 
 // Trim, then replace the first "," or "." by the system's decimal separator;
@@ -49,8 +51,8 @@ double lenientNumber(const QString& text);
 
 // The whole text (as it stands; normalise first) must be a decimal number in
 // the system's format: optional sign, digits with at most one system decimal
-// separator, optional exponent. Returns false (and leaves *value alone)
-// otherwise.
+// separator. No exponent ("1e2"), "inf" or "nan". Returns false (and leaves
+// *value alone) otherwise.
 bool strictNumber(const QString& text, double* value);
 
 // The system's short date, " - ", the system's long time.

@@ -48,7 +48,10 @@ bool removeDescriptionColumn(ScoreGrid& grid, int players) {
   return true;
 }
 
-static double cents(double v) { return std::round(v * 100.0) / 100.0; }
+static double cents(double v) {
+  const double c = std::round(v * 100.0) / 100.0;
+  return std::isfinite(c) ? c : v;
+}
 
 double recomputeSums(ScoreGrid& grid, int players, bool descriptionShown) {
   const int s = grid.rowCount() - 1;
@@ -143,6 +146,22 @@ void bookHand(ScoreGrid& grid, int players, const QList<double>& row, bool descr
     grid.setCell(c, p + 1,
                  signedMoneyText(lenientNumber(grid.cell(c, p + 1)) + lenientNumber(grid.cell(c, p))));
   if (description_) grid.setCell(players, p + 1, sumRowAfterAdd());
+}
+
+bool bookingFits(const ScoreGrid& grid, int players, const QList<double>& row) {
+  const int s = grid.rowCount() - 1;
+  if (s < 1) return false;
+  for (int c = 0; c < players && c < row.size(); ++c) {
+    const double balance = lenientNumber(grid.cell(c, s)) + row[c];
+    if (!std::isfinite(row[c]) || !std::isfinite(balance) || std::fabs(balance) >= kMaxBalance)
+      return false;
+  }
+  return true;
+}
+
+QString bookingRefusedMessage() {
+  return QStringLiteral("Hru nelze pridat: stav hrace by prekrocil ") +
+         generalNumberText(kMaxBalance) + QStringLiteral(" penez.");
 }
 
 int nextChooser(int chooser, int players) { return chooser < players - 1 ? chooser + 1 : 0; }

@@ -95,6 +95,14 @@ QList<double> handRow(int players, int declarer, const HandShares& shares, bool 
 void bookHand(ScoreGrid& grid, int players, const QList<double>& row, bool descriptionShown,
               const QString& description);
 
+// The largest balance the table keeps: below it every balance is exact to
+// the cent. A hand that would take a balance beyond it is not booked.
+constexpr double kMaxBalance = 1e13;
+// Whether the hand can be booked: every share and every new balance is a
+// finite number within the limit.
+bool bookingFits(const ScoreGrid& grid, int players, const QList<double>& row);
+QString bookingRefusedMessage();  // why a hand was not booked
+
 // The chooser after a booked hand: the next player, wrapping to the first.
 int nextChooser(int chooser, int players);
 

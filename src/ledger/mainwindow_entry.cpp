@@ -257,14 +257,29 @@ void TFRMMain::flekCountChanged(bool seven, bool increase) {
     showMessage(this, QStringLiteral("Varovani"),
                 QStringLiteral("Ja vedel, ze to nekdo prubne :-)\nDosahli jste max. hodnoty poctu "
                                "fleku.\nJestli si myslite, ze to nestaci,\nspoctete si to rucne :-P."));
-  (seven ? EDITFlekSedmaCount : EDITFlekHraCount)->setText(QString::number(p));
-  (seven ? EDITFlekSedmaVal : EDITFlekHraVal)
-      ->setText(generalNumberText(pricing::flekMultiplier(lenientNumber(EDITNasobeniFleku->text()), p)));
-  QListWidget* values = seven ? LIBXFlekSedmaValues : LIBXFlekHraValues;
-  if (p < values->count()) values->setCurrentRow(p);
-  else values->setCurrentRow(-1);
+  showFlekCount(seven);
   BUTNPrepoctiClick();
   BUTNFlekSelectClick();
+}
+
+// Writes the counter's position into its count field, its multiplier (the
+// flek factor raised to it) into the multiplier field and selects it in the
+// count list. True when any of them changed.
+bool TFRMMain::showFlekCount(bool seven) {
+  const int p = (seven ? UPDNHraSedmaCount : UPDNHraFlekCount)->position();
+  const QString count = QString::number(p);
+  const QString multiplier =
+      generalNumberText(pricing::flekMultiplier(lenientNumber(EDITNasobeniFleku->text()), p));
+  QLineEdit* countField = seven ? EDITFlekSedmaCount : EDITFlekHraCount;
+  QLineEdit* multiplierField = seven ? EDITFlekSedmaVal : EDITFlekHraVal;
+  QListWidget* values = seven ? LIBXFlekSedmaValues : LIBXFlekHraValues;
+  const int row = p < values->count() ? p : -1;
+  const bool changed = countField->text() != count || multiplierField->text() != multiplier ||
+                       values->currentRow() != row;
+  countField->setText(count);
+  multiplierField->setText(multiplier);
+  values->setCurrentRow(row);
+  return changed;
 }
 
 void TFRMMain::LIBXFlekHraValuesClick() {
@@ -515,7 +530,18 @@ void TFRMMain::BUTNPrepoctiClick() {
   }
 
   // 3.-6. Amount, price text, shares.
-  const QString price = priceText(pricing::handAmount(hand, tariff));
+  // A price beyond what the program books is not shown as a number: the
+  // warning stands in its place and the hand cannot be added.
+  const double amount = pricing::handAmount(hand, tariff);
+  const bool inRange = pricing::amountInRange(amount);
+  if (!inRange) {
+    for (QLabel* w : {LABLPocetBoduVeHre1, LABLPocetBoduVeHre2}) w->hide();
+    LABLPocetBoduVeHre3->setText(pricing::amountOutOfRangeWarning());
+    LABLPocetBoduVeHre3->show();
+    BUTNPridejSkore->hide();
+    if (BUTNPridatDolni) BUTNPridatDolni->setEnabled(false);
+  }
+  const QString price = priceText(inRange ? amount : 0.0);
   {
     const QSignalBlocker block(EDITCelkemCena);
     EDITCelkemCena->setText(price);
@@ -576,7 +602,9 @@ void TFRMMain::BUTNPrepoctiCelkemClick() {
 
 void TFRMMain::EDITCelkemCenaChange() {
   double value = 0;
-  if (strictNumber(normalizeDecimalMark(EDITCelkemCena->text()), &value)) BUTNPrepoctiCelkemClick();
+  if (strictNumber(normalizeDecimalMark(EDITCelkemCena->text()), &value) &&
+      pricing::amountInRange(value))
+    BUTNPrepoctiCelkemClick();
 }
 
 // ---- the cross variant's partner ---------------------------------------------

@@ -57,6 +57,10 @@ void TFRMMain::BUTNPridejSkoreClick() {
   shares.sittingOut = lenientNumber(LABLPauzirujiciCelkem->text());
   const QList<double> row =
       ledger::handRow(n, declarer, shares, crossVariantActive(), crossPartner());
+  if (!ledger::bookingFits(*grid, n, row)) {
+    showMessage(this, QStringLiteral("Chyba"), ledger::bookingRefusedMessage());
+    return;
+  }
   ledger::bookHand(*grid, n, row, CKBXZobrazovatDruhyHer->isChecked(),
                    LABLTextoveVyjadreniHry->text());
   scrollToRow(STGOutput->rowCount() - 1);

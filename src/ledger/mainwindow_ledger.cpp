@@ -14,6 +14,7 @@
 #include <QEvent>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -187,15 +188,25 @@ void TFRMMain::BUTNNovaHraZeJmenClick() {
   ledger::freshTable(*grid, itemTexts(LIBXHraci));
   BUTNPridejSkore->setEnabled(true);
   CKBXZobrazovatDruhyHerClick();
+  fitColumnWidths();
   scrollToRow(1);
+}
+
+// Widths follow the columns, not their indexes: every player's column shows
+// a whole money cell, the description column is 400 wide, whatever the
+// columns held before.
+void TFRMMain::fitColumnWidths() {
+  const int n = playerCount();
+  const int playerWidth = STGOutput->horizontalHeader()->defaultSectionSize();
+  for (int c = 0; c < STGOutput->columnCount(); ++c)
+    STGOutput->setColumnWidth(c, c < n ? playerWidth : ledger::kDescriptionColumnWidth);
 }
 
 void TFRMMain::CKBXZobrazovatDruhyHerClick() {
   if (!flags.descriptionColumnGuard) return;
   const int n = playerCount();
   if (CKBXZobrazovatDruhyHer->isChecked()) {
-    if (ledger::addDescriptionColumn(*grid, n))
-      STGOutput->setColumnWidth(n, ledger::kDescriptionColumnWidth);
+    if (ledger::addDescriptionColumn(*grid, n)) fitColumnWidths();
   } else if (ledger::hasDescriptionColumn(*grid, n)) {
     if (!askYesNo(this, QStringLiteral("Opravdu smazat informace o hrach ?"))) {
       flags.descriptionColumnGuard = 0;
@@ -243,9 +254,17 @@ void TFRMMain::refreshRoleMarkers() {
     item->setText(markers[i]);
     item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);  // next to the name
   }
-  LSTBXOznaceniVolice->verticalScrollBar()->setValue(LIBXHraci->verticalScrollBar()->value());
+  alignRoleMarkers();
   LSTBXOznaceniVolice->clearSelection();
   BUTNZmenaVolice->setEnabled(LSTBXOznaceniVolice->count() > 0);
+}
+
+// The marker list shows the same top item as the player list. Both lists
+// are laid out first: a list filled a moment ago has no scroll range yet.
+void TFRMMain::alignRoleMarkers() {
+  LIBXHraci->doItemsLayout();
+  LSTBXOznaceniVolice->doItemsLayout();
+  LSTBXOznaceniVolice->verticalScrollBar()->setValue(LIBXHraci->verticalScrollBar()->value());
 }
 
 void TFRMMain::scrollToRow(int row) {
@@ -253,6 +272,9 @@ void TFRMMain::scrollToRow(int row) {
   if (rows <= 0 || STGOutput->columnCount() <= 0) return;
   if (row >= rows) row = rows - 1;
   if (row < 0) row = 0;
+  // Lay the table out first: a column added a moment ago may bring the
+  // horizontal scroll bar, which takes room from the rows.
+  STGOutput->doItemsLayout();
   STGOutput->scrollTo(STGOutput->model()->index(row, 0), QAbstractItemView::PositionAtBottom);
 }
 

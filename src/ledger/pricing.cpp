@@ -40,6 +40,12 @@ double Tariff::overHundredFactor() const {
 
 double flekMultiplier(double factor, int count) { return std::pow(factor, count); }
 
+bool amountInRange(double amount) {
+  return std::isfinite(amount) && std::fabs(amount) <= kMaxHandAmount;
+}
+
+QString amountOutOfRangeWarning() { return QStringLiteral("cena mimo rozsah !"); }
+
 double overHundred(double base, int n, int M, int W, double f, double s) {
   if (n <= 0) return base;
   double acc = 0;

@@ -94,6 +94,15 @@ double overHundred(double base, int n, const Tariff& tariff);
 // defender pays the declarer.
 double handAmount(const Hand& hand, const Tariff& tariff);
 
+// The largest hand amount the program prices, takes in the price field and
+// books. Far beyond any stake played, and small enough that the balances of
+// the longest evening stay exact to the cent.
+constexpr double kMaxHandAmount = 1e9;
+// The amount is a finite number within that limit.
+bool amountInRange(double amount);
+// The warning shown instead of a price beyond the limit.
+QString amountOutOfRangeWarning();  // "cena mimo rozsah !"
+
 // The plausibility warning on the points: "", "min. 90 !", "max. 190 !" or
 // "lichy !" (the first that applies). Only ordinary games and two sevens are
 // checked, and never in direct amount mode.

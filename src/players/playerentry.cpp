@@ -60,6 +60,7 @@ void TFORMZadaniHracu::buildControls() {
 
   BUTNPridat = makeButton(this, "BUTNPridat", QStringLiteral("<-- pridat    "),
                           QStringLiteral("prida hrace do seznamu"));
+  BUTNPridat->setDefault(true);  // Enter in the name field adds the name
   BUTNSmazJmenoHrace = makeButton(this, "BUTNSmazJmenoHrace", QStringLiteral("vymaz jmeno"),
                                   QStringLiteral("vymaze jmeno hrace"));
   BUTNOdebrat = makeButton(this, "BUTNOdebrat", QStringLiteral("--> odebrat"),
@@ -180,6 +181,8 @@ void TFORMZadaniHracu::connectControls() {
   connect(BUTNCancel, &QPushButton::clicked, this, &QDialog::close);
   connect(EDITJmenoHrace, &QLineEdit::textChanged, this, &TFORMZadaniHracu::EDITJmenoHraceChange);
   EDITJmenoHrace->installEventFilter(this);
+  // Enter adds the name (the default button) as it stands after leaving.
+  connect(EDITJmenoHrace, &QLineEdit::returnPressed, this, &TFORMZadaniHracu::EDITJmenoHraceExit);
   // A click on the roster (or a move of its selection by keys) refreshes the state.
   connect(LBOXSeznamHracu, &QListWidget::itemSelectionChanged, this,
           &TFORMZadaniHracu::BUTNSrovnejViditelnostClick);
@@ -202,6 +205,7 @@ void TFORMZadaniHracu::setRoster(const QStringList& entries) {
 
 void TFORMZadaniHracu::BUTNPridatClick() {
   const QString name = EDITJmenoHrace->text();
+  if (roster::isBlankName(name)) return;  // nothing that would show
   if (roster::findSameName(names(), name) >= 0 &&
       !askYesNo(this, roster::duplicateQuestion()))
     return;
@@ -260,7 +264,7 @@ void TFORMZadaniHracu::EDITJmenoHraceChange() {
     EDITJmenoHrace->setText(roster::withoutForbiddenChars(text));
     EDITJmenoHrace->setCursorPosition(cursor - removedBefore);
   }
-  BUTNPridat->setEnabled(!EDITJmenoHrace->text().isEmpty());
+  BUTNPridat->setEnabled(!roster::isBlankName(EDITJmenoHrace->text()));
 }
 
 void TFORMZadaniHracu::EDITJmenoHraceExit() {

@@ -1,5 +1,7 @@
 #include "players/roster.h"
 
+#include <algorithm>
+
 #include <QLocale>
 
 namespace kvadus::roster {
@@ -30,7 +32,14 @@ QString folded(const QString& s) {
   return QLocale().toLower(s).normalized(QString::NormalizationForm_C);
 }
 bool isTrimmed(QChar c) {
-  return c.unicode() <= 0x20 || c.isSpace() || c.category() == QChar::Other_Control;
+  return c.unicode() <= 0x20 || c.isSpace() || c.category() == QChar::Other_Control ||
+         c.category() == QChar::Other_Format;  // zero-width spaces and joiners
+}
+// Shows nothing on its own: blanks, control and format characters, and marks
+// that only change the letter before them.
+bool isInvisible(QChar c) {
+  const QChar::Category k = c.category();
+  return isTrimmed(c) || k == QChar::Mark_NonSpacing || k == QChar::Mark_Enclosing;
 }
 }  // namespace
 
@@ -48,7 +57,12 @@ QString withoutForbiddenChars(const QString& text) {
   return out;
 }
 
+bool isBlankName(const QString& text) {
+  return std::all_of(text.begin(), text.end(), isInvisible);
+}
+
 QString trimmedName(const QString& text) {
+  if (isBlankName(text)) return QString();
   qsizetype begin = 0;
   qsizetype end = text.size();
   while (begin < end && isTrimmed(text[begin])) ++begin;

@@ -25,8 +25,12 @@ int findSameName(const QStringList& roster, const QString& name);
 constexpr QChar kForbiddenChar = QLatin1Char(';');
 QString withoutForbiddenChars(const QString& text);
 // The name as kept once the user leaves the field: without leading and
-// trailing blanks and control characters.
+// trailing blanks, control and format characters (zero-width spaces); a name
+// that shows nothing at all is empty.
 QString trimmedName(const QString& text);
+// Nothing of the name would show: blanks, control and format characters,
+// combining marks with no letter. Such a name counts as empty.
+bool isBlankName(const QString& text);
 
 // Where an added name goes: before the selected entry, or at the end when
 // nothing (or nothing valid) is selected.

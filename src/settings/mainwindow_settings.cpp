@@ -7,10 +7,13 @@
 #include "common/radiogroup.h"
 #include "common/textforms.h"
 #include "common/updown.h"
+#include "ledger/pricing.h"
+#include "players/playerentry.h"
 #include "settings/tariff.h"
 #include "shell/application.h"
 #include "shell/mainwindow.h"
 #include "shell/mainwindow_layout.h"
+#include "shell/startup.h"
 
 #include <QCheckBox>
 #include <QFocusEvent>
@@ -21,6 +24,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 using namespace kvadus;
@@ -322,6 +326,12 @@ void TFRMMain::connectSettings() {
   connect(RAGRPocitaniPauziraku, &RadioGroup::itemClicked, this,
           &TFRMMain::RAGRPocitaniPauzirakuClick);
   connect(CHBXOpravyHodnot, &QCheckBox::toggled, this, &TFRMMain::CHBXOpravyHodnotClick);
+  // Who may play decides at once what the player entry and "Nova" allow,
+  // also while the player entry window is closed.
+  for (QCheckBox* box : {CHBXPovolenaHraVeDvou, CKBXHraniPauzirovaneho})
+    connect(box, &QCheckBox::toggled, this, [] {
+      if (FORMZadaniHracu) FORMZadaniHracu->BUTNSrovnejViditelnostClick();
+    });
   // Settings that the pricing reads and that change nothing else.
   for (QCheckBox* box : {CHKBXKontrolovatPocetBodu, CHKBXKontrolovatPocetBoduLiche,
                          CHBXDveSedmyAStovkaTicha, CHBXVNazvuHryZobrazovatJmena})
@@ -338,8 +348,13 @@ bool TFRMMain::numberFieldEvent(QObject* watched, QEvent* event) {
   if (!field || !isFocusMove(event)) return false;
   if (field == EDITCelkemCena && !CHBXOpravyHodnot->isChecked()) return false;
   if (field != EDITCelkemCena && !decimalSettings().contains(field)) return false;
-  if (event->type() == QEvent::FocusIn) BUTNKontrolaBeforeClick(field);
-  else if (field == numberCheckField_) BUTNKontrolaCislaClick();
+  if (event->type() == QEvent::FocusIn) {
+    BUTNKontrolaBeforeClick(field);
+  } else if (field == numberCheckField_) {
+    leftByClick_ = static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason;
+    BUTNKontrolaCislaClick();
+    leftByClick_ = false;
+  }
   return false;
 }
 
@@ -374,6 +389,65 @@ void TFRMMain::reconcileRange(int k, int direction) {
   }
 }
 
+namespace {
+// Eats the mouse press that is being delivered right now, and its release:
+// the click that took the focus from a rejected number must not act.
+class ClickSwallower : public QObject {
+ public:
+  explicit ClickSwallower(QWidget* window) : window_(window) {
+    qApp->installEventFilter(this);
+    // A focus change that came with no press (the press went elsewhere)
+    // leaves nothing to eat.
+    QTimer::singleShot(0, this, [this] {
+      if (atePress_) return;
+      qApp->removeEventFilter(this);
+      deleteLater();
+    });
+  }
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    auto* w = qobject_cast<QWidget*>(watched);
+    if (!w || w->window() != window_) return false;
+    switch (event->type()) {
+      case QEvent::MouseButtonPress:
+      case QEvent::MouseButtonDblClick:
+        if (atePress_) return false;
+        atePress_ = true;
+        return true;
+      case QEvent::MouseButtonRelease:
+        if (!atePress_) return false;
+        qApp->removeEventFilter(this);
+        deleteLater();
+        return true;
+      default:
+        return false;
+    }
+  }
+
+ private:
+  QWidget* window_;
+  bool atePress_ = false;
+};
+}  // namespace
+
+// A rejected field goes back on screen (its page, the settings panel) so
+// that the person can correct it.
+void TFRMMain::revealField(QLineEdit* field) {
+  for (QWidget* page = field; page && page != this; page = page->parentWidget()) {
+    QWidget* stack = page->parentWidget();
+    auto* tabs = stack ? qobject_cast<QTabWidget*>(stack->parentWidget()) : nullptr;
+    if (tabs && tabs->indexOf(page) >= 0) tabs->setCurrentWidget(page);
+  }
+  if (GRPBXNastaveni->isAncestorOf(field) && !GRPBXNastaveni->isVisible())
+    BUTNNastaveniParametruClick();
+}
+
+// Pricing entry ended (a valid amount or the remembered one back): "Pridat"
+// acts again as it did before the field was entered.
+void TFRMMain::priceEntryEnded() {
+  BUTNPridejSkore->setEnabled(declarerIndex() >= 0);
+  BUTNPridejSkore->setVisible(!LABLPocetBoduVeHre3->isVisibleTo(GRPBXCenaHry));
+}
+
 void TFRMMain::BUTNKontrolaCislaClick() {
   if (flags.numberCheckPending) {
     flags.numberCheckPending = 0;
@@ -382,24 +456,51 @@ void TFRMMain::BUTNKontrolaCislaClick() {
   }
   QLineEdit* field = numberCheckField_;
   if (!field) return;
+  // The box of this field is up: the focus moving away under it (the
+  // field hidden, another window) is no new leave.
+  if (numberRejectionShowing_) return;
 
   const bool isPrice = field == EDITCelkemCena;
-  const tariff::CheckedNumber checked = tariff::checkNumber(field->text(), isPrice);
+  const double limit = isPrice ? pricing::kMaxHandAmount : tariff::kMaxSettingValue;
+  const tariff::CheckedNumber checked = tariff::checkNumber(field->text(), isPrice, limit);
   field->setText(checked.text);
   if (!checked.valid) {
-    const MsgAnswer answer = showMessage(this, QStringLiteral("Chyba"),
-                                         tariff::rejectedNumberMessage(), MsgButtons::OkCancel);
+    const bool byClick = leftByClick_;
     flags.numberCheckDialogGuard = 0;
+    numberRejectionShowing_ = true;
+    const MsgAnswer answer =
+        showMessage(this, QStringLiteral("Chyba"),
+                    checked.tooLarge ? tariff::tooLargeNumberMessage(limit)
+                                     : tariff::rejectedNumberMessage(),
+                    MsgButtons::OkCancel);
+    numberRejectionShowing_ = false;
+    if (answer == MsgAnswer::Ok) {
+      // The person types again: the click that took the focus away does
+      // nothing, and the field takes the focus back once the change that
+      // took it away is over (a page or panel hidden on the way out comes
+      // back with it; taken back at once, the focus would leave a second
+      // time as the page goes, and the box would show twice).
+      if (byClick) new ClickSwallower(this);
+      QTimer::singleShot(0, field, [this, field] {
+        if (flags.numberCheckDialogGuard || numberCheckField_ != field) return;
+        revealField(field);
+        field->setFocus(Qt::OtherFocusReason);
+      });
+      return;
+    }
     field->setFocus(Qt::OtherFocusReason);
-    if (answer == MsgAnswer::Ok) return;  // the person types again
     field->setText(generalNumberText(rememberedNumber_));
-    flags.numberCheckDialogGuard = 1;
-  } else {
-    if (isPrice) return;
+  } else if (!isPrice) {
     const tariff::PairPosition pos = tariff::pairOf(field->objectName());
     if (field == EDITCenaZaHru) reconcileRange(tariff::kPairCount, 0);
     else if (pos.pair > 0) reconcileRange(pos.pair, pos.multiplier ? 0 : 1);
-    flags.numberCheckDialogGuard = 1;
+  }
+  // The entry is over, whichever way: the next field entered is captured
+  // and checked again.
+  flags.numberCheckDialogGuard = 1;
+  if (isPrice) {
+    priceEntryEnded();
+    if (checked.valid) return;  // a valid price changes nothing else
   }
   BUTNPrepoctiClick();
   BUTNSrovnejMaxFlekClick();
@@ -425,6 +526,14 @@ void TFRMMain::formatAllNumbers() {
 void TFRMMain::BUTNSrovnejMaxFlekClick() {
   for (UpDown* u : {UPDNHraFlekCount, UPDNHraSedmaCount})
     u->setRange(0, tariff::flekLimit(EDITNasobeniFleku->text(), u->maximum()));
+  // Counts above the new limit came down with it, and every multiplier
+  // follows the factor: the count and multiplier fields, the name lists and
+  // the price show what will be priced.
+  const bool changed = showFlekCount(false) | showFlekCount(true);
+  if (changed) {
+    BUTNFlekSelectClick();
+    BUTNPrepoctiClick();
+  }
 }
 
 // ---- enable rules ------------------------------------------------------------

@@ -61,13 +61,14 @@ int flekLimit(const QString& factorText, int previousMaximum) {
   return static_cast<int>(limit);
 }
 
-CheckedNumber checkNumber(const QString& text, bool allowNegative) {
+CheckedNumber checkNumber(const QString& text, bool allowNegative, double limit) {
   CheckedNumber out;
   out.text = normalizeDecimalMark(text);
   double v = 0.0;
   if (strictNumber(out.text, &v) && std::isfinite(v) && (allowNegative || v >= 0.0)) {
-    out.valid = true;
     out.value = v;
+    out.tooLarge = std::fabs(v) > limit;
+    out.valid = !out.tooLarge;
   }
   return out;
 }
@@ -76,6 +77,11 @@ QString rejectedNumberMessage() {
   return QStringLiteral(
       "Zadejte kladne desetinne cislo.\n\nOK - znovu zadat\nStorno (Cancel) - vratit predchozi "
       "hodnotu");
+}
+
+QString tooLargeNumberMessage(double limit) {
+  return QStringLiteral("Zadejte cislo nejvyse ") + generalNumberText(limit) +
+         QStringLiteral(".\n\nOK - znovu zadat\nStorno (Cancel) - vratit predchozi hodnotu");
 }
 
 }  // namespace kvadus::tariff

@@ -49,17 +49,25 @@ Reconciled reconcilePairs(const QString& baseText, const QVector<PairTexts>& pai
 // maximum.
 int flekLimit(const QString& factorText, int previousMaximum);
 
+// The largest number a tariff field takes. It keeps every computation of a
+// price finite, whatever the counting rules multiply; the hand amount has a
+// limit of its own (pricing::kMaxHandAmount) that keeps the money exact.
+constexpr double kMaxSettingValue = 1000000;
+
 // The text of a decimal setting as the check leaves it: normalised; valid
 // when it reads strictly as a number that is not negative (any number when
-// negatives are allowed).
+// negatives are allowed) and whose size is at most `limit`.
 struct CheckedNumber {
   QString text;
   bool valid = false;
+  bool tooLarge = false;  // a number, but beyond the limit
   double value = 0.0;
 };
-CheckedNumber checkNumber(const QString& text, bool allowNegative);
+CheckedNumber checkNumber(const QString& text, bool allowNegative,
+                          double limit = kMaxSettingValue);
 
-// The message of a rejected number.
+// The message of a rejected number, and of a number beyond the limit.
 QString rejectedNumberMessage();
+QString tooLargeNumberMessage(double limit);
 
 }  // namespace kvadus::tariff

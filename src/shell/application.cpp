@@ -36,9 +36,15 @@ TooltipFilter* tooltipFilter() {
 void setTooltipsEnabled(bool enabled) { tooltipFilter()->enabled = enabled; }
 bool tooltipsEnabled() { return tooltipFilter()->enabled; }
 
+void nameApplication() {
+  // The application name only: a display name would be appended by the
+  // window system to every caption ("Dotaz - Zuzereru vevizor"), and the
+  // captions must read exactly as they are set.
+  QCoreApplication::setApplicationName(QStringLiteral("Zuzereru vevizor"));
+}
+
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
-  setApplicationName(QStringLiteral("Zuzereru vevizor"));
-  setApplicationDisplayName(QStringLiteral("Zuzereru vevizor"));
+  nameApplication();
 }
 
 bool Application::notify(QObject* receiver, QEvent* event) {

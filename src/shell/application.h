@@ -13,6 +13,10 @@ class Application : public QApplication {
   bool notify(QObject* receiver, QEvent* event) override;
 };
 
+// Gives the application its name (not a display name, which the window
+// system would append to every caption).
+void nameApplication();
+
 // Switches the tooltips of the whole application on or off.
 void setTooltipsEnabled(bool enabled);
 bool tooltipsEnabled();

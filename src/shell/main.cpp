@@ -1,6 +1,5 @@
 #include "shell/application.h"
 
-#include <QGuiApplication>
 #include <cstdio>
 #include <cstdlib>
 
@@ -17,6 +16,5 @@ int main(int argc, char** argv) {
   }
 #endif
   kvadus::Application app(argc, argv);
-  QGuiApplication::setApplicationDisplayName(QStringLiteral("Zuzereru vevizor"));
   return kvadus::runProgram(app);
 }

@@ -5,6 +5,7 @@
 #include "common/shellopen.h"
 #include "common/textforms.h"
 #include "correction/balancecorrection.h"
+#include "ledger/tablegrid.h"
 #include "players/declarerchange.h"
 #include "players/playerentry.h"
 #include "results/diskoperations.h"
@@ -59,7 +60,7 @@ TFRMMain::TFRMMain(QWidget* parent) : QWidget(parent) {
   FormCreate();
 }
 
-TFRMMain::~TFRMMain() = default;
+TFRMMain::~TFRMMain() { delete grid; }
 
 void TFRMMain::buildFrame() {
   GRBXOvladaniHry = new QGroupBox(QStringLiteral("Hra"), this);

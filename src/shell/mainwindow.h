@@ -106,6 +106,8 @@ class TFRMMain : public QWidget {
   void LABLPocetHerClick();  // refresh counters
   void LIBXHraciClick();     // declarer selection
   void refreshRoleMarkers();
+  void alignRoleMarkers();
+  void fitColumnWidths();
   void scrollToRow(int row);
   void selectDeclarer(int index);
 
@@ -163,6 +165,7 @@ class TFRMMain : public QWidget {
   void BUTNPrepoctiCelkemClick();   // the player split of the price field
   void BUTNFlekSelectClick();       // the flek highlight
   void flekCountChanged(bool seven, bool increase);
+  bool showFlekCount(bool seven);  // count, multiplier and list of one counter
   void LIBXFlekHraValuesClick();
   void LIBXFlekSedmaValuesClick();
   void RAGRTypHryClick();
@@ -332,5 +335,9 @@ class TFRMMain : public QWidget {
   QLineEdit* numberCheckField_ = nullptr;
   double rememberedNumber_ = 0.0;
   void reconcileRange(int k, int direction);
+  void revealField(QLineEdit* field);
+  void priceEntryEnded();
+  bool leftByClick_ = false;            // the field being checked lost the focus to a click
+  bool numberRejectionShowing_ = false; // the rejection box of a field is up
   bool formShowRunning_ = false;
 };

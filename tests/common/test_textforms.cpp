@@ -6,6 +6,8 @@
 
 #include <QRegularExpression>
 
+#include <limits>
+
 using namespace kvadus;
 using testsupport::local;
 using testsupport::useRowLocale;
@@ -132,8 +134,11 @@ class TestTextForms : public QObject {
     row("leading mark", "-.5", "-#5", -0.5, true, -0.5);
     row("padded", " 0,25 ", "0#25", 0.25, true, 0.25);
     row("inner blank", "1 000", "1 000", 1, false, 0);
-    row("exponent", "1e3", "1e3", 1.3, true, 1000);  // lenient: "1.3"
-    row("exponent and mark", "2,5E-1", "2#5E-1", 2.5, true, 0.25);
+    // An exponent would read two ways (leniently "1e3" is 1.3): refused.
+    row("exponent", "1e3", "1e3", 1.3, false, 0);
+    row("exponent and mark", "2,5E-1", "2#5E-1", 2.5, false, 0);
+    row("infinity", "inf", "inf", 0, false, 0);
+    row("not a number", "nan", "nan", 0, false, 0);
     row("letter first", "x5", "x5", 0.5, false, 0);
   }
   void reading() {
@@ -167,7 +172,7 @@ class TestTextForms : public QObject {
     both("+3.", true, false);
     both(" +3.", false, false);
     both("1,2.3", false, false);
-    both("1.5e2", true, false);
+    both("1.5e2", false, false);
     both("1e999", false, false);
   }
   void strictAsIs() {
@@ -175,6 +180,22 @@ class TestTextForms : public QObject {
     QFETCH(QString, text);
     double value = 0;
     QTEST(strictNumber(text, &value), "ok");
+  }
+
+  // Nothing the forms write is "inf", "nan" or an exponent, whatever comes.
+  void nonFiniteValuesAreWrittenAsZero() {
+    QLocale::setDefault(QLocale("en_US"));
+    for (double v : {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
+                     std::numeric_limits<double>::quiet_NaN()}) {
+      QCOMPARE(signedMoneyText(v), QString("      +0.00"));
+      QCOMPARE(moneyText(v), QString("       0.00"));
+      QCOMPARE(resultsMoneyText(v), QString("     +0.00"));
+      QCOMPARE(priceText(v), QString(" 0.00"));
+      QCOMPARE(fixedText(v, 1), QString("0.0"));
+      QCOMPARE(generalNumberText(v), QString("0"));
+    }
+    // An overlong number reads as 0, never as infinity.
+    QCOMPARE(lenientNumber("1" + QString(400, '0')), 0.0);
   }
 
   void stamp() {

@@ -16,6 +16,12 @@ class TestEntryWindow : public QObject {
   }
   void fleks(int count) { for (int i = 0; i < count; ++i) m->UPDNHraFlekCount->stepUp(); }
   QString price() const { return m->EDITCelkemCena->text(); }
+  // A person enters a settings field, types and leaves it.
+  void type(QLineEdit* field, const QString& text) {
+    m->BUTNKontrolaBeforeClick(field);
+    field->setText(text);
+    m->BUTNKontrolaCislaClick();
+  }
   QString description() const { return m->LABLTextoveVyjadreniHry->text(); }
 
  private slots:
@@ -226,6 +232,60 @@ class TestEntryWindow : public QObject {
     QVERIFY(m->LABLTextoveVyjadreniHry->isHidden());
     points(7, 2);
     QCOMPARE(m->LABLPoctyVeHre->text(), QString("obycejna   [60,30]"));  // the old text stays
+  }
+
+  // With two players "Pridat" is off while the price is corrected, and back
+  // as soon as the corrected price is left.
+  void pridatReturnsAfterACorrectedPriceWithTwoPlayers() {
+    startGame({"A", "B"});
+    points(6, 3);
+    m->CHBXOpravyHodnot->setChecked(true);
+    m->BUTNKontrolaBeforeClick(m->EDITCelkemCena);
+    QVERIFY(!m->BUTNPridejSkore->isEnabled());
+    m->EDITCelkemCena->setText("1.5");
+    m->BUTNKontrolaCislaClick();
+    QVERIFY(m->BUTNPridejSkore->isEnabled());
+    QVERIFY(!m->BUTNPridejSkore->isHidden());
+    QCOMPARE(price(), QString("1.5"));  // a valid price is left as typed
+  }
+
+  // A new flek factor carries the chosen fleks: multipliers follow it, and
+  // counts above its limit come down to it.
+  void aNewFlekFactorCarriesTheFleks() {
+    startGame({"A", "B", "C"});
+    points(6, 3);
+    fleks(2);
+    QCOMPARE(price(), QString(" +0.40"));
+    type(m->EDITNasobeniFleku, "3");
+    QCOMPARE(m->EDITFlekHraVal->text(), QString("9"));
+    QCOMPARE(price(), QString(" +0.90"));
+    fleks(20);  // up to the limit of 13
+    QCOMPARE(m->EDITFlekHraCount->text(), QString("13"));
+    type(m->EDITNasobeniFleku, "4");
+    QCOMPARE(m->UPDNHraFlekCount->maximum(), 10);
+    QCOMPARE(m->EDITFlekHraCount->text(), QString("10"));
+    QCOMPARE(m->EDITFlekHraVal->text(), QString("1048576"));
+    QCOMPARE(m->LIBXFlekHraValues->currentRow(), -1);  // beyond the named counts
+    QCOMPARE(price(), QString(" +104857.60"));
+    type(m->EDITNasobeniFleku, "2");
+    QCOMPARE(m->EDITFlekHraCount->text(), QString("10"));
+    QCOMPARE(price(), QString(" +102.40"));
+  }
+
+  // A price beyond what the program books shows a warning, never "inf".
+  void aPriceBeyondTheLimit() {
+    startGame({"A", "B", "C"});
+    type(m->EDITFaktorNadStoNasobit, "1000000");
+    points(19, 0);
+    QCOMPARE(price(), QString(" 0.00"));
+    QCOMPARE(shares(), QStringList({" 0.00", " 0.00", " 0.00"}));
+    QCOMPARE(m->LABLPocetBoduVeHre3->text(), QString("cena mimo rozsah !"));
+    QVERIFY(!m->LABLPocetBoduVeHre3->isHidden() && m->LABLPocetBoduVeHre1->isHidden());
+    QVERIFY(m->BUTNPridejSkore->isHidden());
+    QVERIFY(!m->BUTNPridatDolni->isEnabled());
+    points(10, 9);  // one ten over a hundred: 0.1 x 1000000 is a price
+    QCOMPARE(price(), QString(" +100000.00"));
+    QVERIFY(m->LABLPocetBoduVeHre3->isHidden() && !m->BUTNPridejSkore->isHidden());
   }
 };
 

@@ -162,6 +162,22 @@ class TestHandsWindow : public QObject {
     QCOMPARE(sums(), QStringList({"      -7.80", "      +7.80", "      +0.00"}));
     QCOMPARE(tableRow(13).last(), QString(" << sumy za kazdeho hrace (suma celkem: 0 penez)"));
   }
+
+  // A hand that would take a balance past what stays exact is refused.
+  void balancesStayWithinTheLimit() {
+    startGame({"A", "B"});
+    appendHand({"+9999999999000.00", "-9999999999000.00"});
+    points(6, 3);
+    m->CHBXOpravyHodnot->setChecked(true);
+    m->BUTNKontrolaBeforeClick(m->EDITCelkemCena);
+    m->EDITCelkemCena->setText("1000");
+    m->BUTNKontrolaCislaClick();
+    add();
+    QCOMPARE(person.shown.size(), 1);
+    QCOMPARE(person.shown.first().caption, QString("Chyba"));
+    QCOMPARE(m->STGOutput->rowCount(), 3);
+    QCOMPARE(sums(), QStringList({"+9999999999000.00", "-9999999999000.00"}));
+  }
 };
 
 QTEST_MAIN(TestHandsWindow)

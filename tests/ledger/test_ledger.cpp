@@ -3,6 +3,8 @@
 #include "ledger/ledger.h"
 #include "testsupport.h"
 
+#include <limits>
+
 using namespace kvadus;
 
 class TestLedger : public QObject {
@@ -59,6 +61,26 @@ class TestLedger : public QObject {
     QCOMPARE(ledger::recomputeSums(g, 3, true), 0.0);
     QCOMPARE(g.row(4), QStringList({"      +0.00", "      +0.00", "      +0.00",
                                     " << sumy za kazdeho hrace (suma celkem: 0 penez)"}));
+  }
+
+  // Huge cells (a 308-digit number) never make a sum or total "inf"/"nan",
+  // and a hand that would take a balance past the limit is not booked.
+  void hugeNumbersStayFinite() {
+    MemoryGrid g = game({"A", "B"});
+    const QString huge = "9" + QString(307, '9');
+    for (int i = 0; i < 3; ++i) appendHand(g, {huge, "-" + huge});
+    ledger::recomputeSums(g, 2, true);
+    const QString sums = g.row(4).join('|');
+    QVERIFY2(!sums.contains("inf") && !sums.contains("nan") && !sums.contains("e+"), qPrintable(sums));
+
+    MemoryGrid h = game({"A", "B"});
+    appendHand(h, {"9999999999000.00", "-9999999999000.00"});
+    ledger::recomputeSums(h, 2, true);
+    QVERIFY(ledger::bookingFits(h, 2, {999.99, -999.99}));
+    QVERIFY(!ledger::bookingFits(h, 2, {1000.0, -1000.0}));
+    QVERIFY(!ledger::bookingFits(h, 2, {std::numeric_limits<double>::infinity(), 0}));
+    QCOMPARE(ledger::bookingRefusedMessage(),
+             QString("Hru nelze pridat: stav hrace by prekrocil 10000000000000 penez."));
   }
 
   void roleMarkers() {

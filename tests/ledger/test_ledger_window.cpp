@@ -1,6 +1,10 @@
 // The evening ledger driven through the main window's controls.
 
+#include "common/textforms.h"
 #include "testsupport.h"
+
+#include <QHeaderView>
+#include <QScrollBar>
 
 using kvadus::MsgAnswer;
 using namespace testsupport;
@@ -120,6 +124,58 @@ class TestLedgerWindow : public QObject {
     m->BUTNZavritOknoNastaveni->click();
     QVERIFY(m->GRPBXNastaveni->isHidden());
     QCOMPARE(m->BUTNNastaveniParametru->text(), QString("nastaveni >>"));
+  }
+
+  // Widths follow the columns: after a game of more players the old
+  // description column's index is a player's column of the player width.
+  void columnWidthsFollowTheColumns() {
+    const int playerWidth = m->STGOutput->horizontalHeader()->defaultSectionSize();
+    QVERIFY(playerWidth >= 80);
+    for (const QStringList& names : {QStringList{"A", "B", "C"}, QStringList{"A", "B", "C", "D", "E"},
+                                     QStringList{"A", "B"}}) {
+      startGame(names);
+      const int n = static_cast<int>(names.size());
+      for (int c = 0; c < n; ++c) QCOMPARE(m->STGOutput->columnWidth(c), playerWidth);
+      QCOMPARE(m->STGOutput->columnWidth(n), 400);
+    }
+    // A money cell fits its column.
+    const QFontMetrics fm(m->STGOutput->font());
+    QVERIFY(fm.horizontalAdvance(kvadus::signedMoneyText(-12345678.9)) < playerWidth);
+  }
+
+  // The markers stand beside their players also when the list scrolls.
+  void markersStayInLineWithTheirPlayers() {
+    m->flags.firstShowing = 0;  // no start-up dialogs here
+    m->show();
+    const QStringList seven = {"A", "B", "C", "D", "E", "F", "G"};
+    auto topRow = [](QListWidget* list) { return list->indexAt(QPoint(2, 2)).row(); };
+    for (int declarer : {5, 6, 0, 3}) {
+      startGame(seven, declarer);
+      QCoreApplication::processEvents();
+      QCOMPARE(topRow(m->LSTBXOznaceniVolice), topRow(m->LIBXHraci));
+      QCOMPARE(m->LSTBXOznaceniVolice->item(declarer)->text(), QString("vynasi  >"));
+    }
+    // And after the turn passes.
+    m->LABLIndexVolice->setText("4");
+    m->selectDeclarer(4);
+    m->refreshRoleMarkers();
+    QCoreApplication::processEvents();
+    QCOMPARE(topRow(m->LSTBXOznaceniVolice), topRow(m->LIBXHraci));
+  }
+
+  // The sum row is wholly in view, above the horizontal scroll bar.
+  void theSumRowIsInView() {
+    m->flags.firstShowing = 0;
+    m->show();
+    startGame({"A", "B", "C", "D", "E", "F"});
+    for (int i = 0; i < 30; ++i) appendHand({"+1.00", "-1.00"});
+    QCoreApplication::processEvents();
+    const int last = m->STGOutput->rowCount() - 1;
+    const QRect sumRow = m->STGOutput->visualRect(m->STGOutput->model()->index(last, 0));
+    QVERIFY(m->STGOutput->horizontalScrollBar()->isVisible());
+    QVERIFY2(sumRow.top() >= 0 && sumRow.bottom() < m->STGOutput->viewport()->height(),
+             qPrintable(QString("sum row %1..%2, view %3").arg(sumRow.top()).arg(sumRow.bottom())
+                            .arg(m->STGOutput->viewport()->height())));
   }
 };
 

@@ -55,6 +55,13 @@ class TestPlayerEntry : public QObject {
     QCOMPARE(roster::findSameName({"Pepa", "Jan", "ja"}, "JA"), 2);
     QCOMPARE(roster::trimmedName(QStringLiteral(" \t Jan Novak \x01\n")), QString("Jan Novak"));
     QCOMPARE(roster::trimmedName(QStringLiteral("   ")), QString());
+    // Names that show nothing count as empty; a zero-width space at an end goes.
+    for (const char16_t* blank : {u"\u200B", u" \u0301 ", u"\u200D\u200B\t", u"\u20DD"})
+      QVERIFY2(roster::isBlankName(QString::fromUtf16(blank)) &&
+                   roster::trimmedName(QString::fromUtf16(blank)).isEmpty(),
+               qPrintable(QString::fromUtf16(blank).toUtf8().toHex()));
+    QCOMPARE(roster::trimmedName(QString::fromUtf16(u"\u200BJa\u200B")), QString("Ja"));
+    QVERIFY(!roster::isBlankName(QString::fromUtf16(u"e\u0301")));
     QCOMPARE(roster::partialGamePlayers({"A", "B", "C", "D", "E"}, 3, 3), QStringList({"D", "E", "A"}));
     QCOMPARE(roster::partialGameNextSelection(5, 3, 3), 1);
     // A roster shorter than the game seats nobody twice and never divides by zero.
@@ -262,6 +269,40 @@ class TestPlayerEntry : public QObject {
     QCOMPARE(d->selectedIndex(), -1);
     QVERIFY(d->BUTNZamenit->isEnabled());
     QCOMPARE(d->EDITPocetHracu->text(), QString("3"));
+  }
+
+  // "povolit i hru ve dvou" decides at once, the player window closed or not.
+  void theTwoPlayerSettingActsAtOnce() {
+    enterRoster({"A", "B"});
+    d->BUTNCancel->click();
+    FRMMain->CHBXPovolenaHraVeDvou->setChecked(false);
+    QVERIFY(!FRMMain->BUTNNOvaHra->isEnabled());
+    QVERIFY(!d->POPMNUNovaHraDva->isEnabled());
+    FRMMain->BUTNNOvaHra->click();  // a disabled button starts nothing
+    QCOMPARE(FRMMain->playerCount(), 0);
+    FRMMain->CHBXPovolenaHraVeDvou->setChecked(true);
+    QVERIFY(FRMMain->BUTNNOvaHra->isEnabled());
+    // Sitting out switched off takes "vsichni" away at once as well.
+    enterRoster({"A", "B", "C", "D"});
+    QVERIFY(d->POPMNUNovaHraVsichni->isEnabled());
+    FRMMain->CKBXHraniPauzirovaneho->setChecked(false);
+    QVERIFY(!d->POPMNUNovaHraVsichni->isEnabled());
+  }
+
+  // Enter in the name field adds the name as "<-- pridat" does; a name of
+  // invisible characters is never added.
+  void enterAddsTheName() {
+    focusName();
+    d->BUTNSmazHrace->click();
+    d->EDITJmenoHrace->setFocus();
+    QTest::keyClicks(d->EDITJmenoHrace, "Jan ");
+    QTest::keyClick(d->EDITJmenoHrace, Qt::Key_Return);
+    QCOMPARE(items(d->LBOXSeznamHracu), QStringList({"Jan"}));
+    d->EDITJmenoHrace->setText(QString::fromUtf16(u"\u200B"));
+    QVERIFY(!d->BUTNPridat->isEnabled());
+    QTest::keyClick(d->EDITJmenoHrace, Qt::Key_Return);
+    d->BUTNPridatClick();
+    QCOMPARE(items(d->LBOXSeznamHracu), QStringList({"Jan"}));
   }
 };
 

@@ -54,6 +54,10 @@ class TestSettings : public QObject {
     QTest::newRow("negative") << "en_US" << "-1" << false << "-1" << false;
     QTest::newRow("negative price") << "cs_CZ" << "-1.5" << true << "-1,5" << true;
     QTest::newRow("overflow") << "en_US" << "1e999" << false << "1e999" << false;
+    QTest::newRow("exponent") << "en_US" << "1e2" << false << "1e2" << false;
+    QTest::newRow("at the bound") << "en_US" << "1000000" << false << "1000000" << true;
+    QTest::newRow("above the bound") << "en_US" << "1000000.01" << false << "1000000.01" << false;
+    QTest::newRow("forty digits") << "en_US" << "1" + QString(40, '0') << false << "1" + QString(40, '0') << false;
   }
   void numberCheck() {
     QFETCH(QString, locale);
@@ -63,6 +67,19 @@ class TestSettings : public QObject {
     const CheckedNumber c = checkNumber(typed, negativeAllowed);
     QTEST(c.text, "text");
     QTEST(c.valid, "valid");
+  }
+
+  void numbersBeyondTheLimit() {
+    QLocale::setDefault(QLocale("en_US"));
+    const CheckedNumber big = checkNumber("2000000", false);
+    QVERIFY(!big.valid && big.tooLarge);
+    QVERIFY(!checkNumber("abc", false).tooLarge);
+    // The price field has a limit of its own, on either side of zero.
+    QVERIFY(checkNumber("-1000000000", true, 1e9).valid);
+    QVERIFY(checkNumber("-1000000000.01", true, 1e9).tooLarge);
+    QCOMPARE(tooLargeNumberMessage(1e9),
+             QString("Zadejte cislo nejvyse 1000000000.\n\nOK - znovu zadat\n"
+                     "Storno (Cancel) - vratit predchozi hodnotu"));
   }
 };
 

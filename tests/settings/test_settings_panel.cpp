@@ -18,6 +18,22 @@ class TestSettingsPanel : public QObject {
     field->setText(text);
     m->BUTNKontrolaCislaClick();
   }
+  // The main window on screen and active, so that clicks move the focus.
+  void onScreen() {
+    m->flags.firstShowing = 0;  // no start-up dialogs here
+    m->show();
+    m->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m));
+  }
+  // A person clicks into the field and types there.
+  void clickAndType(QLineEdit* field, const QString& text) {
+    QTest::mouseClick(field, Qt::LeftButton);
+    field->setText(text);
+  }
+  static QString rejected() {
+    return "Zadejte kladne desetinne cislo.\n\nOK - znovu zadat\n"
+           "Storno (Cancel) - vratit predchozi hodnotu";
+  }
 
  private slots:
   void init() { person.reset(); freshWindows(true); m = FRMMain; }
@@ -183,6 +199,104 @@ class TestSettingsPanel : public QObject {
     m->EDITCenaZaDurcha->setFocus(Qt::MouseFocusReason);
     QCOMPARE(person.shown.size(), 1);
     QCOMPARE(m->EDITCenaZaBetla->text(), QString("0.5"));
+  }
+
+  // After a rejected price corrected to a valid one, every other field is
+  // still checked when it is left.
+  void everyLeaveIsCheckedAfterARejectedPrice() {
+    onScreen();
+    m->BUTNNastaveniParametruClick();
+    m->CHBXOpravyHodnot->setChecked(true);
+    person.answers = {MsgAnswer::Ok, MsgAnswer::Cancel, MsgAnswer::Cancel};
+    clickAndType(m->EDITCelkemCena, "abc");
+    QTest::mouseClick(m->EDITCenaZaHru, Qt::LeftButton);  // rejected, typed again
+    QCOMPARE(person.shown.size(), 1);
+    QTRY_COMPARE(QApplication::focusWidget(), m->EDITCelkemCena);
+    m->EDITCelkemCena->setText("-3");
+    QTest::mouseClick(m->EDITCenaZaHru, Qt::LeftButton);  // valid: a negative price is fine
+    QCOMPARE(person.shown.size(), 1);
+    QCOMPARE(m->numberField(), m->EDITCenaZaHru);
+    m->EDITCenaZaHru->setText("xyz");
+    QTest::mouseClick(m->EDITCenaZaStovku, Qt::LeftButton);
+    QCOMPARE(person.shown.size(), 2);
+    QCOMPARE(m->EDITCenaZaHru->text(), QString("0.1"));  // Cancel: the value at entry
+    QTest::mouseClick(m->EDITCenaZaStovku, Qt::LeftButton);
+    m->EDITCenaZaStovku->setText("-7");
+    QTest::mouseClick(m->EDITCenaZaSedmu, Qt::LeftButton);
+    QCOMPARE(person.shown.size(), 3);
+    QCOMPARE(person.shown.last().text, rejected());
+    QCOMPARE(m->EDITCenaZaStovku->text(), QString("0.2"));
+  }
+
+  // The click that took the focus from a rejected number does nothing, and
+  // the box shows once; after Cancel the click acts.
+  void aClickLeavingARejectedNumberDoesNotAct() {
+    startGame({"A", "B", "C"});
+    points(6, 3);
+    onScreen();
+    m->BUTNNastaveniParametruClick();
+    person.answers = {MsgAnswer::Ok, MsgAnswer::Ok, MsgAnswer::Ok, MsgAnswer::Cancel};
+    clickAndType(m->EDITCenaZaBetla, "abc");
+    QTest::mouseClick(m->BUTNNastaveniParametru, Qt::LeftButton);
+    QCOMPARE(person.shown.size(), 1);
+    QVERIFY(m->GRPBXNastaveni->isVisible());
+    QCOMPARE(m->BUTNNastaveniParametru->text(), QString("nastaveni <<"));
+    QTRY_COMPARE(QApplication::focusWidget(), m->EDITCenaZaBetla);
+    QTest::mouseClick(m->BUTNPridejSkore, Qt::LeftButton);
+    QCOMPARE(person.shown.size(), 2);
+    QCOMPARE(m->STGOutput->rowCount(), 2);  // nothing booked
+    QTRY_COMPARE(QApplication::focusWidget(), m->EDITCenaZaBetla);
+    QTest::mouseClick(m->BUTNNapovedaUpper, Qt::LeftButton);
+    QCOMPARE(person.shown.size(), 3);
+    QVERIFY(m->GRPBXNastaveni->isVisible());
+    QVERIFY(person.opened.isEmpty());
+    QTRY_COMPARE(QApplication::focusWidget(), m->EDITCenaZaBetla);
+    // Cancel brings back the value, and the click goes through.
+    QTest::mouseClick(m->BUTNPridejSkore, Qt::LeftButton);
+    QCOMPARE(person.shown.size(), 4);
+    QCOMPARE(m->EDITCenaZaBetla->text(), QString("0.5"));
+    QCOMPARE(m->STGOutput->rowCount(), 3);
+  }
+
+  // A field on a page no longer shown comes back on screen after OK.
+  void aRejectedFieldComesBackIntoView() {
+    onScreen();
+    m->BUTNNastaveniParametruClick();
+    person.answers = {MsgAnswer::Ok};
+    m->PGCTRLNastaveni->setCurrentWidget(m->TABStovka);
+    clickAndType(m->EDITFaktorNadStoNasobit, "x");
+    m->PGCTRLNastaveni->setCurrentWidget(m->TABOstatni);  // hides the field
+    QCOMPARE(person.shown.size(), 1);
+    QTRY_VERIFY(m->EDITFaktorNadStoNasobit->isVisible());
+    QCOMPARE(QApplication::focusWidget(), m->EDITFaktorNadStoNasobit);
+  }
+
+  // Tariff numbers have an upper bound, so no price ever becomes infinite.
+  void hugeNumbersAreRefused() {
+    person.answers = {MsgAnswer::Ok, MsgAnswer::Cancel};
+    m->BUTNKontrolaBeforeClick(m->EDITFaktorNadStoNasobit);
+    type(m->EDITFaktorNadStoNasobit, "1" + QString(40, '0'));
+    QCOMPARE(person.shown.first().text,
+             QString("Zadejte cislo nejvyse 1000000.\n\nOK - znovu zadat\n"
+                     "Storno (Cancel) - vratit predchozi hodnotu"));
+    type(m->EDITFaktorNadStoNasobit, "1" + QString(300, '9'));
+    QCOMPARE(person.shown.size(), 2);
+    QCOMPARE(m->EDITFaktorNadStoNasobit->text(), QString("2"));
+    person.reset();
+    type(m->EDITFaktorNadStoNasobit, "1000000");  // the bound itself is taken
+    QVERIFY(person.shown.isEmpty());
+  }
+
+  // "1e2" means one thing everywhere: it is refused, as is "inf".
+  void exponentsAreRefused() {
+    person.answers = {MsgAnswer::Cancel, MsgAnswer::Cancel, MsgAnswer::Cancel};
+    type(m->EDITCenaZaHru, "1e2");
+    type(m->EDITNasobeniFleku, "2e1");
+    type(m->EDITCenaZaBetla, "inf");
+    QCOMPARE(person.texts(), QStringList({rejected(), rejected(), rejected()}));
+    QCOMPARE(m->EDITCenaZaHru->text(), QString("0.1"));
+    QCOMPARE(m->EDITNasobeniFleku->text(), QString("2"));
+    QCOMPARE(m->UPDNHraFlekCount->maximum(), 20);
   }
 };
 

@@ -170,6 +170,17 @@ class TestStartup : public QObject {
     const QString text = kvadus::unexpectedErrorText("boom");  // what other errors show
     QVERIFY(text.startsWith("V aplikaci nastala neocekavana chyba.\n") && text.contains("\n\nboom\n\n"));
   }
+
+  // The window system appends a display name to every caption ("Dotaz -
+  // Zuzereru vevizor"); the program sets none, so captions read as set.
+  void captionsHaveNoSuffix() {
+    QCOMPARE(QCoreApplication::applicationName(), QString("Zuzereru vevizor"));
+    QCoreApplication::setApplicationName("probe");
+    const QString display = QGuiApplication::applicationDisplayName();
+    kvadus::nameApplication();
+    QCOMPARE(display, QString("probe"));  // follows the name: none was fixed
+    QCOMPARE(FRMMain->windowTitle(), QString("Zuzereru Vevizor v 1.0"));
+  }
 };
 
 int main(int argc, char** argv) {
