@@ -20,6 +20,7 @@
 
 #include <QDir>
 #include <QGroupBox>
+#include <QListWidget>
 #include <QPixmap>
 #include <QPushButton>
 #include <QTabWidget>
@@ -86,6 +87,20 @@ int main(int argc, char** argv) {
     save(w, out, name);
     w->hide();
   }
+
+  // Seven players, the list scrolled to a late declarer, and a hand priced
+  // beyond what the program books.
+  FORMZadaniHracu->LBOXSeznamHracu->clear();
+  FORMZadaniHracu->LBOXSeznamHracu->addItems(
+      {"Ja", "Franta", "Pepa", "Karel", "Jirka", "Honza", "Vasek"});
+  FORMZadaniHracu->LBOXSeznamHracu->setCurrentRow(5);
+  FRMMain->BUTNNOvaHraClick();
+  FRMMain->applyNumericValue(FRMMain->EDITFaktorNadStoNasobit, QStringLiteral("1000000"));
+  FRMMain->RAGRUhrano->setItemIndex(19);
+  FRMMain->RAGRProti->setItemIndex(0);
+  app.processEvents();
+  save(FRMMain, out, QStringLiteral("main_seven_out_of_range"));
+
   FRMMain->flags.firstShowing = 0;
   kvadus::ledger::handCount(0);
   destroyWindows();
