@@ -15,13 +15,16 @@
 #include "shell/mainwindow_layout.h"
 #include "shell/startup.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QFocusEvent>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
@@ -394,14 +397,15 @@ namespace {
 // the click that took the focus from a rejected number must not act.
 class ClickSwallower : public QObject {
  public:
-  explicit ClickSwallower(QWidget* window) : window_(window) {
+  explicit ClickSwallower(QWidget* window)
+      // A release made while the box was up has gone already; only a
+      // button still held has its release to come.
+      : window_(window), releasePending_(QGuiApplication::mouseButtons() != Qt::NoButton) {
     qApp->installEventFilter(this);
-    // A focus change that came with no press (the press went elsewhere)
-    // leaves nothing to eat.
+    // The press is delivered right after the focus change; a focus change
+    // that came with no press leaves nothing to eat.
     QTimer::singleShot(0, this, [this] {
-      if (atePress_) return;
-      qApp->removeEventFilter(this);
-      deleteLater();
+      if (!atePress_) finish();
     });
   }
   bool eventFilter(QObject* watched, QEvent* event) override {
@@ -412,11 +416,11 @@ class ClickSwallower : public QObject {
       case QEvent::MouseButtonDblClick:
         if (atePress_) return false;
         atePress_ = true;
+        if (!releasePending_) finish();
         return true;
       case QEvent::MouseButtonRelease:
         if (!atePress_) return false;
-        qApp->removeEventFilter(this);
-        deleteLater();
+        finish();
         return true;
       default:
         return false;
@@ -424,8 +428,44 @@ class ClickSwallower : public QObject {
   }
 
  private:
+  void finish() {
+    qApp->removeEventFilter(this);
+    deleteLater();
+  }
   QWidget* window_;
+  bool releasePending_;
   bool atePress_ = false;
+};
+
+// After Cancel the click that took the focus goes through. Its release may
+// have gone to the box already: a button that the press left down is then
+// clicked here, instead of staying down until the next click.
+class ClickCompleter : public QObject {
+ public:
+  explicit ClickCompleter(QWidget* window) : window_(window) {
+    qApp->installEventFilter(this);
+    QTimer::singleShot(0, this, [this] { finish(); });
+  }
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    auto* button = qobject_cast<QAbstractButton*>(watched);
+    if (event->type() != QEvent::MouseButtonPress || !button || button->window() != window_)
+      return false;
+    qApp->removeEventFilter(this);
+    QPointer<QAbstractButton> pressed = button;
+    QTimer::singleShot(0, window_, [pressed] {
+      if (!pressed || !pressed->isDown() || QGuiApplication::mouseButtons() != Qt::NoButton) return;
+      pressed->setDown(false);
+      pressed->click();
+    });
+    return false;
+  }
+
+ private:
+  void finish() {
+    qApp->removeEventFilter(this);
+    deleteLater();
+  }
+  QWidget* window_;
 };
 }  // namespace
 
@@ -484,11 +524,14 @@ void TFRMMain::BUTNKontrolaCislaClick() {
       QTimer::singleShot(0, field, [this, field] {
         if (flags.numberCheckDialogGuard || numberCheckField_ != field) return;
         revealField(field);
+        activateWindow();  // the box had it; the person types here again
         field->setFocus(Qt::OtherFocusReason);
       });
       return;
     }
     field->setFocus(Qt::OtherFocusReason);
+    QTimer::singleShot(0, this, [this] { activateWindow(); });  // back from the box
+    if (byClick) new ClickCompleter(this);
     field->setText(generalNumberText(rememberedNumber_));
   } else if (!isPrice) {
     const tariff::PairPosition pos = tariff::pairOf(field->objectName());
