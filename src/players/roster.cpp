@@ -1,6 +1,5 @@
 #include "players/roster.h"
 
-#include <algorithm>
 
 #include <QLocale>
 
@@ -31,15 +30,36 @@ namespace {
 QString folded(const QString& s) {
   return QLocale().toLower(s).normalized(QString::NormalizationForm_C);
 }
-bool isTrimmed(QChar c) {
-  return c.unicode() <= 0x20 || c.isSpace() || c.category() == QChar::Other_Control ||
-         c.category() == QChar::Other_Format;  // zero-width spaces and joiners
+// Characters are taken whole: a character beyond U+FFFF is two UTF-16 units.
+char32_t characterAt(const QString& s, qsizetype i, qsizetype* length) {
+  *length = 1;
+  if (s[i].isHighSurrogate() && i + 1 < s.size() && s[i + 1].isLowSurrogate()) {
+    *length = 2;
+    return QChar::surrogateToUcs4(s[i], s[i + 1]);
+  }
+  return s[i].unicode();
+}
+char32_t characterBefore(const QString& s, qsizetype end, qsizetype* length) {
+  *length = 1;
+  if (s[end - 1].isLowSurrogate() && end >= 2 && s[end - 2].isHighSurrogate()) {
+    *length = 2;
+    return QChar::surrogateToUcs4(s[end - 2], s[end - 1]);
+  }
+  return s[end - 1].unicode();
+}
+bool isTag(char32_t c) { return c >= 0xE0000 && c <= 0xE007F; }
+bool isTrimmed(char32_t c) {
+  const QChar::Category k = QChar::category(c);
+  return c <= 0x20 || QChar::isSpace(c) || k == QChar::Other_Control ||
+         (k == QChar::Other_Format && !isTag(c));  // zero-width spaces and joiners;
+                                                    // tags belong to the emoji before them
 }
 // Shows nothing on its own: blanks, control and format characters, and marks
 // that only change the letter before them.
-bool isInvisible(QChar c) {
-  const QChar::Category k = c.category();
-  return isTrimmed(c) || k == QChar::Mark_NonSpacing || k == QChar::Mark_Enclosing;
+bool isInvisible(char32_t c) {
+  const QChar::Category k = QChar::category(c);
+  return isTrimmed(c) || k == QChar::Other_Format || k == QChar::Mark_NonSpacing ||
+         k == QChar::Mark_Enclosing;
 }
 }  // namespace
 
@@ -58,15 +78,19 @@ QString withoutForbiddenChars(const QString& text) {
 }
 
 bool isBlankName(const QString& text) {
-  return std::all_of(text.begin(), text.end(), isInvisible);
+  qsizetype length = 1;
+  for (qsizetype i = 0; i < text.size(); i += length)
+    if (!isInvisible(characterAt(text, i, &length))) return false;
+  return true;
 }
 
 QString trimmedName(const QString& text) {
   if (isBlankName(text)) return QString();
   qsizetype begin = 0;
   qsizetype end = text.size();
-  while (begin < end && isTrimmed(text[begin])) ++begin;
-  while (end > begin && isTrimmed(text[end - 1])) --end;
+  qsizetype length = 1;
+  while (begin < end && isTrimmed(characterAt(text, begin, &length))) begin += length;
+  while (end > begin && isTrimmed(characterBefore(text, end, &length))) end -= length;
   return text.mid(begin, end - begin);
 }
 

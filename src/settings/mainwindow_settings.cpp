@@ -572,8 +572,9 @@ void TFRMMain::BUTNSrovnejMaxFlekClick() {
   // Counts above the new limit came down with it, and every multiplier
   // follows the factor: the count and multiplier fields, the name lists and
   // the price show what will be priced.
-  const bool changed = showFlekCount(false) | showFlekCount(true);
-  if (changed) {
+  const bool gameChanged = showFlekCount(false);
+  const bool sevenChanged = showFlekCount(true);
+  if (gameChanged || sevenChanged) {
     BUTNFlekSelectClick();
     BUTNPrepoctiClick();
   }

@@ -34,19 +34,24 @@ PairPosition pairOf(const QString& fieldName) {
 Reconciled reconcilePairs(const QString& baseText, const QVector<PairTexts>& pairs, int k,
                           Direction direction) {
   Reconciled out;
-  const double base = lenientNumber(baseText);
-  out.base = fixedText(base, 2);
+  // The base counts as it is shown ("0.0149" is 0.01): prices and
+  // multipliers computed from a base other than the one on screen would not
+  // agree with it, and would drift further with every reconciliation.
+  out.base = fixedText(lenientNumber(baseText), 2);
+  const double base = lenientNumber(out.base);
   out.pairs = pairs;
   const int last = std::min<int>(k, static_cast<int>(pairs.size()));
   for (int i = 0; i < last; ++i) {
     double multiplier = lenientNumber(pairs[i].multiplier);
     double price = lenientNumber(pairs[i].price);
+    // A result beyond what a field takes keeps the field's old value.
+    auto fits = [](double v) { return std::isfinite(v) && std::fabs(v) <= kMaxSettingValue; };
     if (direction == Direction::FromMultipliers) {
       const double p = base * multiplier;
-      if (std::isfinite(p)) price = p;
+      if (fits(p)) price = p;
     } else if (base != 0.0) {
       const double m = price / base;
-      if (std::isfinite(m)) multiplier = m;
+      if (fits(m)) multiplier = m;
     }
     out.pairs[i] = {fixedText(multiplier, 1), fixedText(price, 2)};
   }

@@ -37,10 +37,11 @@ struct Reconciled {
 };
 
 // Reconciles pairs 1..k: from multipliers, price = base x multiplier; from
-// prices, multiplier = price / base. Multipliers are written "0.0", prices
-// "0.00" (the system's decimal separator). A base of 0 keeps each pair's
-// multiplier as it was (nothing can be divided by it), and a result that is
-// not a finite number keeps the field's old value.
+// prices, multiplier = price / base, the base taken as it is written back
+// ("0.00"). Multipliers are written "0.0", prices "0.00" (the system's
+// decimal separator). A base of 0 keeps each pair's multiplier as it was
+// (nothing can be divided by it), and a result that is not a finite number,
+// or is beyond kMaxSettingValue, keeps the field's old value.
 Reconciled reconcilePairs(const QString& baseText, const QVector<PairTexts>& pairs, int k,
                           Direction direction);
 

@@ -62,6 +62,11 @@ class TestPlayerEntry : public QObject {
                qPrintable(QString::fromUtf16(blank).toUtf8().toHex()));
     QCOMPARE(roster::trimmedName(QString::fromUtf16(u"\u200BJa\u200B")), QString("Ja"));
     QVERIFY(!roster::isBlankName(QString::fromUtf16(u"e\u0301")));
+    // Characters beyond U+FFFF are taken whole: tags alone show nothing, and
+    // the tags of a flag stay with it.
+    QVERIFY(roster::isBlankName(QString::fromUtf16(u"\U000E0001\U000E0041")));
+    const QString flag = QString::fromUtf16(u"Jan \U0001F3F4\U000E0067\U000E0062\U000E007F");
+    QCOMPARE(roster::trimmedName(flag + " "), flag);
     QCOMPARE(roster::partialGamePlayers({"A", "B", "C", "D", "E"}, 3, 3), QStringList({"D", "E", "A"}));
     QCOMPARE(roster::partialGameNextSelection(5, 3, 3), 1);
     // A roster shorter than the game seats nobody twice and never divides by zero.

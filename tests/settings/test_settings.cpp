@@ -29,6 +29,22 @@ class TestSettings : public QObject {
     QCOMPARE(r.pairs[4].multiplier + " " + r.pairs[4].price, QString("3 0.1"));
   }
 
+  // The base counts as shown, and no reconciled field grows past what a
+  // field takes (a base of 0.01, then 1000000, would make a price of 1e14).
+  void reconcilingStaysConsistentAndBounded() {
+    QLocale::setDefault(QLocale("en_US"));
+    const Reconciled shown = reconcilePairs("0.0149", {{"2", "0"}}, 1, Direction::FromMultipliers);
+    QCOMPARE(shown.base + " " + shown.pairs[0].multiplier + " " + shown.pairs[0].price,
+             QString("0.01 2.0 0.02"));
+    const Reconciled back = reconcilePairs("0.0149", shown.pairs, 1, Direction::FromPrices);
+    QCOMPARE(back.pairs[0].multiplier, QString("2.0"));  // no drift
+
+    const Reconciled big = reconcilePairs("0.01", {{"1", "1000000"}}, 1, Direction::FromPrices);
+    QCOMPARE(big.pairs[0].multiplier, QString("1.0"));  // 1e8 would be beyond a field
+    const Reconciled bigger = reconcilePairs("1000000", {{"2", "0"}}, 1, Direction::FromMultipliers);
+    QCOMPARE(bigger.pairs[0].price, QString("0.00"));  // 2e6 likewise
+  }
+
   void flekLimitFollowsTheFactor() {
     QCOMPARE(flekLimit("3", 7), 13);
     QCOMPARE(flekLimit("0,5", 7), 80);
