@@ -2,6 +2,8 @@
 # Set-up, build and start of Zuzereru vevizor on Debian.
 #   ./zuzereru.sh        install what is missing, build, start the program
 #   ./zuzereru.sh test   install what is missing, build, run all tests (ctest)
+#   ./zuzereru.sh sanitize   the same in a build with AddressSanitizer and
+#                            UndefinedBehaviorSanitizer (folder build-sanitize)
 set -euo pipefail
 cd "$(dirname "$0")"
 mode=${1:-run}
@@ -21,11 +23,16 @@ if [ ${#missing[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
 fi
 
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+config=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
+if [ "$mode" = sanitize ]; then
+  build=${BUILD_DIR:-build-sanitize}
+  config=(-DCMAKE_BUILD_TYPE=Debug -DZUZERERU_SANITIZE=ON -DZUZERERU_BUILD_BENCH=OFF)
+fi
+cmake -S . -B "$build" "${config[@]}" >/dev/null
 cmake --build "$build" -j"$(nproc)"
 
 case "$mode" in
-  test)
+  test|sanitize)
     cd "$build"
     QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"
     ;;
@@ -35,7 +42,7 @@ case "$mode" in
     exec "$build/src/zuzereru"
     ;;
   *)
-    echo "usage: $0 [test]" >&2
+    echo "usage: $0 [test|sanitize]" >&2
     exit 2
     ;;
 esac
