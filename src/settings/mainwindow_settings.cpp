@@ -393,15 +393,31 @@ void TFRMMain::reconcileRange(int k, int direction) {
 }
 
 namespace {
+// An application-wide filter on the mouse presses into one window, for the
+// moment around the box of a rejected number; it removes itself when done.
+class WindowClickFilter : public QObject {
+ protected:
+  explicit WindowClickFilter(QWidget* window) : window_(window) { qApp->installEventFilter(this); }
+  bool inWindow(QObject* watched) const {
+    auto* w = qobject_cast<QWidget*>(watched);
+    return w && w->window() == window_;
+  }
+  void finish() {
+    qApp->removeEventFilter(this);
+    deleteLater();
+  }
+  QWidget* window_;
+};
+
 // Eats the mouse press that is being delivered right now, and its release:
 // the click that took the focus from a rejected number must not act.
-class ClickSwallower : public QObject {
+class ClickSwallower : public WindowClickFilter {
  public:
   explicit ClickSwallower(QWidget* window)
       // A release made while the box was up has gone already; only a
       // button still held has its release to come.
-      : window_(window), releasePending_(QGuiApplication::mouseButtons() != Qt::NoButton) {
-    qApp->installEventFilter(this);
+      : WindowClickFilter(window),
+        releasePending_(QGuiApplication::mouseButtons() != Qt::NoButton) {
     // The press is delivered right after the focus change; a focus change
     // that came with no press leaves nothing to eat.
     QTimer::singleShot(0, this, [this] {
@@ -409,8 +425,7 @@ class ClickSwallower : public QObject {
     });
   }
   bool eventFilter(QObject* watched, QEvent* event) override {
-    auto* w = qobject_cast<QWidget*>(watched);
-    if (!w || w->window() != window_) return false;
+    if (!inWindow(watched)) return false;
     switch (event->type()) {
       case QEvent::MouseButtonPress:
       case QEvent::MouseButtonDblClick:
@@ -428,11 +443,6 @@ class ClickSwallower : public QObject {
   }
 
  private:
-  void finish() {
-    qApp->removeEventFilter(this);
-    deleteLater();
-  }
-  QWidget* window_;
   bool releasePending_;
   bool atePress_ = false;
 };
@@ -440,16 +450,14 @@ class ClickSwallower : public QObject {
 // After Cancel the click that took the focus goes through. Its release may
 // have gone to the box already: a button that the press left down is then
 // clicked here, instead of staying down until the next click.
-class ClickCompleter : public QObject {
+class ClickCompleter : public WindowClickFilter {
  public:
-  explicit ClickCompleter(QWidget* window) : window_(window) {
-    qApp->installEventFilter(this);
+  explicit ClickCompleter(QWidget* window) : WindowClickFilter(window) {
     QTimer::singleShot(0, this, [this] { finish(); });
   }
   bool eventFilter(QObject* watched, QEvent* event) override {
     auto* button = qobject_cast<QAbstractButton*>(watched);
-    if (event->type() != QEvent::MouseButtonPress || !button || button->window() != window_)
-      return false;
+    if (event->type() != QEvent::MouseButtonPress || !button || !inWindow(button)) return false;
     qApp->removeEventFilter(this);
     QPointer<QAbstractButton> pressed = button;
     QTimer::singleShot(0, window_, [pressed] {
@@ -459,13 +467,6 @@ class ClickCompleter : public QObject {
     });
     return false;
   }
-
- private:
-  void finish() {
-    qApp->removeEventFilter(this);
-    deleteLater();
-  }
-  QWidget* window_;
 };
 }  // namespace
 
