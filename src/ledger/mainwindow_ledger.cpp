@@ -21,9 +21,26 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
 
 using namespace kvadus;
+
+namespace {
+// Rows of one height, whatever a name holds: the marker list beside the
+// players scrolls with them row for row, so a name drawn in a taller
+// fallback font (CJK letters) must not make its row higher.
+class FixedRowDelegate : public QStyledItemDelegate {
+ public:
+  FixedRowDelegate(int height, QObject* parent) : QStyledItemDelegate(parent), height_(height) {}
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    return {QStyledItemDelegate::sizeHint(option, index).width(), height_};
+  }
+
+ private:
+  int height_;
+};
+}  // namespace
 
 void TFRMMain::buildLedger() {
   auto* players = new QGroupBox(QStringLiteral("Hraci"), this);
@@ -45,6 +62,15 @@ void TFRMMain::buildLedger() {
   LIBXHraci->setToolTip(QStringLiteral("jmena hracu ve hre"));
   LIBXHraci->setGeometry(92, 20, 110, 86);
   LIBXHraci->setSelectionMode(QAbstractItemView::SingleSelection);
+  // A long name is cut off at the right rather than given a scroll bar that
+  // would shorten the list against its markers.
+  LIBXHraci->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  LIBXHraci->setTextElideMode(Qt::ElideRight);
+  const int rowHeight = LIBXHraci->fontMetrics().height() + 1;
+  for (QListWidget* list : {LIBXHraci, LSTBXOznaceniVolice}) {
+    list->setItemDelegate(new FixedRowDelegate(rowHeight, list));
+    list->setUniformItemSizes(true);
+  }
 
   LABLIndexVolice = new QLabel(QStringLiteral("0"), players);
   LABLIndexVolice->setObjectName(QStringLiteral("LABLIndexVolice"));

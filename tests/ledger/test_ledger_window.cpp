@@ -155,6 +155,13 @@ class TestLedgerWindow : public QObject {
       QCOMPARE(topRow(m->LSTBXOznaceniVolice), topRow(m->LIBXHraci));
       QCOMPARE(m->LSTBXOznaceniVolice->item(declarer)->text(), QString("vynasi  >"));
     }
+    // A name wider than the list, or in a taller fallback font, changes
+    // neither the rows nor the scroll range.
+    startGame({"A", "B", "C", QString(40, '7'), QString::fromUtf16(u"\u65E5\u672C"), "F"}, 5);
+    QCoreApplication::processEvents();
+    QCOMPARE(topRow(m->LSTBXOznaceniVolice), topRow(m->LIBXHraci));
+    QCOMPARE(m->LSTBXOznaceniVolice->verticalScrollBar()->maximum(),
+             m->LIBXHraci->verticalScrollBar()->maximum());
     // And after the turn passes.
     m->LABLIndexVolice->setText("4");
     m->selectDeclarer(4);
