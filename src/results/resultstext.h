@@ -1,0 +1,63 @@
+#pragma once
+// The results text: the line-oriented rendering of an evening's score table
+// that is saved to "kvd" files, printed and read back. The writer turns the
+// table into lines; the reader walks the lines by their keywords and rebuilds
+// a table from them, either in place of the evening or appended to it. Both
+// work on plain values, so the disk operations dialog and the results window
+// only move texts in and out and swap the table in on success.
+
+#include "ledger/scoregrid.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace kvadus::results {
+
+// What the writer needs besides the table.
+struct WriteInput {
+  int players = 0;               // n: columns 0..n-1 are players
+  bool descriptionShown = true;  // column n holds the hand descriptions
+  int declarer = -1;             // selected player, -1 when none
+  bool paid = false;             // adds the " [  jiz ZAPLACENO!  ]" line
+  QString stamp;                 // the date-time stamp of line 4
+};
+
+// The lines of the results text of the table (the sum row is its last row).
+QStringList writeResults(const ScoreGrid& grid, const WriteInput& input);
+
+// The lines as the content of a file: every line followed by CR LF.
+QString joinForFile(const QStringList& lines);
+
+// Bytes of a file as lines: UTF-8 when the bytes are valid UTF-8, otherwise
+// Windows-1250. CR LF, CR and LF all end a line; a final line end does not
+// start another line.
+QStringList decodeResultsBytes(const QByteArray& bytes);
+
+enum class ReadMode { Replace, Append };
+
+// The outcome of reading. On failure only the log and the message matter; the
+// caller keeps its evening.
+struct ReadResult {
+  bool ok = false;
+  MemoryGrid table;     // the rebuilt table, sums recomputed, description column present
+  QStringList players;  // the player list, in column order
+  int declarer = -1;    // the player list's selection
+  int chooser = -1;     // the chooser index (same as the declarer)
+  QStringList log;      // one marked echo per line read
+  QString caption;      // the message box to show
+  QString message;
+};
+
+// Reads the lines in the mode. Replace mode starts from the current table cut
+// to two rows; append mode starts from a copy of the current table and writes
+// the text's first hand over its sum row. The current table is never changed.
+// fileName goes into the success message.
+ReadResult readResults(const QStringList& lines, ReadMode mode, const ScoreGrid& current,
+                       const QString& fileName);
+
+// The most columns a text may ask for (players and the description column);
+// more is taken as damaged data.
+constexpr int kMaxColumns = 33;
+
+}  // namespace kvadus::results

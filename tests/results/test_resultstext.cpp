@@ -1,0 +1,269 @@
+// The results text: what the writer puts out line by line, and that the
+// reader rebuilds the table from it, with its log, marks and messages.
+
+#include "common/textforms.h"
+#include "ledger/ledger.h"
+#include "results/resultstext.h"
+#include "testsupport.h"
+
+#include <QRandomGenerator>
+#include <QStringEncoder>
+#include <QtTest>
+
+using namespace kvadus;
+using namespace kvadus::results;
+
+namespace {
+
+const QString kDash = QStringLiteral("-------------------");
+
+// An evening of n players with the given hands (amount rows), sums recomputed.
+MemoryGrid evening(const QStringList& names, const QList<QList<double>>& hands, bool described)
+{
+    MemoryGrid g;
+    ledger::freshTable(g, names);
+    const int n = int(names.size());
+    if (described) ledger::addDescriptionColumn(g, n);
+    for (int h = 0; h < hands.size(); ++h) {
+        const int row = g.rowCount() - 1;
+        g.setRowCount(row + 2);
+        for (int c = 0; c < n; ++c) g.setCell(c, row, signedMoneyText(hands[h][c]));
+        if (described) g.setCell(n, row, QStringLiteral("%1 : obycejna").arg(names[h % n]));
+    }
+    ledger::recomputeSums(g, n, described);
+    return g;
+}
+
+QStringList textOf(const MemoryGrid& g, int players, bool described, int declarer = 0)
+{
+    return writeResults(g, {players, described, declarer, false, QStringLiteral("1.1.2026 - 10:00:00")});
+}
+
+// A text of three players by hand, with the given hand lines.
+QStringList threePlayerText(const QStringList& handLines, const QString& count = QStringLiteral("3+1"))
+{
+    QStringList t{QStringLiteral("  sloupcu       : ") + count, QStringLiteral("  bude volit    : 2"),
+                  QStringLiteral("  Jmena hracu   :"), QStringLiteral("  Ada; Bara; Cyril; popis; "),
+                  QStringLiteral("  hry  : ---")};
+    return t + handLines;
+}
+
+}  // namespace
+
+class TestResultsText : public QObject {
+    Q_OBJECT
+ private slots:
+    void knownEveningLineByLine();
+    void roundTrip_data();
+    void roundTrip();
+    void twoTextsInReplaceMode();
+    void appendAddsHandsAfterTheOldOnes();
+    void decimalMarks_data() { testsupport::localeRows(); }
+    void decimalMarks();
+    void shortHandLineRepeatsItsLastField();
+    void columnCountMessages();
+    void legacyBytesAndLineEnds();
+    void junkNeverCrashes();
+};
+
+void TestResultsText::knownEveningLineByLine()
+{
+    MemoryGrid g = evening({"Alice", "Bob", "Cyril"}, {{1, -0.5, -0.5}}, true);
+    WriteInput in{3, true, 1, true, QStringLiteral("8.12.2026 - 10:00:00")};
+    const QStringList expected{
+        "       Vysledky kvadusove bitvy",
+        "======================================",
+        "          [  jiz ZAPLACENO!  ]",
+        "  Datum a cas   : 8.12.2026 - 10:00:00",
+        "  verze programu: 1.0",
+        "  sloupcu       : 3+1",
+        "  her           : 2",
+        "  bude volit    : 2",
+        "  Jmena hracu   :",
+        "  -------" + kDash.repeated(4),
+        "     Alice;        Bob;      Cyril; vynasel hrac : typ,fleky [uhrano bodu, sedma]; ",
+        "  hry  : " + kDash.repeated(4),
+        "     +1.00;      -0.50;      -0.50; Alice : obycejna; ",
+        "  suma : " + kDash.repeated(4),
+        "     +1.00;      -0.50;      -0.50;  << sumy za kazdeho hrace (suma celkem: 0 penez); ",
+    };
+    QCOMPARE(writeResults(g, in), expected);
+    QCOMPARE(joinForFile({"a", "b"}), QStringLiteral("a\r\nb\r\n"));
+
+    // Hidden descriptions, no declarer, a name of non-ASCII letters padded by characters.
+    MemoryGrid h = evening({QStringLiteral("Šárka"), "Bob", "Cyril"}, {}, false);
+    const QStringList lines = writeResults(h, {3, false, -1, false, "x"});
+    QCOMPARE(lines[4], QStringLiteral("  sloupcu       : 3"));
+    QCOMPARE(lines[6], QStringLiteral("  bude volit    : 0"));
+    QCOMPARE(lines[9], QStringLiteral("     Šárka;        Bob;      Cyril; "));
+}
+
+void TestResultsText::roundTrip_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<int>("players");
+    QTest::addColumn<bool>("described");
+    for (const char* locale : {"en_US", "cs_CZ"})
+        for (int n = 2; n <= 8; ++n)
+            for (bool d : {true, false})
+                QTest::addRow("%s-%d-%s", locale, n, d ? "described" : "hidden") << locale << n << d;
+}
+
+void TestResultsText::roundTrip()
+{
+    QFETCH(QString, locale);
+    QFETCH(int, players);
+    QFETCH(bool, described);
+    QLocale::setDefault(QLocale(locale));
+    // Names that are keywords of the text must stay names.
+    QStringList names{"Hry", "Suma", "Jmena", "Bude", "Sloupcu"};
+    while (names.size() < players) names << QStringLiteral("Hrac %1").arg(names.size());
+    names = names.mid(0, players);
+    QList<QList<double>> hands;
+    for (int h = 0; h < 5; ++h) {
+        QList<double> row;
+        for (int c = 0; c < players; ++c) row << (c == h % players ? 12.5 * (h + 1) : -1.25 * (c + h) - 0.1);
+        hands << row;
+    }
+    const MemoryGrid g = evening(names, hands, described);
+    const ReadResult r = readResults(textOf(g, players, described, players - 1), ReadMode::Replace,
+                                     MemoryGrid(), QStringLiteral("f.kvd"));
+    QVERIFY2(r.ok, qPrintable(r.message));
+    QCOMPARE(r.message, QStringLiteral("Soubor 'f.kvd'\nzpracovan uspesne."));
+    QCOMPARE(r.players, names);
+    QCOMPARE(r.declarer, players - 1);
+    QCOMPARE(r.table.columnCount(), players + 1);
+    QCOMPARE(r.table.rowCount(), g.rowCount());
+    for (int row = 1; row < g.rowCount(); ++row) {
+        QCOMPARE(r.table.row(row).mid(0, players), g.row(row).mid(0, players));
+        if (row < g.rowCount() - 1) QCOMPARE(r.table.cell(players, row), g.cell(players, row));
+    }
+}
+
+void TestResultsText::twoTextsInReplaceMode()
+{
+    const MemoryGrid first = evening({"A", "B", "C"}, {{1, -0.5, -0.5}}, true);
+    const MemoryGrid second = evening({"D", "E", "F"}, {{-2, 1, 1}, {3, -1.5, -1.5}}, true);
+    const QStringList both = textOf(first, 3, true, 0) + textOf(second, 3, true, 2);
+    const ReadResult r = readResults(both, ReadMode::Replace, evening({"X", "Y", "Z"}, {{1, 1, 1}}, true), "f");
+    QVERIFY(r.ok);
+    QCOMPARE(r.players, QStringList({"D", "E", "F"}));
+    QCOMPARE(r.declarer, 2);
+    QCOMPARE(r.table.rowCount(), 5);
+    QCOMPARE(r.table.cell(0, 1), signedMoneyText(1));
+    QCOMPARE(r.table.cell(0, 3), signedMoneyText(3));
+    QCOMPARE(r.table.cell(0, 4), signedMoneyText(2));
+    // Keyword lines and hand lines are marked "+", the names line "-".
+    QVERIFY(r.log.contains(QStringLiteral("+  >   sloupcu       : 3+1")));
+    QVERIFY(r.log.contains(QStringLiteral("-  >          D;          E;          F; "
+                                          "vynasel hrac : typ,fleky [uhrano bodu, sedma]; ")));
+    QVERIFY(r.log.contains(QStringLiteral("+  >      +3.00;      -1.50;      -1.50; E : obycejna; ")));
+    QCOMPARE(r.log.size(), both.size());
+}
+
+void TestResultsText::appendAddsHandsAfterTheOldOnes()
+{
+    const MemoryGrid current = evening({"A", "B", "C"}, {{1, -0.5, -0.5}}, true);
+    const QStringList before = current.row(2);
+    const ReadResult r = readResults(textOf(evening({"A", "B", "C"}, {{-2, 1, 1}}, true), 3, true),
+                                     ReadMode::Append, current, "f");
+    QVERIFY(r.ok);
+    QCOMPARE(r.table.rowCount(), 4);
+    QCOMPARE(r.table.cell(0, 1), signedMoneyText(1));
+    QCOMPARE(r.table.cell(0, 2), signedMoneyText(-2));
+    QCOMPARE(r.table.cell(0, 3), signedMoneyText(-1));
+    QCOMPARE(current.row(2), before);  // the live table is not touched
+}
+
+void TestResultsText::decimalMarks()
+{
+    testsupport::useRowLocale();
+    const ReadResult r = readResults(threePlayerText({"12,5; 12.5; -0; x; "}), ReadMode::Replace, MemoryGrid(), "f");
+    QVERIFY2(r.ok, qPrintable(r.message));
+    QCOMPARE(r.table.cell(0, 1), QStringLiteral("     +12.50"));
+    QCOMPARE(r.table.cell(1, 1), QStringLiteral("     +12.50"));
+    QCOMPARE(r.table.cell(2, 1), QStringLiteral("      +0.00"));
+    QCOMPARE(r.table.cell(3, 1), QStringLiteral("x"));
+}
+
+void TestResultsText::shortHandLineRepeatsItsLastField()
+{
+    ReadResult r = readResults(threePlayerText({"1; 2"}), ReadMode::Replace, MemoryGrid(), "f");
+    QVERIFY(r.ok);
+    QCOMPARE(r.table.row(1), QStringList({signedMoneyText(1), signedMoneyText(2), signedMoneyText(2), "2"}));
+    QCOMPARE(r.declarer, 1);
+
+    r = readResults(threePlayerText({"1; abc"}), ReadMode::Replace, MemoryGrid(), "f");
+    QVERIFY(!r.ok);
+    QCOMPARE(r.message, QStringLiteral("Text neodpovida formatu (chyba v datech)"));
+    QCOMPARE(r.log.last(), QStringLiteral("x  > 1; abc"));
+}
+
+void TestResultsText::columnCountMessages()
+{
+    ReadResult r = readResults(threePlayerText({}, "1+1"), ReadMode::Replace, MemoryGrid(), "f");
+    QCOMPARE(r.message, QStringLiteral("Pocet sloupcu musi byt minimalne 3."));
+    QCOMPARE(r.caption, QStringLiteral("Chyba pri zpracovani textu"));
+    // Two players are accepted, with and without the "+1".
+    QVERIFY(readResults({"sloupcu : 2+1", "jmena", "A; B; ", "hry", "1; -1; d"}, ReadMode::Replace,
+                        MemoryGrid(), "f").ok);
+    QVERIFY(readResults({"sloupcu : 2"}, ReadMode::Replace, MemoryGrid(), "f").ok);
+
+    const MemoryGrid hidden = evening({"A", "B", "C"}, {{1, -0.5, -0.5}}, false);
+    r = readResults(threePlayerText({}), ReadMode::Append, hidden, "f");
+    QCOMPARE(r.message, QStringLiteral("Pocet sloupcu v prave hrane hre je 3, soubor ale obsahuje 4 sloupcu\n"
+                                       "- koncim konverzi"));
+    QVERIFY(!r.ok);
+
+    r = readResults(threePlayerText({}) + QStringList{"sloupcu : 4+1"}, ReadMode::Replace, MemoryGrid(), "f");
+    QCOMPARE(r.message, QStringLiteral("Pocet sloupcu byl nastaven na 4, \nsoubor ale obsahuje dalsi sekci "
+                                       "pro 5 sloupcu\n - koncim konverzi"));
+    QCOMPARE(r.log.last(), QStringLiteral("x  > sloupcu : 4+1"));
+    QCOMPARE(r.table.columnCount(), 4);  // what a window following the text would reset to
+    QCOMPARE(r.table.rowCount(), 2);
+
+    // Names or hands before any column count, and a count that is not a number.
+    for (const QStringList& text : {QStringList{"jmena", "A; B; C; "}, QStringList{"hry", "1; 2; 3; "},
+                                    QStringList{"sloupcu : tri"}, QStringList{"bude : x"},
+                                    QStringList{"sloupcu : 99999999999999999999"}}) {
+        r = readResults(text, ReadMode::Replace, MemoryGrid(), "f");
+        QVERIFY(!r.ok);
+        QCOMPARE(r.message, QStringLiteral("Text neodpovida formatu (chyba v datech)"));
+    }
+}
+
+void TestResultsText::legacyBytesAndLineEnds()
+{
+    const MemoryGrid g = evening({QStringLiteral("Šárka"), QStringLiteral("Žofie"), "Bob"}, {{1, -0.5, -0.5}}, true);
+    const QString text = joinForFile(textOf(g, 3, true));
+    QStringEncoder cp1250("windows-1250");
+    const QByteArray legacy = cp1250.encode(text);
+    QVERIFY(!cp1250.hasError());
+    for (const QByteArray& bytes : {legacy, QByteArray(legacy).replace("\r\n", "\r"),
+                                    text.toUtf8().replace("\r\n", "\n")}) {
+        const QStringList lines = decodeResultsBytes(bytes);
+        QCOMPARE(lines, textOf(g, 3, true));
+        const ReadResult r = readResults(lines, ReadMode::Replace, MemoryGrid(), "f");
+        QVERIFY(r.ok);
+        QCOMPARE(r.players, QStringList({QStringLiteral("Šárka"), QStringLiteral("Žofie"), "Bob"}));
+    }
+    QCOMPARE(decodeResultsBytes("a\r\n\r\nb"), QStringList({"a", "", "b"}));
+}
+
+void TestResultsText::junkNeverCrashes()
+{
+    QRandomGenerator random(7);
+    const QStringList good = textOf(evening({"A", "B", "C"}, {{1, -0.5, -0.5}}, true), 3, true);
+    for (int round = 0; round < 300; ++round) {
+        QByteArray bytes = joinForFile(good).toUtf8();
+        for (int k = 0; k < 20; ++k) bytes[random.bounded(int(bytes.size()))] = char(random.bounded(256));
+        bytes.truncate(random.bounded(int(bytes.size()) + 1));
+        const ReadResult r = readResults(decodeResultsBytes(bytes), ReadMode::Replace, MemoryGrid(), "f");
+        QVERIFY(r.ok || !r.message.isEmpty());
+    }
+    const QString longLine = QStringLiteral("1;").repeated(200000);
+    QVERIFY(readResults(threePlayerText({longLine}), ReadMode::Replace, MemoryGrid(), "f").ok);
+}
+
+QTEST_GUILESS_MAIN(TestResultsText)
+#include "test_resultstext.moc"
