@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -13,14 +14,19 @@ namespace kvadus {
 
 namespace {
 
-// The magnitude of `value` in fixed point with `decimals` decimals and '.' as the
-// mark. The value is first written with 15 significant digits (so 1.005 is
-// 1.00500000000000, not the binary 1.00499999...) and that decimal form is then
-// rounded half away from zero. *negative tells whether a minus sign belongs in
-// front: only when the value is below zero and does not round to zero.
-QString roundedMagnitude(double value, int decimals, bool* negative)
+// The magnitude of `value` in fixed point with `decimals` decimals (at most
+// 20) and '.' as the mark, written to `out` (room for 400 characters); returns
+// its length. The value is first written with 15 significant digits (so 1.005
+// is 1.00500000000000, not the binary 1.00499999...) and that decimal form is
+// then rounded half away from zero. *negative tells whether a minus sign
+// belongs in front: only when the value is below zero and does not round to
+// zero. Every cell of a long evening passes through here, so it works in
+// plain character buffers.
+constexpr int kMagnitudeRoom = 400;
+
+int roundedMagnitude(double value, int decimals, bool* negative, char* out)
 {
-    decimals = std::max(decimals, 0);
+    decimals = std::clamp(decimals, 0, 20);
     *negative = false;
     // Nothing the program computes from its own texts is infinite or not a
     // number; should such a value ever come, it is written as 0 rather than
@@ -32,40 +38,66 @@ QString roundedMagnitude(double value, int decimals, bool* negative)
     char buf[64];
     const auto written = std::to_chars(buf, buf + sizeof buf, std::fabs(value),
                                        std::chars_format::scientific, 14);
-    std::string mantissa;
+    char mantissa[20];
+    int digits = 0;
     const char* p = buf;
     for (; p < written.ptr && *p != 'e'; ++p)
-        if (*p != '.')
-            mantissa += *p;
-    *written.ptr = '\0';
-    const int exponent = std::atoi(p + 1);
+        if (*p != '.' && digits < 20)
+            mantissa[digits++] = *p;
+    int exponent = 0;
+    {
+        const char* e = p + 1;
+        const bool minus = e < written.ptr && *e == '-';
+        if (e < written.ptr && (*e == '-' || *e == '+'))
+            ++e;
+        std::from_chars(e, written.ptr, exponent);
+        if (minus)
+            exponent = -exponent;
+    }
 
-    // The rounded value counted in units of the last decimal place.
-    const long keep = long(exponent) + 1 + decimals;  // mantissa digits kept
-    std::string units;
-    if (keep >= long(mantissa.size())) {
-        units = mantissa + std::string(std::size_t(keep) - mantissa.size(), '0');
+    // The rounded value counted in units of the last decimal place; units[0]
+    // is room for a carry out of the first digit.
+    char units[kMagnitudeRoom];
+    int count = 1;
+    units[0] = '0';
+    const int keep = exponent + 1 + decimals;  // mantissa digits kept
+    if (keep >= digits) {
+        std::memcpy(units + 1, mantissa, std::size_t(digits));
+        std::memset(units + 1 + digits, '0', std::size_t(keep - digits));
+        count += keep;
     } else if (keep >= 0) {
-        units = mantissa.substr(0, std::size_t(keep));
-        if (mantissa[std::size_t(keep)] >= '5') {
-            int i = int(units.size()) - 1;
-            for (; i >= 0 && units[std::size_t(i)] == '9'; --i)
-                units[std::size_t(i)] = '0';
-            if (i >= 0)
-                ++units[std::size_t(i)];
-            else
-                units.insert(units.begin(), '1');
+        std::memcpy(units + 1, mantissa, std::size_t(keep));
+        count += keep;
+        if (mantissa[keep] >= '5') {
+            int i = count - 1;
+            for (; units[i] == '9'; --i)
+                units[i] = '0';
+            ++units[i];
         }
     }  // keep < 0: below half a unit, rounds to zero
 
-    const auto firstNonZero = units.find_first_not_of('0');
-    units.erase(0, std::min(firstNonZero, units.size()));
-    *negative = value < 0 && !units.empty();
-    if (units.size() < std::size_t(decimals) + 1)
-        units.insert(0, std::size_t(decimals) + 1 - units.size(), '0');
-    if (decimals > 0)
-        units.insert(units.size() - std::size_t(decimals), 1, '.');
-    return QString::fromLatin1(units.data(), qsizetype(units.size()));
+    int first = 0;
+    while (first < count && units[first] == '0')
+        ++first;
+    const int significant = count - first;
+    *negative = value < 0 && significant > 0;
+    // At least one digit before the mark.
+    const int leadingZeros = std::max(0, decimals + 1 - significant);
+    int n = 0;
+    const int total = leadingZeros + significant;
+    for (int k = 0; k < total; ++k) {
+        if (decimals > 0 && k == total - decimals)
+            out[n++] = '.';
+        out[n++] = k < leadingZeros ? '0' : units[first + k - leadingZeros];
+    }
+    return n;
+}
+
+QString roundedMagnitude(double value, int decimals, bool* negative)
+{
+    char out[kMagnitudeRoom];
+    const int n = roundedMagnitude(value, decimals, negative, out);
+    return QString::fromLatin1(out, n);
 }
 
 QString withSystemMark(QString text)
@@ -80,12 +112,20 @@ QString withSystemMark(QString text)
 QString printfMoney(double value, bool forceSign, int width)
 {
     bool negative;
-    QString text = roundedMagnitude(value, 2, &negative);
-    if (negative)
-        text.prepend(u'-');
-    else if (forceSign)
-        text.prepend(u'+');
-    return text.rightJustified(width, u' ');
+    char magnitude[kMagnitudeRoom];
+    const int n = roundedMagnitude(value, 2, &negative, magnitude);
+    const bool sign = negative || forceSign;
+    const int length = n + (sign ? 1 : 0);
+    const int pad = std::max(0, width - length);
+    QString text(pad + length, Qt::Uninitialized);
+    QChar* c = text.data();
+    for (int i = 0; i < pad; ++i)
+        *c++ = u' ';
+    if (sign)
+        *c++ = negative ? u'-' : u'+';
+    for (int i = 0; i < n; ++i)
+        *c++ = QLatin1Char(magnitude[i]);
+    return text;
 }
 
 bool isAsciiDigit(QChar c)
@@ -211,12 +251,18 @@ QString generalNumberText(double value)
 
 QString normalizeDecimalMark(const QString& text)
 {
+    return normalizeDecimalMark(text, systemDecimalSeparator());
+}
+
+QString normalizeDecimalMark(const QString& text, QChar mark)
+{
     // Only the first mark changes; a second one ends the scan and any later
     // marks stay as they are, so the text keeps failing a strict reading.
     QString result = text.trimmed();
     for (QChar& c : result) {
         if (c == u'.' || c == u',') {
-            c = systemDecimalSeparator();
+            if (c != mark)
+                c = mark;
             break;
         }
     }
@@ -225,39 +271,64 @@ QString normalizeDecimalMark(const QString& text)
 
 double lenientNumber(const QString& text)
 {
-    // After the mapping only digits, blanks, signs and '.' are left.
-    QString mapped = text;
-    for (QChar& c : mapped)
-        if (!isAsciiDigit(c) && !c.isSpace() && c != u'+' && c != u'-')
-            c = u'.';
-
+    // Read as if every character other than a digit, white space or a sign
+    // were '.', without making that copy: blanks, a sign, digits, then at
+    // most one mark and more digits.
+    enum Kind { Digit, Space, Plus, Minus, Mark };
+    const auto kind = [](QChar c) {
+        if (isAsciiDigit(c)) return Digit;
+        if (c.isSpace()) return Space;
+        if (c == u'+') return Plus;
+        if (c == u'-') return Minus;
+        return Mark;
+    };
+    const qsizetype n = text.size();
     qsizetype i = 0;
-    const qsizetype n = mapped.size();
-    while (i < n && mapped.at(i).isSpace())
+    while (i < n && kind(text.at(i)) == Space)
         ++i;
-    std::string number;
-    if (i < n && (mapped.at(i) == u'+' || mapped.at(i) == u'-')) {
-        if (mapped.at(i) == u'-')
-            number += '-';
+    char small[64];
+    std::string large;
+    int length = 0;
+    const auto put = [&](char c) {
+        if (length < int(sizeof small)) {
+            small[length++] = c;
+            return;
+        }
+        if (large.empty())
+            large.assign(small, sizeof small);
+        large += c;
+        ++length;
+    };
+    if (i < n && (kind(text.at(i)) == Plus || kind(text.at(i)) == Minus)) {
+        if (kind(text.at(i)) == Minus)
+            put('-');
         ++i;
     }
     bool anyDigit = false;
-    for (; i < n && isAsciiDigit(mapped.at(i)); ++i, anyDigit = true)
-        number += char(mapped.at(i).unicode());
-    if (i < n && mapped.at(i) == u'.') {
-        number += '.';
-        for (++i; i < n && isAsciiDigit(mapped.at(i)); ++i, anyDigit = true)
-            number += char(mapped.at(i).unicode());
+    for (; i < n && kind(text.at(i)) == Digit; ++i, anyDigit = true)
+        put(char(text.at(i).unicode()));
+    if (i < n && kind(text.at(i)) == Mark) {
+        put('.');
+        for (++i; i < n && kind(text.at(i)) == Digit; ++i, anyDigit = true)
+            put(char(text.at(i).unicode()));
     }
+    if (!anyDigit)
+        return 0;
+    const char* begin = large.empty() ? small : large.data();
     double value = 0;
-    if (!anyDigit || !readDouble(number, &value))
+    const auto read = std::from_chars(begin, begin + length, value, std::chars_format::general);
+    if (read.ec != std::errc() || read.ptr != begin + length)
         return 0;
     return value;
 }
 
 bool strictNumber(const QString& text, double* value)
 {
-    const QChar mark = systemDecimalSeparator();
+    return strictNumber(text, systemDecimalSeparator(), value);
+}
+
+bool strictNumber(const QString& text, QChar mark, double* value)
+{
     const qsizetype n = text.size();
     qsizetype i = 0;
     std::string number;

@@ -43,6 +43,8 @@ QString generalNumberText(double value);
 // Trim, then replace the first "," or "." by the system's decimal separator;
 // a second mark ends the scan and stays as it is.
 QString normalizeDecimalMark(const QString& text);
+// The same with the mark given, for readers that look it up once.
+QString normalizeDecimalMark(const QString& text, QChar mark);
 
 // Every character other than a digit, white space, "+" or "-" becomes ".",
 // then the longest leading part that forms a decimal number is read; an empty
@@ -54,6 +56,7 @@ double lenientNumber(const QString& text);
 // separator. No exponent ("1e2"), "inf" or "nan". Returns false (and leaves
 // *value alone) otherwise.
 bool strictNumber(const QString& text, double* value);
+bool strictNumber(const QString& text, QChar mark, double* value);
 
 // The system's short date, " - ", the system's long time.
 QString dateTimeStamp(const QDateTime& when);

@@ -59,7 +59,8 @@ double recomputeSums(ScoreGrid& grid, int players, bool descriptionShown) {
   double total = 0.0;
   for (int c = 0; c < players; ++c) {
     double sum = 0.0;
-    for (int r = 1; r < s; ++r) sum += lenientNumber(normalizeDecimalMark(grid.cell(c, r)));
+    // Lenient reading takes either mark and any blanks as they come.
+    for (int r = 1; r < s; ++r) sum += lenientNumber(grid.cell(c, r));
     grid.setCell(c, s, signedMoneyText(sum));
     total += cents(sum);
   }
