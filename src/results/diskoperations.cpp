@@ -1,45 +1,524 @@
 #include "results/diskoperations.h"
 
+#include "common/controls.h"
+#include "common/dialogs.h"
+#include "common/messages.h"
+#include "common/textforms.h"
+#include "ledger/ledger.h"
+#include "ledger/tablegrid.h"
+#include "players/playerentry.h"
+#include "results/resultstext.h"
+#include "shell/mainwindow.h"
+#include "shell/startup.h"
+
+#include <QCheckBox>
 #include <QDir>
+#include <QEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPageSetupDialog>
 #include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTabWidget>
+#include <QTableWidget>
+#include <QTextBlock>
+#include <QVBoxLayout>
 
-TFORMDiskoveOperace::TFORMDiskoveOperace(QWidget* parent) : QDialog(parent) {
-  setObjectName(QStringLiteral("FORMDiskoveOperace"));
-  setWindowTitle(QStringLiteral("diskove operace"));
-  setModal(false);
-  resize(640, 480);
+using namespace kvadus;
 
-  auto* soubor = new QGroupBox(QStringLiteral("Soubor"), this);
-  soubor->setGeometry(8, 4, 624, 52);
-  auto* jmeno = new QLabel(QStringLiteral("Jmeno:"), soubor);
-  jmeno->setGeometry(8, 22, 50, 22);
-  EDITFileName = new QLineEdit(QStringLiteral("vysledky.kvd"), soubor);
-  EDITFileName->setObjectName(QStringLiteral("EDITFileName"));
-  EDITFileName->setToolTip(QStringLiteral("jmeno souboru pro nahrani/ulozeni"));
-  EDITFileName->setGeometry(60, 20, 400, 24);
-  BUTNDefaultFilename = new QPushButton(QStringLiteral("prednastav"), soubor);
-  BUTNDefaultFilename->setObjectName(QStringLiteral("BUTNDefaultFilename"));
-  BUTNDefaultFilename->setToolTip(QStringLiteral("zada prednastavene jmeno"));
-  BUTNDefaultFilename->setGeometry(468, 19, 100, 26);
-  connect(BUTNDefaultFilename, &QPushButton::clicked, this,
-          &TFORMDiskoveOperace::BUTNDefaultFilenameClick);
+namespace {
 
-  PGCTRLDisk = new QTabWidget(this);
-  PGCTRLDisk->setObjectName(QStringLiteral("PGCTRLDisk"));
-  PGCTRLDisk->setGeometry(8, 62, 624, 410);
-  MEMOPravidla = new QPlainTextEdit;
-  MEMOPravidla->setObjectName(QStringLiteral("MEMOPravidla"));
-  MEMOPravidla->setReadOnly(true);
-  PGCTRLDisk->addTab(MEMOPravidla, QStringLiteral("pravidla"));
+const QString kSaveCaption = QStringLiteral("Chyba pri ukladani souboru");
+
+// Plain text, read-only until editing is allowed, both scroll bars, no wrap.
+QPlainTextEdit* makeTextBox(const char* name)
+{
+    auto* box = new QPlainTextEdit;
+    box->setObjectName(QString::fromLatin1(name));
+    box->setReadOnly(true);
+    box->setLineWrapMode(QPlainTextEdit::NoWrap);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    box->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    return box;
 }
 
-QString TFORMDiskoveOperace::defaultFileName() {
-  return QDir::toNativeSeparators(QStringLiteral("hry/vysledky.kvd"));
+bool hasLines(const QPlainTextEdit* box) { return !box->document()->isEmpty(); }
+
+QStringList linesOf(const QPlainTextEdit* box)
+{
+    if (!hasLines(box)) return {};
+    QStringList lines = box->toPlainText().split(u'\n');
+    return lines;
 }
+
+// A page of text with its two buttons in a group beside it.
+QWidget* textPage(QPlainTextEdit* box, const QString& group, QPushButton* clear, QPushButton* print)
+{
+    auto* page = new QWidget;
+    auto* row = new QHBoxLayout(page);
+    row->addWidget(box, 1);
+    auto* buttons = new QGroupBox(group);
+    auto* column = new QVBoxLayout(buttons);
+    column->addWidget(clear);
+    column->addWidget(print);
+    column->addStretch(1);
+    row->addWidget(buttons);
+    return page;
+}
+
+void setupFileDialog(QFileDialog* dialog, const QString& title)
+{
+    dialog->setWindowTitle(title);
+    dialog->setDefaultSuffix(QStringLiteral("kvd"));
+    dialog->setNameFilters({QStringLiteral("vysledky kvaduse (*.kvd)"),
+                            QStringLiteral("textove soubory (*.txt)"),
+                            QStringLiteral("vsechny soubory (*)")});
+}
+
+}  // namespace
+
+TFORMDiskoveOperace::TFORMDiskoveOperace(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("FORMDiskoveOperace"));
+    setWindowTitle(QStringLiteral("diskove operace"));
+    setModal(false);
+    printer_ = new QPrinter(QPrinter::HighResolution);
+    buildControls();
+    connectControls();
+    resize(760, 520);
+    REDTOutputChange();
+    RICHEDITVysledkyChange();
+    BUTNNahrat->setFocus();
+}
+
+TFORMDiskoveOperace::~TFORMDiskoveOperace()
+{
+    disconnect(REDTOutput, nullptr, this, nullptr);
+    disconnect(RICHEDITVysledky, nullptr, this, nullptr);
+    disconnect(EDITFileName, nullptr, this, nullptr);
+    delete printer_;
+}
+
+void TFORMDiskoveOperace::buildControls()
+{
+    auto* soubor = new QGroupBox(QStringLiteral("Soubor"), this);
+    soubor->setObjectName(QStringLiteral("GRPBXSoubor"));
+    EDITFileName = new QLineEdit(QStringLiteral("vysledky.kvd"), soubor);
+    EDITFileName->setObjectName(QStringLiteral("EDITFileName"));
+    EDITFileName->setToolTip(QStringLiteral("jmeno souboru pro nahrani/ulozeni"));
+    auto* jmeno = new QLabel(QStringLiteral("Jmeno:"), soubor);
+    jmeno->setBuddy(EDITFileName);
+    BUTNSmazNazev = makeButton(soubor, "BUTNSmazNazev", QStringLiteral("smaz jmeno"),
+                               QStringLiteral("pouze smaze jmeno souboru (ne na disku)"));
+    BUTNDefaultFilename = makeButton(soubor, "BUTNDefaultFilename", QStringLiteral("prednastav"),
+                                     QStringLiteral("zada prednastavene jmeno"));
+    BUTNVyber = makeButton(soubor, "BUTNVyber", QStringLiteral("Vyber >>"));
+    auto* souborLayout = new QGridLayout(soubor);
+    souborLayout->addWidget(jmeno, 0, 0);
+    souborLayout->addWidget(EDITFileName, 0, 1, 1, 3);
+    souborLayout->addWidget(BUTNSmazNazev, 1, 1);
+    souborLayout->addWidget(BUTNDefaultFilename, 1, 2);
+    souborLayout->addWidget(BUTNVyber, 1, 3);
+    souborLayout->setColumnStretch(1, 1);
+    souborLayout->setColumnStretch(2, 1);
+    souborLayout->setColumnStretch(3, 1);
+
+    auto* tabulka = new QGroupBox(QStringLiteral("Prace s tabulkou her"), this);
+    tabulka->setObjectName(QStringLiteral("GRPBXTabulka"));
+    BUTNVytvorVystup = makeButton(tabulka, "BUTNVytvorVystup", QStringLiteral("<-- vytvorit"),
+                                  QStringLiteral("vytvori text z tabulky her"));
+    BUTNPouzit = makeButton(tabulka, "BUTNPouzit", QStringLiteral("Pouzit -->"),
+                            QStringLiteral("naplni tabulku her z textu"));
+    BUTNPridatVystup = makeButton(tabulka, "BUTNPridatVystup", QStringLiteral("Pridat -->"),
+                                  QStringLiteral("prida hry z textu do tabulky"));
+    auto* tabulkaLayout = new QVBoxLayout(tabulka);
+    for (QPushButton* b : {BUTNVytvorVystup, BUTNPouzit, BUTNPridatVystup}) tabulkaLayout->addWidget(b);
+
+    auto* disk = new QGroupBox(QStringLiteral("Prace s diskem"), this);
+    disk->setObjectName(QStringLiteral("GRPBXDisk"));
+    BUTNSave = makeButton(disk, "BUTNSave", QStringLiteral("Ulozit"), QStringLiteral("ulozi text do souboru"));
+    BUTNUlozitPridat = makeButton(disk, "BUTNUlozitPridat", QStringLiteral("Ulozit a pridat"),
+                                  QStringLiteral("prilepi text na konec souboru"));
+    BUTNNahrat = makeButton(disk, "BUTNNahrat", QStringLiteral("Nahrat"),
+                            QStringLiteral("nahraje text ze souboru"));
+    BUTNNahratAPridat = makeButton(disk, "BUTNNahratAPridat", QStringLiteral("Nahrat a pridat"),
+                                   QStringLiteral("nahraje soubor a prilepi ho za text"));
+    auto* diskLayout = new QGridLayout(disk);
+    diskLayout->addWidget(BUTNSave, 0, 0);
+    diskLayout->addWidget(BUTNUlozitPridat, 1, 0);
+    diskLayout->addWidget(BUTNNahrat, 0, 1);
+    diskLayout->addWidget(BUTNNahratAPridat, 1, 1);
+
+    PGCTRLDisk = new QTabWidget(this);
+    PGCTRLDisk->setObjectName(QStringLiteral("PGCTRLDisk"));
+
+    REDTOutput = makeTextBox("REDTOutput");
+    BUTNSmazatVystup = makeButton(nullptr, "BUTNSmazatVystup", QStringLiteral(" smazat"),
+                                  QStringLiteral("smaze vystup"));
+    BUTNTisk = makeButton(nullptr, "BUTNTisk", QStringLiteral("vytisknout >>"), QStringLiteral("vytiskne vystup"));
+    TABVystup = textPage(REDTOutput, QStringLiteral("textovy vystup"), BUTNSmazatVystup, BUTNTisk);
+    TABVystup->setObjectName(QStringLiteral("TABVystup"));
+    PGCTRLDisk->addTab(TABVystup, QStringLiteral("Textovy vstup/vystup"));
+
+    RICHEDITVysledky = makeTextBox("RICHEDITVysledky");
+    BUTNSmazVysledky = makeButton(nullptr, "BUTNSmazVysledky", QStringLiteral(" smazat"),
+                                  QStringLiteral("smaze vystup"));
+    BUTNTiskVysledku = makeButton(nullptr, "BUTNTiskVysledku", QStringLiteral("vytisknout >>"),
+                                  QStringLiteral("vytiskne vystup"));
+    TABVysledky = textPage(RICHEDITVysledky, QStringLiteral("vysledky"), BUTNSmazVysledky, BUTNTiskVysledku);
+    TABVysledky->setObjectName(QStringLiteral("TABVysledky"));
+    PGCTRLDisk->addTab(TABVysledky, QStringLiteral("vysledky zpracovani"));
+
+    MEMOPravidla = makeMemo("MEMOPravidla");
+    TABPravidla = memoPage(MEMOPravidla);
+    TABPravidla->setObjectName(QStringLiteral("TABPravidla"));
+    PGCTRLDisk->addTab(TABPravidla, QStringLiteral("pravidla"));
+
+    TABNastaveni = new QWidget;
+    TABNastaveni->setObjectName(QStringLiteral("TABNastaveni"));
+    CKBXEditace = new QCheckBox(QStringLiteral("povolit editaci textu"), TABNastaveni);
+    CKBXEditace->setObjectName(QStringLiteral("CKBXEditace"));
+    CKBXEditace->setToolTip(QStringLiteral("povoleni/zakazani editace textu"));
+    BUTNNastaveniTisku = makeButton(TABNastaveni, "BUTNNastaveniTisku", QStringLiteral("Nastaveni tisku >>"),
+                                    QStringLiteral("Zobrazeni dialogu pro nastaveni tisku"));
+    auto* settings = new QVBoxLayout(TABNastaveni);
+    settings->addWidget(CKBXEditace);
+    auto* printRow = new QHBoxLayout;
+    printRow->addWidget(BUTNNastaveniTisku);
+    printRow->addStretch(1);
+    settings->addLayout(printRow);
+    settings->addStretch(1);
+    PGCTRLDisk->addTab(TABNastaveni, QStringLiteral("nastaveni"));
+
+    BUTNZavrit = makeButton(this, "BUTNZavrit", QStringLiteral("zavrit <<"),
+                            QStringLiteral("zavre okno a navraceni k predchozi obrazovce"));
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(soubor, 3);
+    top->addWidget(tabulka, 1);
+    top->addWidget(disk, 2);
+    auto* bottom = new QHBoxLayout;
+    bottom->addStretch(1);
+    bottom->addWidget(BUTNZavrit);
+    auto* outer = new QVBoxLayout(this);
+    outer->addLayout(top);
+    outer->addWidget(PGCTRLDisk, 1);
+    outer->addLayout(bottom);
+
+    DLGSaveFile = new QFileDialog(this);
+    DLGSaveFile->setObjectName(QStringLiteral("DLGSaveFile"));
+    DLGSaveFile->setAcceptMode(QFileDialog::AcceptSave);
+    DLGSaveFile->setFileMode(QFileDialog::AnyFile);
+    // The save routine asks about an existing file itself.
+    DLGSaveFile->setOption(QFileDialog::DontConfirmOverwrite);
+    setupFileDialog(DLGSaveFile, QStringLiteral("Ulozeni do souboru"));
+    DLGOpenFile = new QFileDialog(this);
+    DLGOpenFile->setObjectName(QStringLiteral("DLGOpenFile"));
+    DLGOpenFile->setAcceptMode(QFileDialog::AcceptOpen);
+    DLGOpenFile->setFileMode(QFileDialog::ExistingFile);
+    setupFileDialog(DLGOpenFile, QStringLiteral("Vyber souboru"));
+}
+
+void TFORMDiskoveOperace::connectControls()
+{
+    connect(BUTNSmazNazev, &QPushButton::clicked, this, &TFORMDiskoveOperace::BUTNSmazNazevClick);
+    connect(BUTNDefaultFilename, &QPushButton::clicked, this, &TFORMDiskoveOperace::BUTNDefaultFilenameClick);
+    connect(BUTNVyber, &QPushButton::clicked, this, &TFORMDiskoveOperace::BUTNVyberClick);
+    connect(BUTNPouzit, &QPushButton::clicked, this, &TFORMDiskoveOperace::BUTNPouzitClick);
+    connect(BUTNPridatVystup, &QPushButton::clicked, this, &TFORMDiskoveOperace::BUTNPridatVystupClick);
+    connect(BUTNVytvorVystup, &QPushButton::clicked, this, &TFORMDiskoveOperace::BUTNVytvorVystupClick);
+    connect(BUTNSave, &QPushButton::clicked, this, &TFORMDiskoveOperace::BUTNSaveClick);
+    connect(BUTNUlozitPridat, &QPushButton::clicked, this, &TFORMDiskoveOperace::BUTNUlozitPridatClick);
+    connect(BUTNNahrat, &QPushButton::clicked, this, &TFORMDiskoveOperace::BUTNNahratClick);
+    connect(BUTNNahratAPridat, &QPushButton::clicked, this, &TFORMDiskoveOperace::BUTNNahratAPridatClick);
+    connect(BUTNSmazatVystup, &QPushButton::clicked, this, &TFORMDiskoveOperace::BUTNSmazatVystupClick);
+    connect(BUTNTisk, &QPushButton::clicked, this, &TFORMDiskoveOperace::BUTNTiskClick);
+    connect(BUTNSmazVysledky, &QPushButton::clicked, this, &TFORMDiskoveOperace::BUTNSmazVysledkyClick);
+    connect(BUTNTiskVysledku, &QPushButton::clicked, this, &TFORMDiskoveOperace::BUTNTiskVysledkuClick);
+    connect(BUTNNastaveniTisku, &QPushButton::clicked, this, &TFORMDiskoveOperace::BUTNNastaveniTiskuClick);
+    connect(BUTNZavrit, &QPushButton::clicked, this, &QWidget::close);
+    connect(CKBXEditace, &QCheckBox::toggled, this, &TFORMDiskoveOperace::CKBXEditaceClick);
+    connect(REDTOutput, &QPlainTextEdit::textChanged, this, &TFORMDiskoveOperace::REDTOutputChange);
+    connect(RICHEDITVysledky, &QPlainTextEdit::textChanged, this, &TFORMDiskoveOperace::RICHEDITVysledkyChange);
+    connect(EDITFileName, &QLineEdit::textChanged, this, &TFORMDiskoveOperace::EDITFileNameChange);
+}
+
+QString TFORMDiskoveOperace::defaultFileName()
+{
+    return QDir::toNativeSeparators(QStringLiteral("hry/vysledky.kvd"));
+}
+
+QStringList TFORMDiskoveOperace::outputLines() const { return linesOf(REDTOutput); }
+QStringList TFORMDiskoveOperace::logLines() const { return linesOf(RICHEDITVysledky); }
+
+// ---- states ------------------------------------------------------------------
+
+void TFORMDiskoveOperace::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    FormActivate();
+}
+
+bool TFORMDiskoveOperace::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate) FormActivate();
+    return QDialog::event(event);
+}
+
+void TFORMDiskoveOperace::FormActivate()
+{
+    if (!FRMMain) return;
+    BUTNVytvorVystup->setEnabled(FRMMain->STGOutput->rowCount() > 2);
+    BUTNPridatVystup->setEnabled(FRMMain->LIBXHraci->count() > 0);
+}
+
+void TFORMDiskoveOperace::REDTOutputChange()
+{
+    setEnabledAll({BUTNSmazatVystup, BUTNTisk, BUTNSave, BUTNUlozitPridat, BUTNPouzit}, hasLines(REDTOutput));
+    FormActivate();
+}
+
+void TFORMDiskoveOperace::EDITFileNameChange()
+{
+    const bool named = !EDITFileName->text().isEmpty();
+    BUTNSave->setEnabled(named && BUTNSave->isEnabled());
+    BUTNUlozitPridat->setEnabled(named && BUTNUlozitPridat->isEnabled());
+    setEnabledAll({BUTNNahrat, BUTNNahratAPridat}, named);
+}
+
+void TFORMDiskoveOperace::RICHEDITVysledkyChange()
+{
+    setEnabledAll({BUTNSmazVysledky, BUTNTiskVysledku}, hasLines(RICHEDITVysledky));
+}
+
+void TFORMDiskoveOperace::CKBXEditaceClick()
+{
+    const bool editable = CKBXEditace->isChecked();
+    REDTOutput->setReadOnly(!editable);
+    RICHEDITVysledky->setReadOnly(!editable);
+}
+
+// ---- the file name -----------------------------------------------------------
+
+void TFORMDiskoveOperace::BUTNSmazNazevClick() { EDITFileName->clear(); }
 
 void TFORMDiskoveOperace::BUTNDefaultFilenameClick() { EDITFileName->setText(defaultFileName()); }
+
+void TFORMDiskoveOperace::BUTNVyberClick()
+{
+    DLGOpenFile->setNameFilters({QStringLiteral("Kvadusove partie (*.kvd)"),
+                                 QStringLiteral("Textove soubory (*.txt)"),
+                                 QStringLiteral("Vsechny soubory (*)")});
+    const QFileInfo current(EDITFileName->text());
+    if (current.absoluteDir().exists()) DLGOpenFile->setDirectory(current.absoluteDir());
+    DLGOpenFile->selectFile(current.fileName());
+    if (runDialog(DLGOpenFile) != QDialog::Accepted) return;
+    const QStringList chosen = DLGOpenFile->selectedFiles();
+    if (!chosen.isEmpty()) EDITFileName->setText(QDir::toNativeSeparators(chosen.first()));
+}
+
+bool TFORMDiskoveOperace::obtainFileName(QFileDialog* dialog)
+{
+    if (!EDITFileName->text().isEmpty()) return true;
+    BUTNDefaultFilenameClick();
+    const QFileInfo preset(QDir::fromNativeSeparators(EDITFileName->text()));
+    QDir().mkpath(preset.absolutePath());
+    dialog->setDirectory(preset.absoluteDir());
+    dialog->selectFile(preset.fileName());
+    if (runDialog(dialog) != QDialog::Accepted) return false;
+    const QStringList chosen = dialog->selectedFiles();
+    if (chosen.isEmpty()) return false;
+    EDITFileName->setText(QDir::toNativeSeparators(chosen.first()));
+    return true;
+}
+
+// ---- saving ------------------------------------------------------------------
+
+int TFORMDiskoveOperace::saveToFile(const QString& fileName, SaveMode mode, const QStringList& lines)
+{
+    const QString path = QDir::fromNativeSeparators(fileName);
+    if (mode == SaveMode::Overwrite && QFileInfo(path).isFile()
+        && !askYesNo(this, QStringLiteral("Soubor s danym jmenem jiz existuje.\nOpravdu ho chcete prepsat ?")))
+        return 0;
+    const TextFileWrite written = writeTextFile(path, lines, mode);
+    if (!written.ok) {
+        showMessage(this, kSaveCaption, written.error);
+        return -1;
+    }
+    showMessage(this, QStringLiteral("Oznameni"), QStringLiteral("Data uspesne ulozena"));
+    return 1;
+}
+
+void TFORMDiskoveOperace::BUTNSaveClick()
+{
+    if (!obtainFileName(DLGSaveFile)) return;
+    saveToFile(EDITFileName->text(), SaveMode::Overwrite, outputLines());
+}
+
+void TFORMDiskoveOperace::BUTNUlozitPridatClick()
+{
+    if (!obtainFileName(DLGSaveFile)) return;
+    saveToFile(EDITFileName->text(), SaveMode::Append, outputLines());
+}
+
+// ---- loading -----------------------------------------------------------------
+
+bool TFORMDiskoveOperace::clearOutputWithQuestion()
+{
+    if (hasLines(REDTOutput) && !askYesNo(this, QStringLiteral("Opravdu premazat vystup?"))) return false;
+    REDTOutput->clear();
+    FormActivate();
+    return true;
+}
+
+void TFORMDiskoveOperace::BUTNNahratClick()
+{
+    if (!obtainFileName(DLGOpenFile)) return;
+    if (!clearOutputWithQuestion()) return;
+    const TextFileRead read = readTextFile(QDir::fromNativeSeparators(EDITFileName->text()));
+    if (read.status == TextFileRead::Missing) {
+        showMessage(this, QStringLiteral("Chyba"), QStringLiteral("Soubor neexistuje"));
+        return;
+    }
+    if (read.status == TextFileRead::Failed) {
+        showMessage(this, QStringLiteral("Chyba pri cteni ze souboru"), read.error);
+        return;
+    }
+    REDTOutput->setPlainText(read.lines.join(u'\n'));
+    PGCTRLDisk->setCurrentWidget(TABVystup);
+    if (BUTNPouzit->isEnabled()) BUTNPouzit->setFocus();
+}
+
+void TFORMDiskoveOperace::BUTNNahratAPridatClick()
+{
+    if (!obtainFileName(DLGOpenFile)) return;
+    const TextFileRead read = readTextFile(QDir::fromNativeSeparators(EDITFileName->text()));
+    if (read.status != TextFileRead::Ok) {
+        showMessage(this, QStringLiteral("Chyba"), QStringLiteral("Soubor nelze otevrit."));
+        return;
+    }
+    QStringList lines = outputLines();
+    // The text ends where the next one begins: no blank line between them.
+    if (lines.size() >= 2 && lines.last().trimmed().isEmpty()) lines.removeLast();
+    for (const QString& line : read.lines)
+        if (!line.isEmpty()) lines << line;
+    REDTOutput->setPlainText(lines.join(u'\n'));
+    PGCTRLDisk->setCurrentWidget(TABVystup);
+}
+
+// ---- text and table ----------------------------------------------------------
+
+void TFORMDiskoveOperace::BUTNVytvorVystupClick()
+{
+    if (!clearOutputWithQuestion()) return;
+    const int players = FRMMain->playerCount();
+    results::WriteInput input;
+    input.players = players;
+    input.descriptionShown = ledger::hasDescriptionColumn(*FRMMain->grid, players);
+    input.declarer = FRMMain->declarerIndex();
+    input.paid = false;
+    input.stamp = dateTimeStamp();
+    REDTOutput->setPlainText(results::writeResults(*FRMMain->grid, input).join(u'\n'));
+    PGCTRLDisk->setCurrentWidget(TABVystup);
+}
+
+void TFORMDiskoveOperace::BUTNPouzitClick()
+{
+    if (FRMMain->STGOutput->rowCount() > 2
+        && !askYesNo(this, QStringLiteral("Mate rozehranou hru.\nChcete ji zrusit a nahrat z vystupu ?")))
+        return;
+    readOutput(results::ReadMode::Replace);
+}
+
+void TFORMDiskoveOperace::BUTNPridatVystupClick() { readOutput(results::ReadMode::Append); }
+
+// Reads the text output into a new table; the evening is replaced only when
+// the whole text was read, so a damaged text never costs the evening.
+void TFORMDiskoveOperace::readOutput(results::ReadMode mode)
+{
+    const results::ReadResult read =
+        results::readResults(outputLines(), mode, *FRMMain->grid, EDITFileName->text());
+    RICHEDITVysledky->setPlainText(read.log.join(u'\n'));
+    if (read.ok) {
+        applyEvening(read);
+    } else {
+        showMessage(this, read.caption, read.message);
+        PGCTRLDisk->setCurrentWidget(TABVysledky);
+    }
+    BUTNZavrit->setFocus();
+}
+
+void TFORMDiskoveOperace::applyEvening(const results::ReadResult& read)
+{
+    TFRMMain* m = FRMMain;
+    const int players = int(read.players.size());
+    {
+        // Filled whole and shown once.
+        QTableWidget* table = m->STGOutput;
+        table->setUpdatesEnabled(false);
+        m->grid->setRowCount(0);
+        m->grid->setColumnCount(read.table.columnCount());
+        m->grid->setRowCount(read.table.rowCount());
+        for (int r = 0; r < read.table.rowCount(); ++r)
+            for (int c = 0; c < read.table.columnCount(); ++c) m->grid->setCell(c, r, read.table.cell(c, r));
+        table->setUpdatesEnabled(true);
+    }
+    {
+        const QSignalBlocker block(m->LIBXHraci);
+        m->LIBXHraci->clear();
+        m->LIBXHraci->addItems(read.players);
+    }
+    m->LSTBXOznaceniVolice->clear();
+    for (int i = 0; i < players; ++i) m->LSTBXOznaceniVolice->addItem(QString());
+    m->selectDeclarer(read.declarer);
+    m->LABLIndexVolice->setText(QString::number(read.chooser));
+    m->refreshRoleMarkers();
+    m->BUTNPrepoctiClick();
+    m->flags.descriptionColumnGuard = 0;
+    m->CKBXZobrazovatDruhyHer->setChecked(true);
+    m->flags.descriptionColumnGuard = 1;
+    m->fitColumnWidths();
+    m->BUTNSpoctiSumuClick();
+    m->LABLPocetHracu->setText(ledger::playerCountText(players));
+    m->LABLPocetHracu->setVisible(players > 3);
+    FORMZadaniHracu->BUTNZamenit->setEnabled(players > 0 && FORMZadaniHracu->LBOXSeznamHracu->count() > 0);
+    FormActivate();
+    showMessage(this, read.caption, read.message);
+    m->LIBXHraciClick();
+}
+
+// ---- clearing and printing ---------------------------------------------------
+
+void TFORMDiskoveOperace::BUTNSmazatVystupClick() { REDTOutput->clear(); }
+void TFORMDiskoveOperace::BUTNSmazVysledkyClick() { RICHEDITVysledky->clear(); }
+
+void TFORMDiskoveOperace::print(const QString& text)
+{
+    QPrintDialog dialog(printer_, this);
+    dialog.setObjectName(QStringLiteral("DLGPrint"));
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+    if (runDialog(&dialog) != QDialog::Accepted) return;
+    printPlainText(printer_, text);
+}
+
+void TFORMDiskoveOperace::BUTNTiskClick() { print(REDTOutput->toPlainText()); }
+// The processing log prints itself.
+void TFORMDiskoveOperace::BUTNTiskVysledkuClick() { print(RICHEDITVysledky->toPlainText()); }
+
+void TFORMDiskoveOperace::BUTNNastaveniTiskuClick()
+{
+    QPageSetupDialog dialog(printer_, this);
+    dialog.setObjectName(QStringLiteral("DLGPrinterSetup"));
+    runDialog(&dialog);
+}

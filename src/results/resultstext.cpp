@@ -3,7 +3,7 @@
 #include "common/textforms.h"
 #include "ledger/ledger.h"
 
-#include <QStringDecoder>
+#include <QVector>
 
 namespace kvadus::results {
 
@@ -61,14 +61,17 @@ QStringList writeResults(const ScoreGrid& grid, const WriteInput& input)
 
     auto handLine = [&](int row) {
         QString line;
+        line.reserve(columns * 13 + 40);
         for (int c = 0; c < columns; ++c) {
             const QString cell = grid.cell(c, row);
-            line += (c < players ? resultsMoneyText(lenientNumber(cell)) : cell) + kFieldEnd;
+            line += c < players ? resultsMoneyText(lenientNumber(cell)) : cell;
+            line += kFieldEnd;
         }
         return line;
     };
 
     QStringList out;
+    out.reserve(rows + 16);
     out << QStringLiteral("       Vysledky kvadusove bitvy") << QString(38, u'=');
     if (input.paid) out << QString(9, u' ') + QStringLiteral(" [  jiz ZAPLACENO!  ]");
     out << QStringLiteral("  Datum a cas   : ") + input.stamp;
@@ -91,34 +94,6 @@ QStringList writeResults(const ScoreGrid& grid, const WriteInput& input)
     return out;
 }
 
-QString joinForFile(const QStringList& lines)
-{
-    QString text;
-    for (const QString& line : lines) text += line + QStringLiteral("\r\n");
-    return text;
-}
-
-QStringList decodeResultsBytes(const QByteArray& bytes)
-{
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    QString text = utf8.decode(bytes);
-    if (utf8.hasError()) {
-        QStringDecoder legacy("windows-1250");
-        text = legacy.isValid() ? QString(legacy.decode(bytes)) : QString::fromLatin1(bytes);
-    }
-    QStringList lines;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c != u'\r' && c != u'\n') continue;
-        lines << text.mid(start, i - start);
-        if (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n') ++i;
-        start = i + 1;
-    }
-    if (start < text.size()) lines << text.mid(start);
-    return lines;
-}
-
 ReadResult readResults(const QStringList& lines, ReadMode mode, const ScoreGrid& current,
                        const QString& fileName)
 {
@@ -138,6 +113,15 @@ ReadResult readResults(const QStringList& lines, ReadMode mode, const ScoreGrid&
     bool names = false;
     bool hands = false;
     const int appendColumns = current.columnCount();
+    const QChar decimalMark = systemDecimalSeparator();
+    // The balances so far: a hand that would take one beyond what the table
+    // keeps exactly is damaged data, as it would be at the table.
+    QVector<double> balances;
+    auto startBalances = [&] {
+        balances.fill(0.0, qMax(0, columns - 1));
+        for (int r = 1; r < target; ++r)
+            for (int c = 0; c < balances.size(); ++c) balances[c] += lenientNumber(grid.cell(c, r));
+    };
 
     auto fail = [&](const QString& line, const QString& message) {
         result.log << QStringLiteral("x  > ") + line;
@@ -154,7 +138,9 @@ ReadResult readResults(const QStringList& lines, ReadMode mode, const ScoreGrid&
             result.log << QStringLiteral("-  >");
             continue;
         }
-        const QString key = keywordOf(line);
+        // Keyword lines never hold a ';', names and hands always do: a player
+        // named "Hry Novak" or "Bude" stays a name wherever it sits.
+        const QString key = line.contains(u';') ? QString() : keywordOf(line);
         if (key == u"sloupcu") {
             QString value = valueOf(line);
             const qsizetype plus = value.indexOf(QStringLiteral("+1"));
@@ -179,7 +165,10 @@ ReadResult readResults(const QStringList& lines, ReadMode mode, const ScoreGrid&
                                       .arg(columns)
                                       .arg(count));
             }
-            columns = count;
+            if (columns == 0) {
+                columns = count;
+                startBalances();
+            }
             mark = QStringLiteral("+");
         } else if (key == u"jmena") {
             names = true;
@@ -199,16 +188,22 @@ ReadResult readResults(const QStringList& lines, ReadMode mode, const ScoreGrid&
         } else if ((names || hands) && line.contains(u';')) {
             // Names or hands before the column count: nothing to lay them out by.
             if (columns == 0) return fail(line, kDataError);
-            QString rest = trimLeft(line);
+            // Field j runs from where field j - 1 ended to the next ';', leading
+            // blanks dropped; with no ';' left, the rest of the line is the
+            // field of every remaining column.
             QStringList fields;
+            fields.reserve(columns);
+            const QStringView whole(line);
+            qsizetype pos = 0;
             for (int j = 0; j < columns; ++j) {
-                const qsizetype end = rest.indexOf(u';');
+                while (pos < whole.size() && isBlank(whole.at(pos))) ++pos;
+                const qsizetype end = whole.indexOf(u';', pos);
                 if (end < 0) {
-                    fields << trimLeft(rest);
+                    fields << whole.mid(pos).toString();
                     continue;
                 }
-                fields << trimLeft(rest.left(end));
-                rest = rest.mid(end + 1);
+                fields << whole.mid(pos, end - pos).toString();
+                pos = end + 1;
             }
             if (names) {
                 for (int j = 0; j < columns; ++j) grid.setCell(j, 0, fields[j]);
@@ -219,8 +214,17 @@ ReadResult readResults(const QStringList& lines, ReadMode mode, const ScoreGrid&
                         continue;
                     }
                     double value = 0;
-                    if (!strictNumber(normalizeDecimalMark(fields[j]), &value)) return fail(line, kDataError);
-                    grid.setCell(j, target, signedMoneyText(lenientNumber(generalNumberText(value))));
+                    if (!strictNumber(normalizeDecimalMark(fields[j], decimalMark), decimalMark, &value))
+                        return fail(line, kDataError);
+                    // The cell is the number's general text read back leniently and
+                    // written as money. That text holds the number's first 15
+                    // significant digits, which read back to a double with the same
+                    // first 15 digits, and money text rounds from exactly those: so
+                    // the number is written directly, without the round trip.
+                    balances[j] += value;
+                    if (!(qAbs(value) <= ledger::kMaxBalance && qAbs(balances[j]) <= ledger::kMaxBalance))
+                        return fail(line, kDataError);
+                    grid.setCell(j, target, signedMoneyText(value));
                 }
                 mark = QStringLiteral("+");
                 ++target;
@@ -228,6 +232,12 @@ ReadResult readResults(const QStringList& lines, ReadMode mode, const ScoreGrid&
             }
         }
         result.log << mark + QStringLiteral("  > ") + line;
+    }
+
+    // Not a results text at all: nothing to build an evening from.
+    if (columns == 0) {
+        const QString last = result.log.isEmpty() ? QString() : result.log.takeLast().mid(5);
+        return fail(last, kDataError);
     }
 
     const int players = qMax(0, grid.columnCount() - 1);

@@ -8,7 +8,6 @@
 
 #include "ledger/scoregrid.h"
 
-#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -25,14 +24,6 @@ struct WriteInput {
 
 // The lines of the results text of the table (the sum row is its last row).
 QStringList writeResults(const ScoreGrid& grid, const WriteInput& input);
-
-// The lines as the content of a file: every line followed by CR LF.
-QString joinForFile(const QStringList& lines);
-
-// Bytes of a file as lines: UTF-8 when the bytes are valid UTF-8, otherwise
-// Windows-1250. CR LF, CR and LF all end a line; a final line end does not
-// start another line.
-QStringList decodeResultsBytes(const QByteArray& bytes);
 
 enum class ReadMode { Replace, Append };
 

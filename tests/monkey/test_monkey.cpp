@@ -23,7 +23,12 @@
 // top at that point, with the focus, grabs and modality of a real click.
 #define QTEST_QPA_MOUSE_HANDLING
 #include "monkey.h"
+#include "common/dialogs.h"
 #include "testsupport.h"
+
+#include <QFileDialog>
+#include <QPrintDialog>
+#include <QPrinter>
 
 #include "common/textforms.h"
 #include "correction/balancecorrection.h"
@@ -179,6 +184,21 @@ void installPerson() {
     person.opened << path;
     return person.affirmative();
   });
+  // File dialogs pick a file of the working folder, print dialogs print to a
+  // PDF file there; or the person cancels.
+  kvadus::setDialogResponder([](QDialog* d) {
+    if (!person.affirmative()) return int(QDialog::Rejected);
+    if (auto* f = qobject_cast<QFileDialog*>(d)) {
+      f->selectFile(QDir::current().filePath(QStringLiteral("hry/monkey.kvd")));
+      return int(QDialog::Accepted);
+    }
+    if (auto* p = qobject_cast<QPrintDialog*>(d)) {
+      p->printer()->setOutputFormat(QPrinter::PdfFormat);
+      p->printer()->setOutputFileName(QDir::current().filePath(QStringLiteral("monkey.pdf")));
+      return int(QDialog::Accepted);
+    }
+    return int(QDialog::Rejected);
+  });
 }
 
 QString answerName(MsgAnswer a) {
@@ -265,9 +285,22 @@ QPushButton* menuOpener(const QMenu* menu) {
 
 // ---- an evening -----------------------------------------------------------------
 
+// Every run starts from the shipped folders alone: evenings saved by an
+// earlier run (another seed, or the run before a replay) must not come back.
+void freshFiles() {
+  QDir here = QDir::current();
+  for (const QFileInfo& entry : here.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System)) {
+    if (entry.fileName() == QLatin1String("help") || entry.fileName() == QLatin1String("nastaveni")) continue;
+    if (entry.isDir() && !entry.isSymLink()) QDir(entry.filePath()).removeRecursively();
+    else here.remove(entry.fileName());
+  }
+  here.mkdir(QStringLiteral("hry"));
+}
+
 // The program as it starts: the windows made, the settings file choice
 // confirmed, the first showing done.
 void startEvening(bool commaLocale) {
+  freshFiles();
   QLocale::setDefault(commaLocale ? QLocale(QLocale::Czech, QLocale::Czechia)
                                   : QLocale(QLocale::English, QLocale::UnitedStates));
   kvadus::setTooltipsEnabled(true);
@@ -615,6 +648,12 @@ class Chooser {
 
 QString Chooser::textFor(const QLineEdit* field) {
   const bool hostile = chance(50);
+  // File names stay inside the working folder: hostile texts lose their
+  // separators and become names there.
+  if (field == FORMDiskoveOperace->EDITFileName) {
+    if (hostile) return QString(any(hostileTexts())).remove(u'/').remove(u'\\').replace(u'.', u'_').left(60);
+    return any(QStringList{"hry/vecer.kvd", "hry", "hry/", "hry/nove/vecer.kvd", "help", "vecer.txt"});
+  }
   if (hostile) return any(hostileTexts());
   if (field == FORMZadaniHracu->EDITJmenoHrace) return any(plainNames());
   if (isNumberField(field)) return any(plainNumbers());

@@ -1,6 +1,7 @@
 // The results text: what the writer puts out line by line, and that the
 // reader rebuilds the table from it, with its log, marks and messages.
 
+#include "common/textfile.h"
 #include "common/textforms.h"
 #include "ledger/ledger.h"
 #include "results/resultstext.h"
@@ -63,6 +64,7 @@ class TestResultsText : public QObject {
     void shortHandLineRepeatsItsLastField();
     void columnCountMessages();
     void legacyBytesAndLineEnds();
+    void valuesBeyondTheBalanceLimit();
     void junkNeverCrashes();
 };
 
@@ -88,7 +90,7 @@ void TestResultsText::knownEveningLineByLine()
         "     +1.00;      -0.50;      -0.50;  << sumy za kazdeho hrace (suma celkem: 0 penez); ",
     };
     QCOMPARE(writeResults(g, in), expected);
-    QCOMPARE(joinForFile({"a", "b"}), QStringLiteral("a\r\nb\r\n"));
+    QCOMPARE(encodeTextLines({"a", QStringLiteral("Š")}), QByteArray("a\r\n\xc5\xa0\r\n"));
 
     // Hidden descriptions, no declarer, a name of non-ASCII letters padded by characters.
     MemoryGrid h = evening({QStringLiteral("Šárka"), "Bob", "Cyril"}, {}, false);
@@ -115,8 +117,8 @@ void TestResultsText::roundTrip()
     QFETCH(int, players);
     QFETCH(bool, described);
     QLocale::setDefault(QLocale(locale));
-    // Names that are keywords of the text must stay names.
-    QStringList names{"Hry", "Suma", "Jmena", "Bude", "Sloupcu"};
+    // Names that are keywords of the text, alone or as a first word, stay names.
+    QStringList names{"Hry", "Suma Novak", "Jmena", "Bude volit: 9", "Sloupcu : 1"};
     while (names.size() < players) names << QStringLiteral("Hrac %1").arg(names.size());
     names = names.mid(0, players);
     QList<QList<double>> hands;
@@ -222,8 +224,10 @@ void TestResultsText::columnCountMessages()
     QCOMPARE(r.table.columnCount(), 4);  // what a window following the text would reset to
     QCOMPARE(r.table.rowCount(), 2);
 
-    // Names or hands before any column count, and a count that is not a number.
+    // Names or hands before any column count, no column count at all, and a
+    // count that is not a number.
     for (const QStringList& text : {QStringList{"jmena", "A; B; C; "}, QStringList{"hry", "1; 2; 3; "},
+                                    QStringList{"Vysledky", "", "bude : 2"}, QStringList{},
                                     QStringList{"sloupcu : tri"}, QStringList{"bude : x"},
                                     QStringList{"sloupcu : 99999999999999999999"}}) {
         r = readResults(text, ReadMode::Replace, MemoryGrid(), "f");
@@ -235,19 +239,39 @@ void TestResultsText::columnCountMessages()
 void TestResultsText::legacyBytesAndLineEnds()
 {
     const MemoryGrid g = evening({QStringLiteral("Šárka"), QStringLiteral("Žofie"), "Bob"}, {{1, -0.5, -0.5}}, true);
-    const QString text = joinForFile(textOf(g, 3, true));
+    const QString text = QString::fromUtf8(encodeTextLines(textOf(g, 3, true)));
     QStringEncoder cp1250("windows-1250");
     const QByteArray legacy = cp1250.encode(text);
     QVERIFY(!cp1250.hasError());
     for (const QByteArray& bytes : {legacy, QByteArray(legacy).replace("\r\n", "\r"),
                                     text.toUtf8().replace("\r\n", "\n")}) {
-        const QStringList lines = decodeResultsBytes(bytes);
+        const QStringList lines = decodeTextLines(bytes);
         QCOMPARE(lines, textOf(g, 3, true));
         const ReadResult r = readResults(lines, ReadMode::Replace, MemoryGrid(), "f");
         QVERIFY(r.ok);
         QCOMPARE(r.players, QStringList({QStringLiteral("Šárka"), QStringLiteral("Žofie"), "Bob"}));
     }
-    QCOMPARE(decodeResultsBytes("a\r\n\r\nb"), QStringList({"a", "", "b"}));
+    QCOMPARE(decodeTextLines("a\r\n\r\nb"), QStringList({"a", "", "b"}));
+}
+
+void TestResultsText::valuesBeyondTheBalanceLimit()
+{
+    // The largest balance the table keeps is taken; a cell of three hundred
+    // digits, or hands that add up beyond the limit, are damaged data.
+    const QString limit = QString::number(ledger::kMaxBalance, 'f', 0);
+    QVERIFY(readResults(threePlayerText({limit + "; -" + limit + "; 0; x; "}), ReadMode::Replace, MemoryGrid(), "f").ok);
+    const QString huge = "1" + QString(300, u'0');
+    for (const QStringList& hands : {QStringList{huge + "; 0; 0; x; "},
+                                     QStringList{limit + "; 0; 0; x; ", "0.01; 0; 0; y; "}}) {
+        const ReadResult r = readResults(threePlayerText(hands), ReadMode::Replace, MemoryGrid(), "f");
+        QVERIFY(!r.ok);
+        QCOMPARE(r.message, QStringLiteral("Text neodpovida formatu (chyba v datech)"));
+        QCOMPARE(r.log.last(), "x  > " + hands.last());
+    }
+    // Appending counts the balances the table already holds.
+    const MemoryGrid current = evening({"A", "B", "C"}, {{ledger::kMaxBalance, 0, 0}}, true);
+    QVERIFY(!readResults(threePlayerText({"1; 0; 0; x; "}), ReadMode::Append, current, "f").ok);
+    QVERIFY(readResults(threePlayerText({"-1; 0; 0; x; "}), ReadMode::Append, current, "f").ok);
 }
 
 void TestResultsText::junkNeverCrashes()
@@ -255,10 +279,10 @@ void TestResultsText::junkNeverCrashes()
     QRandomGenerator random(7);
     const QStringList good = textOf(evening({"A", "B", "C"}, {{1, -0.5, -0.5}}, true), 3, true);
     for (int round = 0; round < 300; ++round) {
-        QByteArray bytes = joinForFile(good).toUtf8();
+        QByteArray bytes = encodeTextLines(good);
         for (int k = 0; k < 20; ++k) bytes[random.bounded(int(bytes.size()))] = char(random.bounded(256));
         bytes.truncate(random.bounded(int(bytes.size()) + 1));
-        const ReadResult r = readResults(decodeResultsBytes(bytes), ReadMode::Replace, MemoryGrid(), "f");
+        const ReadResult r = readResults(decodeTextLines(bytes), ReadMode::Replace, MemoryGrid(), "f");
         QVERIFY(r.ok || !r.message.isEmpty());
     }
     const QString longLine = QStringLiteral("1;").repeated(200000);

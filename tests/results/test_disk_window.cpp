@@ -1,0 +1,498 @@
+// The disk operations window: the evening as text, saved, appended, loaded,
+// read back into the table and printed, driven through its buttons with the
+// file and print dialogs answered as a person would.
+
+#include "common/dialogs.h"
+#include "common/textfile.h"
+#include "common/textforms.h"
+#include "ledger/ledger.h"
+#include "results/diskoperations.h"
+#include "results/resultstext.h"
+#include "testsupport.h"
+
+#include <QFileDialog>
+#include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QStringEncoder>
+#include <QTabWidget>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+using kvadus::MsgAnswer;
+using kvadus::MsgButtons;
+using namespace testsupport;
+
+namespace {
+
+// Answers the common dialogs: a file dialog picks `file` (or is cancelled
+// when it is empty), a print dialog prints to the PDF file `pdf`.
+struct DialogPerson {
+  DialogPerson() {
+    kvadus::setDialogResponder([this](QDialog* d) {
+      titles << d->windowTitle();
+      if (auto* f = qobject_cast<QFileDialog*>(d)) {
+        offered << f->selectedFiles().value(0);
+        if (file.isEmpty()) return int(QDialog::Rejected);
+        f->selectFile(file);
+        return int(QDialog::Accepted);
+      }
+      if (auto* p = qobject_cast<QPrintDialog*>(d)) {
+        if (pdf.isEmpty()) return int(QDialog::Rejected);
+        p->printer()->setOutputFormat(QPrinter::PdfFormat);
+        p->printer()->setOutputFileName(pdf);
+        return int(QDialog::Accepted);
+      }
+      return int(QDialog::Rejected);
+    });
+  }
+  ~DialogPerson() { kvadus::setDialogResponder({}); }
+  void reset() { file.clear(); pdf.clear(); titles.clear(); offered.clear(); }
+  QString file;
+  QString pdf;
+  QStringList titles;
+  QStringList offered;
+};
+
+QByteArray bytesOf(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+void writeBytes(const QString& path, const QByteArray& bytes) {
+  QFile f(path);
+  QVERIFY(f.open(QIODevice::WriteOnly));
+  f.write(bytes);
+}
+
+// Pages of a PDF written by Qt: one page object each.
+int pdfPages(const QString& path) {
+  const QString pdf = QString::fromLatin1(bytesOf(path));
+  if (!pdf.startsWith(QStringLiteral("%PDF"))) return 0;
+  return int(pdf.count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))));
+}
+
+// Writes past `bytes` fail while this lives, as on a full disk.
+struct FileSizeLimit {
+  explicit FileSizeLimit(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &old);
+    previous = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit = old;
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, previous);
+  }
+  rlimit old{};
+  void (*previous)(int) = nullptr;
+};
+
+}  // namespace
+
+class TestDiskWindow : public QObject {
+  Q_OBJECT
+
+  TFRMMain* m = nullptr;
+  TFORMDiskoveOperace* d = nullptr;
+  ScriptedPerson person;
+  DialogPerson dialogs;
+  WorkingFolder* folder = nullptr;
+
+  // Three players and two hands, the descriptions shown.
+  void playEvening() {
+    startGame({"Ada", "Bara", "Cyril"}, 1);
+    appendHand({"      +1.00", "      -0.50", "      -0.50", "Ada : obycejna"});
+    appendHand({"      -0.40", "      +0.80", "      -0.40", "Bara : betl"});
+    visit();
+  }
+  // The person comes back to the window, which refreshes its buttons.
+  void visit() {
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(d, &activate);
+  }
+  void click(QPushButton* b) {
+    QVERIFY2(b->isEnabled(), qPrintable(b->objectName()));
+    QTest::mouseClick(b, Qt::LeftButton);
+  }
+  QString output() const { return d->REDTOutput->toPlainText(); }
+  QStringList evening() const {
+    QStringList rows;
+    for (int r = 0; r < m->STGOutput->rowCount(); ++r) rows << tableRow(r).join(u'|');
+    return rows + items(m->LIBXHraci) + QStringList{QString::number(m->declarerIndex()), m->LABLIndexVolice->text()};
+  }
+
+ private slots:
+  void init() {
+    person.reset();
+    dialogs.reset();
+    folder = new WorkingFolder;
+    freshWindows(true);
+    m = FRMMain;
+    d = FORMDiskoveOperace;
+    d->BUTNDefaultFilenameClick();
+    d->show();
+  }
+  void cleanup() {
+    destroyWindows();
+    delete folder;
+  }
+
+  void buttonStatesFollowTableTextAndName();
+  void knownEveningSavedByteForByte();
+  void appendTwiceThenLoadAndUse();
+  void loadAndAppendSkipsBlankLines();
+  void emptyNameAsksForAFile();
+  void overwriteAsksAndAFailedWriteKeepsTheOldFile();
+  void failedReadsKeepTheEvening();
+  void badFilesAreRefused();
+  void legacyCodePageFile();
+  void printsTheTextAndTheLog();
+};
+
+void TestDiskWindow::buttonStatesFollowTableTextAndName() {
+  QCOMPARE(d->EDITFileName->text(), QDir::toNativeSeparators("hry/vysledky.kvd"));
+  QCOMPARE(d->windowTitle(), QStringLiteral("diskove operace"));
+  // No game, no text, no log.
+  for (QPushButton* b : {d->BUTNVytvorVystup, d->BUTNPridatVystup, d->BUTNPouzit, d->BUTNSave,
+                         d->BUTNUlozitPridat, d->BUTNSmazatVystup, d->BUTNTisk, d->BUTNSmazVysledky,
+                         d->BUTNTiskVysledku})
+    QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
+  QVERIFY(d->BUTNNahrat->isEnabled() && d->BUTNNahratAPridat->isEnabled());
+
+  // A game without hands allows appending but nothing to create.
+  startGame({"Ada", "Bara", "Cyril"});
+  d->FormActivate();
+  QVERIFY(d->BUTNPridatVystup->isEnabled());
+  QVERIFY(!d->BUTNVytvorVystup->isEnabled());
+  appendHand({"+1", "-0.5", "-0.5"});
+  QVERIFY(!d->BUTNVytvorVystup->isEnabled());
+  visit();
+  QVERIFY(d->BUTNVytvorVystup->isEnabled());
+
+  click(d->BUTNVytvorVystup);
+  for (QPushButton* b : {d->BUTNPouzit, d->BUTNSave, d->BUTNUlozitPridat, d->BUTNSmazatVystup, d->BUTNTisk})
+    QVERIFY2(b->isEnabled(), qPrintable(b->objectName()));
+
+  // Without a name nothing loads or saves; a typed name brings loading back,
+  // saving only with the next change of the text.
+  click(d->BUTNSmazNazev);
+  QVERIFY(d->EDITFileName->text().isEmpty());
+  for (QPushButton* b : {d->BUTNNahrat, d->BUTNNahratAPridat, d->BUTNSave, d->BUTNUlozitPridat})
+    QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
+  QTest::keyClicks(d->EDITFileName, "x.kvd");
+  QVERIFY(d->BUTNNahrat->isEnabled() && d->BUTNNahratAPridat->isEnabled());
+  QVERIFY(!d->BUTNSave->isEnabled());
+  d->REDTOutput->appendPlainText("!");
+  QVERIFY(d->BUTNSave->isEnabled() && d->BUTNUlozitPridat->isEnabled());
+  click(d->BUTNDefaultFilename);
+  QCOMPARE(d->EDITFileName->text(), QDir::toNativeSeparators("hry/vysledky.kvd"));
+
+  // Clearing asks nothing; the log buttons follow the log.
+  click(d->BUTNSmazatVystup);
+  QVERIFY(output().isEmpty() && !d->BUTNSave->isEnabled() && !d->BUTNPouzit->isEnabled());
+  d->RICHEDITVysledky->setPlainText("-  > x");
+  QVERIFY(d->BUTNSmazVysledky->isEnabled() && d->BUTNTiskVysledku->isEnabled());
+  click(d->BUTNSmazVysledky);
+  QVERIFY(!d->BUTNSmazVysledky->isEnabled());
+  QVERIFY(person.shown.isEmpty());
+
+  // Editing is off until allowed, for both texts.
+  QVERIFY(d->REDTOutput->isReadOnly() && d->RICHEDITVysledky->isReadOnly());
+  d->CKBXEditace->click();
+  QVERIFY(!d->REDTOutput->isReadOnly() && !d->RICHEDITVysledky->isReadOnly());
+  d->CKBXEditace->click();
+  QVERIFY(d->REDTOutput->isReadOnly());
+}
+
+void TestDiskWindow::knownEveningSavedByteForByte() {
+  playEvening();
+  click(d->BUTNVytvorVystup);
+  const QStringList lines = d->outputLines();
+  QVERIFY(lines.size() > 4 && lines[2].startsWith("  Datum a cas   : "));
+  const QString dash = QStringLiteral("-------------------").repeated(4);
+  const QStringList expected{
+      "       Vysledky kvadusove bitvy",
+      "======================================",
+      lines[2],
+      "  verze programu: 1.0",
+      "  sloupcu       : 3+1",
+      "  her           : 3",
+      "  bude volit    : 2",
+      "  Jmena hracu   :",
+      "  -------" + dash,
+      "       Ada;       Bara;      Cyril; vynasel hrac : typ,fleky [uhrano bodu, sedma]; ",
+      "  hry  : " + dash,
+      "     +1.00;      -0.50;      -0.50; Ada : obycejna; ",
+      "     -0.40;      +0.80;      -0.40; Bara : betl; ",
+      "  suma : " + dash,
+      "     +0.60;      +0.30;      -0.90;  << sumy za kazdeho hrace (suma celkem: 0 penez); ",
+  };
+  QCOMPARE(lines, expected);
+
+  click(d->BUTNSave);
+  QCOMPARE(person.shown.last().caption, QStringLiteral("Oznameni"));
+  QCOMPARE(person.shown.last().text, QStringLiteral("Data uspesne ulozena"));
+  QByteArray bytes;
+  for (const QString& l : expected) bytes += l.toUtf8() + "\r\n";
+  QCOMPARE(bytesOf("hry/vysledky.kvd"), bytes);
+}
+
+void TestDiskWindow::appendTwiceThenLoadAndUse() {
+  playEvening();
+  click(d->BUTNVytvorVystup);
+  const QString path = folder->path("hry/dva.kvd");
+  d->EDITFileName->setText(path);
+  click(d->BUTNUlozitPridat);
+  click(d->BUTNUlozitPridat);
+  QCOMPARE(person.texts(), QStringList({"Data uspesne ulozena", "Data uspesne ulozena"}));
+  const QByteArray once = kvadus::encodeTextLines(d->outputLines());
+  QCOMPARE(bytesOf(path), once + once);
+
+  // Loading asks before it replaces the text; using it asks before it
+  // replaces the evening.
+  person.reset();
+  click(d->BUTNNahrat);
+  QCOMPARE(person.texts(), QStringList({"Opravdu premazat vystup?"}));
+  QCOMPARE(d->outputLines().size(), 2 * 15);
+  click(d->BUTNPouzit);
+  QCOMPARE(person.texts(), QStringList({"Opravdu premazat vystup?",
+                                        "Mate rozehranou hru.\nChcete ji zrusit a nahrat z vystupu ?",
+                                        "Soubor '" + path + "'\nzpracovan uspesne."}));
+  QCOMPARE(person.shown.last().caption, QStringLiteral("Oznameni"));
+  QCOMPARE(m->STGOutput->rowCount(), 6);
+  QCOMPARE(tableRow(3), QStringList({"      +1.00", "      -0.50", "      -0.50", "Ada : obycejna"}));
+  QCOMPARE(sums(), QStringList({"      +1.20", "      +0.60", "      -1.80"}));
+  QCOMPARE(items(m->LIBXHraci), QStringList({"Ada", "Bara", "Cyril"}));
+  QCOMPARE(m->declarerIndex(), 1);
+  QCOMPARE(m->LABLIndexVolice->text(), QStringLiteral("1"));
+  QCOMPARE(markers(), kvadus::ledger::roleMarkers(3, 1, 1));
+  QVERIFY(m->CKBXZobrazovatDruhyHer->isChecked());
+  QCOMPARE(m->STGOutput->columnWidth(3), 400);
+  QCOMPARE(m->LABLPocetHer->text(), QStringLiteral("Pocet her: 4"));
+  QVERIFY(m->BUTNPridejSkore->isEnabled());
+  QCOMPARE(d->focusWidget(), d->BUTNZavrit);
+  QCOMPARE(d->PGCTRLDisk->currentWidget(), d->TABVystup);
+
+  // Declining the question keeps the evening.
+  person.reset();
+  person.answers << MsgAnswer::No;
+  const QStringList before = evening();
+  click(d->BUTNPouzit);
+  QCOMPARE(evening(), before);
+  QCOMPARE(person.shown.size(), 1);
+}
+
+void TestDiskWindow::loadAndAppendSkipsBlankLines() {
+  writeBytes("hry/a.txt", "jedna\r\n\r\ndva\n\ntri");
+  d->EDITFileName->setText("hry/a.txt");
+  d->REDTOutput->setPlainText("prvni\n");  // a text ending in a line end
+  click(d->BUTNNahratAPridat);
+  QCOMPARE(d->outputLines(), QStringList({"prvni", "jedna", "dva", "tri"}));
+  click(d->BUTNNahratAPridat);
+  QCOMPARE(d->outputLines(), QStringList({"prvni", "jedna", "dva", "tri", "jedna", "dva", "tri"}));
+  QVERIFY(person.shown.isEmpty());
+
+  d->EDITFileName->setText("hry/nic.txt");
+  click(d->BUTNNahratAPridat);
+  QCOMPARE(person.shown.last().caption, QStringLiteral("Chyba"));
+  QCOMPARE(person.shown.last().text, QStringLiteral("Soubor nelze otevrit."));
+  QCOMPARE(d->outputLines().size(), 7);
+}
+
+void TestDiskWindow::emptyNameAsksForAFile() {
+  playEvening();
+  click(d->BUTNSmazNazev);
+  click(d->BUTNVytvorVystup);
+  // Cancelled: the default name stays in the field, nothing is written.
+  click(d->BUTNSave);
+  QCOMPARE(dialogs.titles, QStringList({"Ulozeni do souboru"}));
+  QCOMPARE(QFileInfo(dialogs.offered.value(0)).fileName(), QStringLiteral("vysledky.kvd"));
+  QCOMPARE(d->EDITFileName->text(), QDir::toNativeSeparators("hry/vysledky.kvd"));
+  QVERIFY(!QFile::exists("hry/vysledky.kvd"));
+  QVERIFY(person.shown.isEmpty());
+
+  click(d->BUTNSmazNazev);
+  dialogs.file = folder->path("hry/vyber.kvd");
+  d->REDTOutput->appendPlainText("");  // saving comes back with a change of the text
+  click(d->BUTNSave);
+  QCOMPARE(d->EDITFileName->text(), QDir::toNativeSeparators(dialogs.file));
+  QCOMPARE(person.texts(), QStringList({"Data uspesne ulozena"}));
+  QVERIFY(QFile::exists(dialogs.file));
+
+  // "Vyber >>" only names the file, with its own filters.
+  dialogs.reset();
+  dialogs.file = folder->path("hry/jiny.kvd");
+  click(d->BUTNVyber);
+  QCOMPARE(dialogs.titles, QStringList({"Vyber souboru"}));
+  QCOMPARE(d->DLGOpenFile->nameFilters().first(), QStringLiteral("Kvadusove partie (*.kvd)"));
+  QCOMPARE(d->EDITFileName->text(), QDir::toNativeSeparators(dialogs.file));
+  QVERIFY(!QFile::exists(dialogs.file));
+}
+
+void TestDiskWindow::overwriteAsksAndAFailedWriteKeepsTheOldFile() {
+  playEvening();
+  click(d->BUTNVytvorVystup);
+  const QByteArray old = QByteArray("stary obsah\r\n").repeated(4);
+  writeBytes("hry/vysledky.kvd", old);
+
+  person.answers << MsgAnswer::No;
+  click(d->BUTNSave);
+  QCOMPARE(person.texts(), QStringList({"Soubor s danym jmenem jiz existuje.\nOpravdu ho chcete prepsat ?"}));
+  QCOMPARE(bytesOf("hry/vysledky.kvd"), old);
+
+  // The disk fills up half way through the new text: the old file stays.
+  for (auto mode : {kvadus::SaveMode::Overwrite, kvadus::SaveMode::Append}) {
+    person.reset();
+    int result = 0;
+    {
+      FileSizeLimit full(100);
+      result = d->saveToFile(d->EDITFileName->text(), mode, d->outputLines());
+    }
+    QCOMPARE(result, -1);
+    QCOMPARE(person.shown.last().caption, QStringLiteral("Chyba pri ukladani souboru"));
+    if (mode == kvadus::SaveMode::Append)
+      QCOMPARE(person.shown.last().text, QStringLiteral("Chyba pri zapisu (plny disk ?)"));
+    else
+      QVERIFY(!person.shown.last().text.isEmpty());
+    QCOMPARE(bytesOf("hry/vysledky.kvd"), old);
+    QCOMPARE(QDir("hry").entryList(QDir::Files), QStringList({"vysledky.kvd"}));  // no temporary left
+  }
+
+  // A folder in the file's place: the error, nothing else.
+  QDir().mkpath("hry/slozka.kvd");
+  person.reset();
+  QCOMPARE(d->saveToFile("hry/slozka.kvd", kvadus::SaveMode::Overwrite, {"x"}), -1);
+  QCOMPARE(person.shown.size(), 1);
+  QCOMPARE(person.shown.last().caption, QStringLiteral("Chyba pri ukladani souboru"));
+  QCOMPARE(d->saveToFile("hry/slozka.kvd", kvadus::SaveMode::Append, {"x"}), -1);
+  QCOMPARE(person.shown.last().text, QStringLiteral("Soubor nelze otevrit pro pridani"));
+
+  // Yes overwrites; an append to a file whose last line has no end starts a new line.
+  person.reset();
+  QCOMPARE(d->saveToFile("hry/vysledky.kvd", kvadus::SaveMode::Overwrite, {"a"}), 1);
+  QCOMPARE(bytesOf("hry/vysledky.kvd"), QByteArray("a\r\n"));
+  writeBytes("hry/konec.kvd", "bez konce");
+  QCOMPARE(d->saveToFile("hry/konec.kvd", kvadus::SaveMode::Append, {"b"}), 1);
+  QCOMPARE(bytesOf("hry/konec.kvd"), QByteArray("bez konce\r\nb\r\n"));
+}
+
+void TestDiskWindow::failedReadsKeepTheEvening() {
+  playEvening();
+  const QStringList before = evening();
+  const QString bad = "  sloupcu       : 3+1\n  Jmena hracu   :\n  X; Y; Z; popis; \n  hry  : ---\n"
+                      "  +1.00; abc; -1.00; x; ";
+
+  // Replace mode.
+  d->REDTOutput->setPlainText(bad);
+  click(d->BUTNPouzit);
+  QCOMPARE(person.shown.last().caption, QStringLiteral("Chyba pri zpracovani textu"));
+  QCOMPARE(person.shown.last().text, QStringLiteral("Text neodpovida formatu (chyba v datech)"));
+  QCOMPARE(evening(), before);
+  QCOMPARE(d->PGCTRLDisk->currentWidget(), d->TABVysledky);
+  QCOMPARE(d->logLines().last(), QStringLiteral("x  >   +1.00; abc; -1.00; x; "));
+  QCOMPARE(d->logLines().first(), QStringLiteral("+  >   sloupcu       : 3+1"));
+  QCOMPARE(d->focusWidget(), d->BUTNZavrit);
+
+  // Append mode, with a text of another column count (no question is asked).
+  person.reset();
+  d->REDTOutput->setPlainText("sloupcu : 4+1\njmena\nA; B; C; D; e; \nhry\n1; 1; 1; -3; x; ");
+  click(d->BUTNPridatVystup);
+  QCOMPARE(person.texts(), QStringList({"Pocet sloupcu v prave hrane hre je 4, soubor ale obsahuje 5 sloupcu\n"
+                                        "- koncim konverzi"}));
+  QCOMPARE(evening(), before);
+
+  // A good text appends: the new hands follow the old ones.
+  person.reset();
+  d->REDTOutput->setPlainText("sloupcu : 3+1\nhry\n-3; 1,5; 1.5; dalsi; ");
+  click(d->BUTNPridatVystup);
+  QCOMPARE(person.shown.last().caption, QStringLiteral("Oznameni"));
+  QCOMPARE(m->STGOutput->rowCount(), 5);
+  QCOMPARE(tableRow(3), QStringList({"      -3.00", "      +1.50", "      +1.50", "dalsi"}));
+  QCOMPARE(sums(), QStringList({"      -2.40", "      +1.80", "      +0.60"}));
+}
+
+void TestDiskWindow::badFilesAreRefused() {
+  playEvening();
+  const QStringList before = evening();
+  click(d->BUTNVytvorVystup);
+
+  // Missing: the text output was emptied after Yes.
+  d->EDITFileName->setText("hry/neni.kvd");
+  click(d->BUTNNahrat);
+  QCOMPARE(person.shown.last().caption, QStringLiteral("Chyba"));
+  QCOMPARE(person.shown.last().text, QStringLiteral("Soubor neexistuje"));
+  QVERIFY(output().isEmpty());
+
+  // A folder, a pipe and a file too large to be ours.
+  QDir().mkpath("hry/slozka");
+  QCOMPARE(mkfifo("hry/roura", 0600), 0);
+  for (const char* name : {"hry/slozka", "hry/roura"}) {
+    person.reset();
+    d->EDITFileName->setText(name);
+    click(d->BUTNNahrat);
+    QCOMPARE(person.shown.last().caption, QStringLiteral("Chyba pri cteni ze souboru"));
+    QVERIFY(!person.shown.last().text.isEmpty());
+  }
+  QCOMPARE(kvadus::readTextFile("hry/neni.kvd").status, kvadus::TextFileRead::Missing);
+  writeBytes("hry/velky.kvd", QByteArray(2000, 'x'));
+  QCOMPARE(kvadus::readTextFile("hry/velky.kvd", 1000).status, kvadus::TextFileRead::Failed);
+  QCOMPARE(kvadus::readTextFile("hry/velky.kvd", 2000).status, kvadus::TextFileRead::Ok);
+
+  // Binary junk loads as text, and reading it fails without harm.
+  QByteArray junk;
+  for (int i = 0; i < 4096; ++i) junk += char((i * 7919) % 256);
+  writeBytes("hry/smeti.kvd", "sloupcu : 3+1\r\nhry\r\n" + junk);
+  person.reset();
+  d->EDITFileName->setText("hry/smeti.kvd");
+  click(d->BUTNNahrat);
+  QVERIFY(person.shown.isEmpty());
+  click(d->BUTNPouzit);
+  QCOMPARE(person.shown.last().caption, QStringLiteral("Chyba pri zpracovani textu"));
+  QCOMPARE(evening(), before);
+}
+
+void TestDiskWindow::legacyCodePageFile() {
+  const QString text = QStringLiteral("sloupcu : 3\r\nbude : 3\r\njmena\r\nŠárka; Žofie; Čeněk; \r\nhry\r\n"
+                                      "1; -0,5; -0,5; \r\n");
+  QStringEncoder cp1250("windows-1250");
+  writeBytes("hry/stary.kvd", cp1250.encode(text));
+  d->EDITFileName->setText("hry/stary.kvd");
+  click(d->BUTNNahrat);
+  QVERIFY(output().contains(QStringLiteral("Šárka; Žofie; Čeněk;")));
+  click(d->BUTNPouzit);
+  QCOMPARE(items(m->LIBXHraci), QStringList({"Šárka", "Žofie", "Čeněk"}));
+  QCOMPARE(m->declarerIndex(), 2);
+  QCOMPARE(tableRow(1), QStringList({"      +1.00", "      -0.50", "      -0.50", ""}));
+
+  // Appending to the old file turns it into UTF-8 as a whole.
+  QCOMPARE(d->saveToFile("hry/stary.kvd", kvadus::SaveMode::Append, {"Ďas"}), 1);
+  QCOMPARE(QString::fromUtf8(bytesOf("hry/stary.kvd")), text + QStringLiteral("Ďas\r\n"));
+}
+
+void TestDiskWindow::printsTheTextAndTheLog() {
+  playEvening();
+  click(d->BUTNVytvorVystup);
+  dialogs.pdf = folder->path("vystup.pdf");
+  click(d->BUTNTisk);
+  QCOMPARE(dialogs.titles.size(), 1);
+  QCOMPARE(pdfPages(dialogs.pdf), 1);
+
+  // The log page prints the log: long enough for several pages.
+  QStringList log;
+  for (int i = 0; i < 300; ++i) log << QStringLiteral("+  > radek %1").arg(i);
+  d->RICHEDITVysledky->setPlainText(log.join(u'\n'));
+  dialogs.pdf = folder->path("log.pdf");
+  click(d->BUTNTiskVysledku);
+  QVERIFY2(pdfPages(dialogs.pdf) >= 3, qPrintable(QString::number(pdfPages(dialogs.pdf))));
+
+  // Cancelled: nothing printed.
+  dialogs.pdf.clear();
+  click(d->BUTNTisk);
+  QCOMPARE(dialogs.titles.size(), 3);
+}
+
+QTEST_MAIN(TestDiskWindow)
+#include "test_disk_window.moc"
