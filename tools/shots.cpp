@@ -20,6 +20,7 @@
 
 #include <QDir>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPixmap>
 #include <QPushButton>
@@ -87,6 +88,20 @@ int main(int argc, char** argv) {
     save(w, out, name);
     w->hide();
   }
+
+  // The balance correction with changes made: Pepa moved up a place and a
+  // new balance typed for him.
+  FRMUpravaStavu->show();
+  app.processEvents();
+  FRMUpravaStavu->STRGRNove->setCurrentCell(3, 0);
+  FRMUpravaStavu->BUTNUpClick();
+  FRMUpravaStavu->STRGRNove->setCurrentCell(2, 0);
+  FRMUpravaStavu->EDITNovePenize->setText(QStringLiteral("12,5"));
+  FRMUpravaStavu->EDITNovePenizeChange();
+  FRMUpravaStavu->EDITNovePenizeExit(FRMUpravaStavu->STRGRNove, false);
+  app.processEvents();
+  save(FRMUpravaStavu, out, QStringLiteral("uprava_stavu_zmeny"));
+  FRMUpravaStavu->hide();
 
   // Seven players, the list scrolled to a late declarer, and a hand priced
   // beyond what the program books.

@@ -656,7 +656,7 @@ QString Chooser::textFor(const QLineEdit* field) {
   }
   if (hostile) return any(hostileTexts());
   if (field == FORMZadaniHracu->EDITJmenoHrace) return any(plainNames());
-  if (isNumberField(field)) return any(plainNumbers());
+  if (isNumberField(field) || field == FRMUpravaStavu->EDITNovePenize) return any(plainNumbers());
   return QStringLiteral("hry/vecer.kvd");
 }
 
