@@ -21,6 +21,8 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTabWidget>
 #include <QListWidget>
 #include <QPixmap>
 #include <QPushButton>
@@ -88,6 +90,23 @@ int main(int argc, char** argv) {
     save(w, out, name);
     w->hide();
   }
+
+  // The disk operations with the evening as text, and the log of a reading
+  // that failed on its last line.
+  FORMDiskoveOperace->show();
+  app.processEvents();
+  FORMDiskoveOperace->FormActivate();
+  FORMDiskoveOperace->BUTNVytvorVystupClick();
+  app.processEvents();
+  save(FORMDiskoveOperace, out, QStringLiteral("disk_text"));
+  FORMDiskoveOperace->REDTOutput->appendPlainText(QStringLiteral("  hry  : ---\n     +1.00;      abc;"));
+  FORMDiskoveOperace->BUTNPridatVystupClick();
+  app.processEvents();
+  save(FORMDiskoveOperace, out, QStringLiteral("disk_log"));
+  FORMDiskoveOperace->PGCTRLDisk->setCurrentIndex(3);
+  app.processEvents();
+  save(FORMDiskoveOperace, out, QStringLiteral("disk_settings"));
+  FORMDiskoveOperace->hide();
 
   // The balance correction with changes made: Pepa moved up a place and a
   // new balance typed for him.
