@@ -259,10 +259,11 @@ QString normalizeDecimalMark(const QString& text, QChar mark)
     // Only the first mark changes; a second one ends the scan and any later
     // marks stay as they are, so the text keeps failing a strict reading.
     QString result = text.trimmed();
-    for (QChar& c : result) {
+    for (qsizetype i = 0; i < result.size(); ++i) {
+        const QChar c = result.at(i);
         if (c == u'.' || c == u',') {
             if (c != mark)
-                c = mark;
+                result[i] = mark;  // copies the text only when it changes
             break;
         }
     }
