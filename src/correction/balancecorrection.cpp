@@ -1,5 +1,6 @@
 #include "correction/balancecorrection.h"
 
+#include "common/clickfilters.h"
 #include "common/controls.h"
 #include "common/messages.h"
 #include "correction/correction.h"
@@ -80,48 +81,6 @@ QLabel* boldLabel(QWidget* parent, const char* name, const QString& caption) {
   l->setFont(f);
   return l;
 }
-
-// Eats the mouse press that is being delivered into the window right now,
-// and its release: the click that took the focus from a refused balance
-// must not act (choose another player, move, apply).
-class PressSwallower : public QObject {
- public:
-  explicit PressSwallower(QWidget* window)
-      : window_(window), releasePending_(QGuiApplication::mouseButtons() != Qt::NoButton) {
-    qApp->installEventFilter(this);
-    // The press follows the focus change at once; nothing came, nothing to eat.
-    QTimer::singleShot(0, this, [this] {
-      if (!atePress_) finish();
-    });
-  }
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    auto* w = qobject_cast<QWidget*>(watched);
-    if (!w || w->window() != window_) return false;
-    switch (event->type()) {
-      case QEvent::MouseButtonPress:
-      case QEvent::MouseButtonDblClick:
-        if (atePress_) return false;
-        atePress_ = true;
-        if (!releasePending_) finish();
-        return true;
-      case QEvent::MouseButtonRelease:
-        if (!atePress_) return false;
-        finish();
-        return true;
-      default:
-        return false;
-    }
-  }
-
- private:
-  void finish() {
-    qApp->removeEventFilter(this);
-    deleteLater();
-  }
-  QWidget* window_;
-  bool releasePending_;
-  bool atePress_ = false;
-};
 
 }  // namespace
 
@@ -386,7 +345,7 @@ void TFRMUpravaStavu::EDITNovePenizeExit(QWidget* focusGoesTo, bool byClick) {
   const cor::CheckedMoney checked = cor::checkMoney(typed);
   if (!checked.valid) {
     showMessage(this, QStringLiteral("Chyba"), checked.message);
-    if (byClick) new PressSwallower(this);
+    if (byClick) new ClickSwallower(this);
     focusBack();
     return;
   }
