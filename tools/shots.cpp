@@ -135,6 +135,16 @@ int main(int argc, char** argv) {
   app.processEvents();
   save(FRMMain, out, QStringLiteral("main_seven_out_of_range"));
 
+  // The quick selection: "100 + 7" made with 120 points, then two crowns
+  // lost, given straight (the red boxes go away with a direct amount).
+  FRMMain->applyNumericValue(FRMMain->EDITFaktorNadStoNasobit, QStringLiteral("2"));
+  FRMMain->RAGRStoASedm->setItemIndex(2);
+  app.processEvents();
+  save(FRMMain, out, QStringLiteral("main_quick_won"));
+  FRMMain->RAGRPrimaUpravaStavuProhrane->setItemIndex(10);
+  app.processEvents();
+  save(FRMMain, out, QStringLiteral("main_quick_direct"));
+
   FRMMain->flags.firstShowing = 0;
   kvadus::ledger::handCount(0);
   destroyWindows();

@@ -500,6 +500,7 @@ void TFRMMain::BUTNPrepoctiClick() {
   hand.sevenMultiplier = lenientNumber(EDITFlekSedmaVal->text());
   hand.directAmountMode = flags.directAmountMode != 0;
   hand.directAmount = lenientNumber(EDITCelkemCena->text());
+  hand.directAmountCaption = directAmountCaption();
   hand.declarer = declarerIndex();
   if (hand.declarer >= 0) hand.declarerName = LIBXHraci->item(hand.declarer)->text();
   hand.showNames = CHBXVNazvuHryZobrazovatJmena->isChecked();
@@ -627,9 +628,7 @@ void TFRMMain::clearPartnerSwitches() {
 
 // ---- entry resets ------------------------------------------------------------
 
-void TFRMMain::exclusiveQuickSelection(RadioGroup* /*keep*/) {
-  // The quick-selection groups come with the wide window.
-}
+// exclusiveQuickSelection() belongs to the quick selection (mainwindow_quick.cpp).
 
 void TFRMMain::resetEntry(RadioGroup* keep) {
   exclusiveQuickSelection(keep);

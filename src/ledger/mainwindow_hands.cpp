@@ -113,6 +113,3 @@ void TFRMMain::POPUPSmazHryClick() {
   if (ledger::foldHands(*grid, playerCount(), CKBXZobrazovatDruhyHer->isChecked()))
     BUTNSpoctiSumuClick();
 }
-
-// The direct-amount groups of the quick selection are cleared here once they exist.
-void TFRMMain::clearDirectAmountGroups() {}

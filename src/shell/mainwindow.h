@@ -205,6 +205,38 @@ class TFRMMain : public QWidget {
   QLabel* LABLRychlaVolba = nullptr;
   QGroupBox* GRPBXVyhrane = nullptr;
   QGroupBox* GRPBXProhrane = nullptr;
+  kvadus::RadioGroup* RAGRObycHra = nullptr;       // "Vyhrane"
+  kvadus::RadioGroup* RAGRBetlDurch = nullptr;
+  kvadus::RadioGroup* RAGRSedma = nullptr;
+  kvadus::RadioGroup* RAGRStovka = nullptr;
+  kvadus::RadioGroup* RAGRStoASedm = nullptr;
+  kvadus::RadioGroup* RAGRPrimaUpravaStavuVyhrane = nullptr;
+  kvadus::RadioGroup* RAGRProhranaHra = nullptr;   // "Prohrane"
+  kvadus::RadioGroup* RAGRBetlDurchProti = nullptr;
+  kvadus::RadioGroup* RAGRSedmaProhrana = nullptr;
+  kvadus::RadioGroup* RAGRStoNeuhranych = nullptr;
+  kvadus::RadioGroup* RAGRPrimaUpravaStavuProhrane = nullptr;
+  QCheckBox* CHBXCerveneVpravo = nullptr;  // "Cervene" in "Vyhrane"
+  QCheckBox* CHBXCerveneVlevo = nullptr;   // "Cervene" in "Prohrane"
+
+  void RAGRObycHraClick();
+  void RAGRBetlDurchClick();
+  void RAGRSedmaClick();
+  void RAGRStovkaClick();
+  void RAGRStoASedmClick();
+  void RAGRPrimaUpravaStavuVyhraneClick();
+  void RAGRProhranaHraClick();
+  void RAGRBetlDurchProtiClick();
+  void RAGRSedmaProhranaClick();
+  void RAGRStoNeuhranychClick();
+  void RAGRPrimaUpravaStavuProhraneClick();
+  void CHBXCerveneVlevoClick(QCheckBox* clicked);  // both red boxes
+  // The eleven groups in the order of kvadus::quick::Group.
+  QList<kvadus::RadioGroup*> quickGroups() const;
+  void quickSelectionClick(int group);
+  // The caption of the chosen "primo penize" item, lost hands first.
+  QString directAmountCaption() const;
+  void redBoxesFollowCervene();
 
   // ---- settings panel (settings/) ---------------------------------------
   QGroupBox* GRPBXNastaveni = nullptr;

@@ -626,6 +626,26 @@ Fault Evening::check() {
       if (count->text() != QString::number(updown->position()))
         return {QStringLiteral("flek-count"), updown->objectName() + QStringLiteral(" at %1, ").arg(updown->position()) +
                                                   count->objectName() + QStringLiteral(" shows ") + quoted(count->text())};
+
+  // 6. The quick selection: one group chosen at most, a direct amount only
+  //    in the direct amount mode, and the red boxes in step with "cervene"
+  //    (hidden ones unticked).
+  QStringList chosen;
+  for (const kvadus::RadioGroup* g : m->quickGroups())
+    if (g->itemIndex() >= 0) chosen << g->objectName();
+  if (chosen.size() > 1) return {QStringLiteral("quick-exclusive"), chosen.join(u' ')};
+  if ((m->RAGRPrimaUpravaStavuVyhrane->itemIndex() >= 0 || m->RAGRPrimaUpravaStavuProhrane->itemIndex() >= 0) &&
+      !m->flags.directAmountMode)
+    return {QStringLiteral("quick-direct"), chosen.join(u' ') + QStringLiteral(" without the direct amount mode")};
+  const bool hidden = m->CHBXCerveneVlevo->isHidden();
+  const bool red = !hidden && m->CKBXCervene->isChecked();
+  if (m->CHBXCerveneVpravo->isHidden() != hidden || m->CHBXCerveneVlevo->isChecked() != red ||
+      m->CHBXCerveneVpravo->isChecked() != red)
+    return {QStringLiteral("red-boxes"), QStringLiteral("cervene %1, boxes %2 %3%4")
+                                             .arg(m->CKBXCervene->isChecked())
+                                             .arg(m->CHBXCerveneVpravo->isChecked())
+                                             .arg(m->CHBXCerveneVlevo->isChecked())
+                                             .arg(hidden ? QStringLiteral(" (hidden)") : QString())};
   return {};
 }
 
