@@ -6,7 +6,9 @@
 #include "players/playerentry.h"
 #include "shell/mainwindow.h"
 #include "shell/startup.h"
+#include "common/textforms.h"
 #include "ledger/tablegrid.h"
+#include "stats/resultswindow.h"
 
 #include <QApplication>
 #include <QListWidget>
@@ -52,6 +54,31 @@ static void BM_AddHand(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_AddHand)->Arg(10)->Arg(1000)->Unit(benchmark::kMicrosecond);
+
+// The results window's recompute on activation (records, both charts and the
+// settlement) over an evening of N hands and eight players.
+static void BM_ResultsActivation(benchmark::State& state) {
+  QListWidget* roster = FORMZadaniHracu->LBOXSeznamHracu;
+  roster->clear();
+  roster->addItems({"Pepa", "Jana", "Franta", "Karel", "Jirka", "Honza", "Vasek", "Eva"});
+  FRMMain->BUTNNOvaHraClick();
+  kvadus::ScoreGrid& g = *FRMMain->grid;
+  const int players = 8;
+  for (int h = 0; h < state.range(0); ++h) {
+    const int p = g.rowCount() - 1;
+    g.setRowCount(p + 2);
+    const double amount = 0.1 * ((h * 7) % 13 - 6);
+    for (int c = 0; c < players; ++c) g.setCell(c, p, kvadus::signedMoneyText(0));
+    g.setCell(h % players, p, kvadus::signedMoneyText(2 * amount));
+    g.setCell((h + 1) % players, p, kvadus::signedMoneyText(-amount));
+    g.setCell((h + 2) % players, p, kvadus::signedMoneyText(-amount));
+    g.setCell(players, p, QStringLiteral("Pepa : obycejna  ,7 [60,30,7 uhrana]"));
+  }
+  FRMMain->BUTNSpoctiSumuClick();
+  for (auto _ : state) FRMGrafika->FormActivate();
+  state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_ResultsActivation)->Arg(12)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -47,9 +47,9 @@ gif disk disk_vyber1.gif
 gif disk disk_vyber2.gif
 gif disk disk_vyber3.gif
 gif disk disk_vytv.gif
-gif vysledky gr1.gif
-gif vysledky gr2.gif
-gif vysledky gr3.gif
+gif vysledky_graf gr1.gif
+gif vysledky_celkem gr2.gif
+gif vysledky_ucet gr3.gif
 gif zmena_volice zmena1.gif
 gif zmena_volice zmena2.gif
 for i in 3 4 5 6 7; do gif uprava_stavu "zmena$i.gif"; done

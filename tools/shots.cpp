@@ -33,6 +33,24 @@ static void save(QWidget* w, const QString& dir, const QString& name) {
   w->grab().save(dir + QLatin1Char('/') + name + QStringLiteral(".png"));
 }
 
+// A new game of these players with the hands written straight into the
+// table, as adding them would, each with a description.
+static void playResultsEvening(const QStringList& names, const QList<QList<double>>& hands) {
+  FORMZadaniHracu->LBOXSeznamHracu->clear();
+  FORMZadaniHracu->LBOXSeznamHracu->addItems(names);
+  FORMZadaniHracu->LBOXSeznamHracu->setCurrentRow(0);
+  FRMMain->BUTNNOvaHraClick();
+  kvadus::ScoreGrid& g = *FRMMain->grid;
+  const int n = static_cast<int>(names.size());
+  for (int h = 0; h < hands.size(); ++h) {
+    const int p = g.rowCount() - 1;
+    g.setRowCount(p + 2);
+    for (int c = 0; c < n; ++c) g.setCell(c, p, kvadus::signedMoneyText(hands[h][c]));
+    g.setCell(n, p, names[h % n] + QStringLiteral(" : obycejna  ,7 [60,30,7 uhrana]"));
+  }
+  FRMMain->BUTNSpoctiSumuClick();
+}
+
 int main(int argc, char** argv) {
   kvadus::Application app(argc, argv);
   const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
@@ -121,6 +139,70 @@ int main(int argc, char** argv) {
   app.processEvents();
   save(FRMUpravaStavu, out, QStringLiteral("uprava_stavu_zmeny"));
   FRMUpravaStavu->hide();
+
+  // The results window over an evening of a dozen hands, page by page, and
+  // the course chart of eight players.
+  const QStringList four = {"Pepa", "Jana", "Franta", "Karel"};
+  const QList<QList<double>> dozen = {
+      {0.4, -0.2, -0.2, 0},   {-0.3, 0.6, 0, -0.3},  {0, -1.2, 0.6, 0.6},   {0.1, 0, 0.1, -0.2},
+      {-0.8, 0.4, 0.4, 0},    {1.2, -0.6, 0, -0.6},  {0, 0.3, -0.6, 0.3},   {-0.2, 0, -0.2, 0.4},
+      {2.4, -1.2, -1.2, 0},   {-0.4, 0.8, 0, -0.4},  {0, -0.2, 0.1, 0.1},   {0.3, 0, 0.3, -0.6}};
+  playResultsEvening(four, dozen);
+  FRMGrafika->resize(FRMMain->size());
+  FRMGrafika->show();
+  app.processEvents();
+  FRMGrafika->FormActivate();
+  const QStringList pages = {"graf", "celkem", "rekordy", "ucet", "cenik", "tisk"};
+  for (int i = 0; i < FRMGrafika->PGCTRLOutPut->count(); ++i) {
+    FRMGrafika->PGCTRLOutPut->setCurrentIndex(i);
+    app.processEvents();
+    save(FRMGrafika, out, QStringLiteral("vysledky_") + pages.value(i));
+  }
+  FRMGrafika->PGCTRLOutPut->setCurrentIndex(0);
+  FRMGrafika->CHBXZaplaceno->setChecked(true);
+  FRMGrafika->BUTNPrekresliGrafVyhryClick();
+  FRMGrafika->CHARTGrafClickSeries(1, 9);
+  app.processEvents();
+  save(FRMGrafika, out, QStringLiteral("vysledky_graf_vyhry"));
+  FRMGrafika->bBUTNPrekresliGrafClick();
+  FRMGrafika->CHBXSchody->setChecked(true);
+  FRMGrafika->CHARTGrafClickSeries(0, 9);
+  app.processEvents();
+  save(FRMGrafika, out, QStringLiteral("vysledky_graf_schody"));
+  FRMGrafika->CHBXSchody->setChecked(false);
+  FRMGrafika->FormActivate();
+  FRMGrafika->STGRUctenka->setFocus();
+  FRMGrafika->LISTBXPlati->setCurrentRow(0);
+  FRMGrafika->PGCTRLOutPut->setCurrentWidget(FRMGrafika->PGUctenka);
+  app.processEvents();
+  save(FRMGrafika, out, QStringLiteral("vysledky_ucet_plati"));
+  FRMGrafika->PGCTRLOutPut->setCurrentWidget(FRMGrafika->PGStatistika);
+  FRMGrafika->BUTNVitezClick();
+  app.processEvents();
+  save(FRMGrafika, out, QStringLiteral("vysledky_rekordy_vitez"));
+
+  const QStringList eight = {"Pepa", "Jana", "Franta", "Karel", "Jirka", "Honza", "Vasek", "Eva"};
+  QList<QList<double>> eightHands;
+  for (int h = 0; h < 12; ++h) {
+    QList<double> row(8, 0.0);
+    const int declarer = h % 8;
+    const double amount = ((h * 7) % 5 - 2) * 0.4 + (h % 3 == 0 ? 0.8 : 0.0);
+    row[declarer] = 2 * amount;
+    row[(declarer + 1) % 8] = -amount;
+    row[(declarer + 2) % 8] = -amount;
+    eightHands << row;
+  }
+  playResultsEvening(eight, eightHands);
+  FRMGrafika->PGCTRLOutPut->setCurrentIndex(0);
+  FRMGrafika->FormActivate();
+  app.processEvents();
+  save(FRMGrafika, out, QStringLiteral("vysledky_graf_osm"));
+  for (QWidget* page : {FRMGrafika->PGCelkem, FRMGrafika->PGStatistika, FRMGrafika->PGUctenka}) {
+    FRMGrafika->PGCTRLOutPut->setCurrentWidget(page);
+    app.processEvents();
+    save(FRMGrafika, out, QStringLiteral("vysledky_osm_") + page->objectName());
+  }
+  FRMGrafika->hide();
 
   // Seven players, the list scrolled to a late declarer, and a hand priced
   // beyond what the program books.

@@ -1,16 +1,174 @@
 #pragma once
+// The results window "Vysledky": the evening turned into records, charts,
+// statistics, a settlement of payments, a receipt and a price list. Every
+// activation of the window rebuilds it from the score table of the main
+// window; its controls hold the results until the next one.
+
+#include <QList>
 #include <QWidget>
 
+class QChartView;
+class QCheckBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
 class QPlainTextEdit;
+class QPrinter;
+class QPushButton;
 class QTabWidget;
+class QTableWidget;
+class QWindow;
 
-// The results of the evening: records, charts, statistics, settlement,
-// receipt and price list.
+namespace kvadus {
+class ResultsChart;
+}
+namespace kvadus::stats {
+enum class Record;
+}
+
 class TFRMGrafika : public QWidget {
   Q_OBJECT
  public:
   explicit TFRMGrafika(QWidget* parent = nullptr);
 
   QTabWidget* PGCTRLOutPut = nullptr;
+  QWidget* PGGraf = nullptr;
+  QWidget* PGCelkem = nullptr;
+  QWidget* PGStatistika = nullptr;
+  QWidget* PGUctenka = nullptr;
+  QWidget* PGCenik = nullptr;
+  QWidget* PGTisk = nullptr;
+
+  // ---- counters, paid flag, closing -----------------------------------------
+  QGroupBox* GRPBXPocty = nullptr;
+  QLabel* LABLHer = nullptr;
+  QLabel* LABLHracu = nullptr;
+  QLineEdit* EDITPocetHer = nullptr;
+  QLineEdit* EDITPocetHracu = nullptr;
+  QCheckBox* CHBXZaplaceno = nullptr;
+  QPushButton* BUTNClose = nullptr;
+  QPushButton* BUTNPrepocti = nullptr;  // hidden: the recompute
+
+  // ---- records ----------------------------------------------------------------
+  QTableWidget* STRGRMinMax = nullptr;
+  QLabel* LABLPopisCislaHry = nullptr;
+  QGroupBox* GRPBXVyhledani = nullptr;
+  QPushButton* BUTNMaxStav = nullptr;
+  QPushButton* BUTNMinStav = nullptr;
+  QPushButton* BUTNMaxVyhra = nullptr;
+  QPushButton* BUTNMaxProhra = nullptr;
+  QPushButton* BUTNVitez = nullptr;
+  QPushButton* BUTNSmolar = nullptr;
+  QPushButton* BUTNSirkySloupcu = nullptr;  // hidden: headers and widths
+  QList<QFrame*> separators;                 // between the column groups
+
+  // ---- charts -------------------------------------------------------------------
+  QChartView* CHARTGraf = nullptr;
+  QLabel* LABLNazevHry = nullptr;
+  QLabel* LABLHodnotaGrafu = nullptr;
+  QPushButton* bBUTNPrekresliGraf = nullptr;      // "stavy"
+  QPushButton* BUTNPrekresliGrafVyhry = nullptr;  // "vyhry"
+  QCheckBox* CHBXSchody = nullptr;
+  QCheckBox* CHBXZobrazitMinMax = nullptr;
+  QChartView* CHARTCelkem = nullptr;
+  QPushButton* BUTNPrekresliCelkem = nullptr;  // hidden
+
+  // ---- settlement -----------------------------------------------------------------
+  QTableWidget* STGRUctenka = nullptr;
+  QListWidget* LISTBXPlati = nullptr;
+  QListWidget* LISTBXDostava = nullptr;
+  QListWidget* LSTBXNaNule = nullptr;
+  QListWidget* LSTBXPlatiIndex = nullptr;  // hidden twins: the player numbers
+  QListWidget* LSTBXDostavaIndex = nullptr;
+  QListWidget* LSTBXNaNuleIndex = nullptr;
+  QLabel* LABLNadpisSumaUctu = nullptr;
+  QLineEdit* EDITPlusMinus = nullptr;
+  QPushButton* BUTNOznacDostane = nullptr;  // "prijmy"
+  QPushButton* BUTNOznacZaplati = nullptr;  // "platby"
+  QPushButton* BUTNPrepoctiPlatby = nullptr;  // hidden: the settlement
+
+  // ---- text page ------------------------------------------------------------------
   QPlainTextEdit* MEMOUctenkaNapoveda = nullptr;
+  QCheckBox* CHBXUctenka = nullptr;
+
+  // ---- handlers -------------------------------------------------------------------
+  void FormActivate();
+  void BUTNPrepoctiClick();
+  void BUTNSirkySloupcuClick();
+  void BUTNMaxStavClick();
+  void BUTNMinStavClick();
+  void BUTNMaxVyhraClick();
+  void BUTNMaxProhraClick();
+  void BUTNVitezClick();
+  void BUTNSmolarClick();
+  void BUTNCloseClick();
+
+  void BUTNPrekresliCelkemClick();
+  void bBUTNPrekresliGrafClick();
+  void BUTNPrekresliGrafVyhryClick();
+  void CHBXSchodyClick();
+  void CHBXZobrazitMinMaxClick();
+  // A click on point `index` of the course chart's series number `series`.
+  void CHARTGrafClickSeries(int series, int index);
+  void CHBXZaplacenoClick();
+  void PGCTRLOutPutChange();
+
+  void BUTNPrepoctiPlatbyClick();
+  void BUTNOznacDostaneClick();
+  void BUTNOznacZaplatiClick();
+  void LISTBXPlatiClick();
+  void LISTBXDostavaClick();
+  void LSTBXNaNuleClick();
+
+  // Prints a chart in landscape: after the print dialog, or straight on the
+  // given printer. The printer's orientation is restored afterwards.
+  void printChart(QChartView* chart);
+  bool printChart(QChartView* chart, QPrinter& printer);
+
+  // ---- what the charts show --------------------------------------------------------
+  kvadus::ResultsChart* grafChart() const;
+  kvadus::ResultsChart* celkemChart() const;
+  // The course chart's series, in their drawing order: titles, colours and
+  // point values (one per hand and the first point).
+  int courseSeriesCount() const;
+  QStringList courseSeriesTitles() const;
+  QList<double> coursePoints(int series) const;
+  QColor courseSeriesColor(int series) const;
+  bool courseStairs(int series) const;
+  // The final-balance chart's bars: values, labels and colours.
+  QList<double> finalBarValues() const;
+  QStringList finalBarLabels() const;
+  QList<QColor> finalBarColors() const;
+
+ protected:
+  bool event(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+
+ private:
+  void buildCounters();
+  void buildRecordsPage();
+  void buildCourseChartPage();
+  void buildFinalChartPage();
+  void buildSettlementPage();
+  void buildTextPage();
+  void connectControls();
+
+  void recompute();
+  void findRecord(kvadus::stats::Record record);
+  void drawCourseChart(bool balances);
+  void refreshFooter();
+  void markCells(int top, int left, int bottom, int right);
+  void chooseInList(QListWidget* list, QListWidget* twin, bool payerRow);
+  void placeSeparators();
+  void courseSeriesClicked(int series, const QPointF& at);
+  bool belongsHere(const QWindow* window) const;
+
+  // The activation that follows the closing of one of this window's own
+  // boxes or dialogs (or a return from another program) continues the visit
+  // the box interrupted: it must not recompute, or an error box of the
+  // recompute would come back for ever.
+  bool returning_ = false;
 };

@@ -1,0 +1,180 @@
+#include "stats/resultschart.h"
+
+#include <QAbstractSeries>
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QGraphicsSimpleTextItem>
+#include <QPainter>
+#include <QPointer>
+
+#include <algorithm>
+
+namespace kvadus {
+
+namespace {
+
+constexpr qreal kGap = 5;      // between a point and its mark
+constexpr qreal kPadding = 3;  // inside a mark's box
+
+// A text in a box pinned to a point of a series. It knows its series and
+// point, so that it can be placed again whenever the chart moves.
+class MarkItem : public QGraphicsItem {
+ public:
+  enum { Type = UserType + 61 };
+  MarkItem(QGraphicsItem* parent, QAbstractSeries* series, const QPointF& at, const QString& text,
+           const QColor& dot, ResultsChart::Side side)
+      : QGraphicsItem(parent), series(series), at(at), text(text), dot(dot), side(side) {
+    QFont f = font();
+    box = QRectF(QPointF(0, 0), QFontMetricsF(f).size(Qt::TextSingleLine, text))
+              .adjusted(0, 0, 2 * kPadding, 2 * kPadding);
+    setZValue(1000);
+  }
+  int type() const override { return Type; }
+
+  // In pixels of the scene: a size in points would be taken in the dots of
+  // a printer and come out many times too big on paper.
+  static QFont font() {
+    QFont f;
+    f.setPixelSize(std::max(8, qRound(QFontInfo(f).pixelSize() * 0.9)));
+    return f;
+  }
+  QRectF boundingRect() const override {
+    return box.united(QRectF(anchor - QPointF(4, 4), QSizeF(8, 8))).adjusted(-1, -1, 1, 1);
+  }
+  void paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) override {
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->setPen(QPen(QColor(96, 96, 96), 0));
+    painter->setBrush(QColor(255, 255, 225));
+    painter->drawRoundedRect(box, 2, 2);
+    painter->setFont(font());
+    painter->setPen(Qt::black);
+    painter->drawText(box, Qt::AlignCenter, text);
+    if (dot.isValid()) {
+      painter->setPen(QPen(QColor(64, 64, 64), 0));
+      painter->setBrush(dot);
+      painter->drawEllipse(anchor, 3, 3);
+    }
+  }
+  // The box in the chart's coordinates, and the point in the item's own.
+  void setPlace(const QRectF& boxInChart, const QPointF& pointInChart) {
+    prepareGeometryChange();
+    setPos(boxInChart.topLeft());
+    box = QRectF(QPointF(0, 0), boxInChart.size());
+    anchor = pointInChart - boxInChart.topLeft();
+  }
+  QRectF boxInChart() const { return box.translated(pos()); }
+
+  QPointer<QAbstractSeries> series;
+  QPointF at;
+  QString text;
+  QColor dot;
+  ResultsChart::Side side;
+  QRectF box;
+  QPointF anchor;
+};
+
+QList<MarkItem*> markItems(const QGraphicsItem* chart) {
+  QList<MarkItem*> out;
+  for (QGraphicsItem* child : chart->childItems())
+    if (child->type() == MarkItem::Type) out << static_cast<MarkItem*>(child);
+  return out;
+}
+
+}  // namespace
+
+ResultsChart::ResultsChart() {
+  footer_ = new QGraphicsSimpleTextItem(this);
+  QFont f(QStringLiteral("Arial"));
+  f.setItalic(true);
+  footer_->setFont(f);
+  footer_->setZValue(1000);
+  QFont title(QStringLiteral("Arial"));
+  title.setBold(true);
+  title.setPointSizeF(title.pointSizeF() * 1.2);
+  setTitleFont(title);
+  // Room under the plot for the footer.
+  QMargins m = margins();
+  m.setBottom(m.bottom() + static_cast<int>(QFontMetricsF(f).height()) + 2);
+  setMargins(m);
+  connect(this, &QGraphicsWidget::geometryChanged, this, [this] {
+    placeFooter();
+    placeMarks();
+  });
+  connect(this, &QChart::plotAreaChanged, this, &ResultsChart::placeMarks);
+}
+
+void ResultsChart::setFooter(const QString& text) {
+  footer_->setText(text);
+  placeFooter();
+}
+
+QString ResultsChart::footer() const { return footer_->text(); }
+
+void ResultsChart::placeFooter() {
+  const QRectF r = rect();
+  const QRectF text = footer_->boundingRect();
+  footer_->setPos(r.right() - text.width() - 8, r.bottom() - text.height() - 3);
+}
+
+void ResultsChart::addMark(QAbstractSeries* series, const QPointF& at, const QString& text,
+                           const QColor& dotColor, Side side) {
+  new MarkItem(this, series, at, text, dotColor, side);
+}
+
+void ResultsChart::clearMarks() { qDeleteAll(markItems(this)); }
+
+QStringList ResultsChart::marks(bool withSeries) const {
+  QStringList out;
+  for (const MarkItem* m : markItems(this))
+    out << (withSeries && m->series ? m->series->name() + QStringLiteral(": ") + m->text : m->text);
+  return out;
+}
+
+void ResultsChart::placeMarks() {
+  const QRectF plot = plotArea();
+  QList<QRectF> taken;
+  for (MarkItem* m : markItems(this)) {
+    if (!m->series || m->series->chart() != this) {
+      m->hide();
+      continue;
+    }
+    const QPointF point = mapToPosition(m->at, m->series);
+    const QSizeF size = QRectF(QPointF(0, 0), QFontMetricsF(MarkItem::font())
+                                                  .size(Qt::TextSingleLine, m->text))
+                            .adjusted(0, 0, 2 * kPadding, 2 * kPadding)
+                            .size();
+    const bool above = m->side == Side::Above;
+    QRectF box(QPointF(point.x() - size.width() / 2,
+                       above ? point.y() - kGap - size.height() : point.y() + kGap),
+               size);
+    auto clamp = [&plot](QRectF& b) {
+      b.moveLeft(std::clamp(b.left(), plot.left() + 1, std::max(plot.left() + 1, plot.right() - b.width() - 1)));
+      b.moveTop(std::clamp(b.top(), plot.top() + 1, std::max(plot.top() + 1, plot.bottom() - b.height() - 1)));
+    };
+    clamp(box);
+    // Away from the marks placed before it: first in its own direction,
+    // then, when the plot ends there, in the other one.
+    for (int direction : {above ? -1 : 1, above ? 1 : -1}) {
+      QRectF tried = box;
+      for (int step = 0; step < 40; ++step) {
+        bool overlaps = false;
+        for (const QRectF& t : taken)
+          if (tried.intersects(t)) {
+            overlaps = true;
+            tried.moveTop(direction < 0 ? t.top() - tried.height() - 1 : t.bottom() + 1);
+          }
+        if (!overlaps) break;
+      }
+      const bool inside = tried.top() >= plot.top() && tried.bottom() <= plot.bottom();
+      if (inside) {
+        box = tried;
+        break;
+      }
+    }
+    taken << box;
+    m->setPlace(box, point);
+    m->show();
+  }
+}
+
+}  // namespace kvadus
