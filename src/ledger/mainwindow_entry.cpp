@@ -8,6 +8,7 @@
 #include "common/textforms.h"
 #include "common/updown.h"
 #include "ledger/ledger.h"
+#include "ledger/mainwindow_extended.h"
 #include "ledger/pricing.h"
 #include "shell/mainwindow.h"
 #include "shell/mainwindow_layout.h"
@@ -329,6 +330,7 @@ void TFRMMain::RAGRTypHryClick() {
     }
     CKBXCervene->setEnabled(true);
     CKBXCervene->setChecked(false);
+    redFollowsTrump();
     CKBXSedmaClick();
     CKBXStovkaClick();
   } else {
@@ -429,11 +431,13 @@ void TFRMMain::CHBXUhranaSedmaProtiClick() {
 
 void TFRMMain::CKBXCerveneClick() {
   BUTNPrepoctiClick();
-  // With the extended counting, a red game also makes red the trump suit.
+  // A red game makes red the trump suit of the extended counting.
+  if (CKBXCervene->isChecked() && flags.extendedEntryGuard) {
+    flags.extendedEntryGuard = 0;
+    RAGRTrumfy->setItemIndex(0);
+    flags.extendedEntryGuard = 1;
+  }
 }
-
-// The meld rules of the extended counting hang here.
-void TFRMMain::HlaskyChange() {}
 
 // Two sevens with or without a hundred: while two sevens are being entered,
 // the hundred boxes and the game's flek controls come and go with the switch.
@@ -503,9 +507,8 @@ void TFRMMain::BUTNPrepoctiClick() {
   hand.declarer = declarerIndex();
   if (hand.declarer >= 0) hand.declarerName = LIBXHraci->item(hand.declarer)->text();
   hand.showNames = CHBXVNazvuHryZobrazovatJmena->isChecked();
-  // The extended counting describes the hand by its card points and melds;
-  // until its controls exist the hand is described by the points above.
-  hand.extendedCounting = false;
+  // The extended counting describes the hand by its card points and melds.
+  extendedentry::readInto(*this, hand);
 
   // 1. Points check.
   for (QLabel* w : {LABLPocetBoduVeHre1, LABLPocetBoduVeHre2, LABLPocetBoduVeHre3}) w->hide();
@@ -643,6 +646,7 @@ void TFRMMain::resetEntry(RadioGroup* keep) {
   RAGRProti->setItemIndex(0);
   UPDNHraFlekCount->setPosition(0);
   UPDNHraSedmaCount->setPosition(0);
+  resetExtendedEntry();
 }
 
 void TFRMMain::refreshEntry() {
