@@ -26,7 +26,7 @@ gif main_game tah_franta_end.gif 204x154+130+2
 gif main_game list.gif 204x154+130+2
 gif main_game 107.gif 204x154+130+158
 gif main_game betl.gif 204x154+130+158
-gif main_game rozsirene.gif 304x310+332+0
+gif main_extended rozsirene.gif 310x310+332+0
 gif main_game large.gif
 gif main_game align.gif 128x310+0+0
 gif main_game align2.gif 128x310+0+0

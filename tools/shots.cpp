@@ -89,6 +89,23 @@ int main(int argc, char** argv) {
   app.processEvents();
   save(FRMMain, out, QStringLiteral("main_game"));
 
+  // The same hand counted with card points and melds: trumps in "kule", the
+  // declarer's melds in kule and cervene, a meld in zelene against him, a
+  // declared hundred.
+  FRMMain->CKBXSedma->setChecked(false);
+  FRMMain->CKBXCervene->setChecked(false);
+  FRMMain->BUTNRozsireneOvladani->click();
+  FRMMain->CKBXStovka->setChecked(true);
+  FRMMain->RAGRBodyVeHreUhrano->setItemIndex(6);
+  FRMMain->RAGRBodyVeHreProti->setItemIndex(3);
+  FRMMain->CHBXHlaskyHlaska2->setChecked(true);
+  FRMMain->CHBXHlaskyHlaska0->setChecked(true);
+  FRMMain->CHBXHlaskyHlaska1Proti->setChecked(true);
+  app.processEvents();
+  save(FRMMain, out, QStringLiteral("main_extended"));
+  FRMMain->BUTNRozsireneOvladani->click();
+  FRMMain->CKBXStovka->setChecked(false);
+
   FRMMain->BUTNNastaveniParametruClick();
   app.processEvents();
   for (int i = 0; i < FRMMain->PGCTRLNastaveni->count(); ++i) {

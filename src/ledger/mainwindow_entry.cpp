@@ -7,7 +7,9 @@
 #include "common/radiogroup.h"
 #include "common/textforms.h"
 #include "common/updown.h"
+#include "ledger/extendedcount.h"
 #include "ledger/ledger.h"
+#include "ledger/mainwindow_extended.h"
 #include "ledger/pricing.h"
 #include "shell/mainwindow.h"
 #include "shell/mainwindow_layout.h"
@@ -329,6 +331,7 @@ void TFRMMain::RAGRTypHryClick() {
     }
     CKBXCervene->setEnabled(true);
     CKBXCervene->setChecked(false);
+    redFollowsTrump();
     CKBXSedmaClick();
     CKBXStovkaClick();
   } else {
@@ -429,11 +432,11 @@ void TFRMMain::CHBXUhranaSedmaProtiClick() {
 
 void TFRMMain::CKBXCerveneClick() {
   BUTNPrepoctiClick();
-  // With the extended counting, a red game also makes red the trump suit.
+  // A red game makes red the trump suit of the extended counting; the trump
+  // change runs in full, so the melds are counted at their new worth.
+  if (CKBXCervene->isChecked() && flags.extendedEntryGuard && RAGRTrumfy->itemIndex() != extended::kRedSuit)
+    RAGRTrumfy->setItemIndex(extended::kRedSuit);
 }
-
-// The meld rules of the extended counting hang here.
-void TFRMMain::HlaskyChange() {}
 
 // Two sevens with or without a hundred: while two sevens are being entered,
 // the hundred boxes and the game's flek controls come and go with the switch.
@@ -504,9 +507,8 @@ void TFRMMain::BUTNPrepoctiClick() {
   hand.declarer = declarerIndex();
   if (hand.declarer >= 0) hand.declarerName = LIBXHraci->item(hand.declarer)->text();
   hand.showNames = CHBXVNazvuHryZobrazovatJmena->isChecked();
-  // The extended counting describes the hand by its card points and melds;
-  // until its controls exist the hand is described by the points above.
-  hand.extendedCounting = false;
+  // The extended counting describes the hand by its card points and melds.
+  extendedentry::readInto(*this, hand);
 
   // 1. Points check.
   for (QLabel* w : {LABLPocetBoduVeHre1, LABLPocetBoduVeHre2, LABLPocetBoduVeHre3}) w->hide();
@@ -642,6 +644,7 @@ void TFRMMain::resetEntry(RadioGroup* keep) {
   RAGRProti->setItemIndex(0);
   UPDNHraFlekCount->setPosition(0);
   UPDNHraSedmaCount->setPosition(0);
+  resetExtendedEntry();
 }
 
 void TFRMMain::refreshEntry() {

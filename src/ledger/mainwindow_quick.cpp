@@ -7,6 +7,7 @@
 #include "common/radiogroup.h"
 #include "common/textforms.h"
 #include "common/updown.h"
+#include "ledger/extendedcount.h"
 #include "ledger/quickselection.h"
 #include "shell/mainwindow.h"
 #include "shell/mainwindow_layout.h"
@@ -168,6 +169,9 @@ void TFRMMain::quickSelectionClick(int group) {
   const int item = clicked->itemIndex();
   // A group that lost its selection to another one was not clicked.
   if (item < 0) return;
+  // A quick item describes the whole hand with the basic controls; the
+  // extended entry would write its own totals over them, so it goes off.
+  if (CHBXRozsirenePocitaniBodu->isChecked()) BUTNRozsireneOvladaniClick();
   const auto g = static_cast<quick::Group>(group);
   if (quick::isDirectAmount(g)) flags.directAmountMode = 1;
   resetEntry(clicked);  // the other groups cleared, the red boxes, the reset
@@ -203,6 +207,10 @@ void TFRMMain::CHBXCerveneVlevoClick(QCheckBox* clicked) {
     box->setChecked(red);
   }
   CKBXCervene->setChecked(red);
+  // Under the extended entry the red game is the red trumps: a game made
+  // not red here takes the default trumps.
+  if (!red && CHBXRozsirenePocitaniBodu->isChecked() && RAGRTrumfy->itemIndex() == extended::kRedSuit)
+    RAGRTrumfy->setItemIndex(extended::kDefaultTrump);
 }
 
 // "cervene" changed elsewhere (the entry, a reset): the shown red boxes follow.

@@ -52,11 +52,13 @@ TFRMMain::TFRMMain(QWidget* parent) : QWidget(parent) {
   buildQuickSelection();
   buildSettingsPanel();
   buildHands();
+  buildExtended();
   connectFrame();
   connectLedger();
   connectEntry();
   connectSettings();
   connectHands();
+  connectExtended();
   FormCreate();
 }
 

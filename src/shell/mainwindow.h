@@ -190,6 +190,31 @@ class TFRMMain : public QWidget {
   void refreshEntry();
   void HlaskyChange();  // the meld change of the extended counting
 
+  // ---- extended point counting (ledger/mainwindow_extended.cpp) ----------
+  QPushButton* BUTNRozsireneOvladani = nullptr;
+  kvadus::RadioGroup* RAGRBodyVeHreUhrano = nullptr;
+  kvadus::RadioGroup* RAGRBodyVeHreProti = nullptr;
+  QGroupBox* GRPBXHlasky = nullptr;
+  kvadus::RadioGroup* RAGRTrumfy = nullptr;
+  QCheckBox* CHBXHlaskyHlaska0 = nullptr;
+  QCheckBox* CHBXHlaskyHlaska1 = nullptr;
+  QCheckBox* CHBXHlaskyHlaska2 = nullptr;
+  QCheckBox* CHBXHlaskyHlaska3 = nullptr;
+  QCheckBox* CHBXHlaskyHlaska0Proti = nullptr;
+  QCheckBox* CHBXHlaskyHlaska1Proti = nullptr;
+  QCheckBox* CHBXHlaskyHlaska2Proti = nullptr;
+  QCheckBox* CHBXHlaskyHlaska3Proti = nullptr;
+  QCheckBox* CHBXTrumfovaHlaskaUhranaPrvni = nullptr;
+
+  bool extendedEntryOn() const;          // CHBXRozsirenePocitaniBodu
+  void BUTNRozsireneOvladaniClick();     // the extended entry switch
+  void CHBXRozsirenePocitaniBoduClick();
+  void RAGRTrumfyClick();                // the trump choice
+  void CHBXHlaskyClick(QCheckBox* box);  // the meld change (no box: from a hundred handler)
+  void BodyVeHreClick();                 // the points recomputation
+  void resetExtendedEntry();             // a fresh hand: no card points, no melds, default trumps
+  void redFollowsTrump();                // the red box after the game type reset it
+
   // ---- adding and removing hands (ledger/) -----------------------------
   QPushButton* BUTNSmazVsechno = nullptr;
   QPushButton* BUTNSmazPosledniHru = nullptr;
@@ -359,6 +384,10 @@ class TFRMMain : public QWidget {
   void buildHands();
   void connectHands();
   void buildSettingsPanel();
+  void buildExtended();
+  void connectExtended();
+  void describeTrumps();
+  void updateTrumpFirst();
   void connectFrame();
   void connectLedger();
   void connectEntry();

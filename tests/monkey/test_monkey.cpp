@@ -32,6 +32,7 @@
 
 #include "common/textforms.h"
 #include "correction/balancecorrection.h"
+#include "ledger/extendedcount.h"
 #include "ledger/ledger.h"
 #include "players/declarerchange.h"
 #include "results/diskoperations.h"
@@ -646,6 +647,31 @@ Fault Evening::check() {
                                              .arg(m->CHBXCerveneVpravo->isChecked())
                                              .arg(m->CHBXCerveneVlevo->isChecked())
                                              .arg(hidden ? QStringLiteral(" (hidden)") : QString())};
+
+  // 7. The extended entry: the switch, its mirror and the controls agree;
+  //    while it is on, "Uhrano" and "Proti" hold its totals and the red
+  //    game follows the trumps.
+  const bool on = m->CHBXRozsirenePocitaniBodu->isChecked();
+  if (m->GRPBXHlasky->isHidden() == on || m->RAGRBodyVeHreProti->isHidden() == on || m->CKBXCervene->isHidden() != on ||
+      m->BUTNRozsireneOvladani->text() != QLatin1String(on ? "<-" : "->"))
+    return {QStringLiteral("extended-switch"), QStringLiteral("box %1, melds shown %2").arg(on).arg(!m->GRPBXHlasky->isHidden())};
+  if (on && !m->flags.directAmountMode) {
+    kvadus::extended::Input in{m->RAGRBodyVeHreUhrano->itemIndex(), m->RAGRBodyVeHreProti->itemIndex(), {},
+                               m->RAGRTrumfy->itemIndex(), m->CKBXStovka->isChecked(), m->CKBXStovkaProti->isChecked(),
+                               m->CHBXTrumfovaHlaskaUhranaPrvni->isChecked(), m->RAGRPocitaniHlasekUStovky->itemIndex(),
+                               m->CHBXProhranychStoPocitatIHlasky->isChecked()};
+    for (int s = 0; s < 4; ++s) {
+      in.melds.declarer[s] = m->findChild<QCheckBox*>(QStringLiteral("CHBXHlaskyHlaska%1").arg(s))->isChecked();
+      in.melds.defenders[s] = m->findChild<QCheckBox*>(QStringLiteral("CHBXHlaskyHlaska%1Proti").arg(s))->isChecked();
+    }
+    const kvadus::extended::Totals t = kvadus::extended::totals(in);
+    if (t.declarer != m->RAGRUhrano->itemIndex() || t.defenders != m->RAGRProti->itemIndex())
+      return {QStringLiteral("extended-totals"), QStringLiteral("totals %1/%2, selected %3/%4").arg(t.declarer).arg(t.defenders)
+                                                     .arg(m->RAGRUhrano->itemIndex()).arg(m->RAGRProti->itemIndex())};
+    const int type = m->RAGRTypHry->itemIndex();
+    if ((type == 0 || type == 3) && m->CKBXCervene->isChecked() != (in.trump == 0))
+      return {QStringLiteral("red-trumps"), QStringLiteral("trumps %1, red %2").arg(in.trump).arg(m->CKBXCervene->isChecked())};
+  }
   return {};
 }
 
