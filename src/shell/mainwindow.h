@@ -4,6 +4,9 @@
 // (ledger/, settings/ ...) as member functions of this class, so the controls
 // stay plain members that every handler reads and writes directly.
 
+#include "ledger/extended_controls.h"
+#include "ledger/quick_controls.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -39,7 +42,7 @@ struct ProgramFlags {
   quint8 directAmountMode = 0;        // 1: the amount was given directly
 };
 
-class TFRMMain : public QWidget {
+class TFRMMain : public QWidget, public QuickSelectionControls, public ExtendedEntryControls {
   Q_OBJECT
  public:
   explicit TFRMMain(QWidget* parent = nullptr);
@@ -191,21 +194,7 @@ class TFRMMain : public QWidget {
   void HlaskyChange();  // the meld change of the extended counting
 
   // ---- extended point counting (ledger/mainwindow_extended.cpp) ----------
-  QPushButton* BUTNRozsireneOvladani = nullptr;
-  kvadus::RadioGroup* RAGRBodyVeHreUhrano = nullptr;
-  kvadus::RadioGroup* RAGRBodyVeHreProti = nullptr;
-  QGroupBox* GRPBXHlasky = nullptr;
-  kvadus::RadioGroup* RAGRTrumfy = nullptr;
-  QCheckBox* CHBXHlaskyHlaska0 = nullptr;
-  QCheckBox* CHBXHlaskyHlaska1 = nullptr;
-  QCheckBox* CHBXHlaskyHlaska2 = nullptr;
-  QCheckBox* CHBXHlaskyHlaska3 = nullptr;
-  QCheckBox* CHBXHlaskyHlaska0Proti = nullptr;
-  QCheckBox* CHBXHlaskyHlaska1Proti = nullptr;
-  QCheckBox* CHBXHlaskyHlaska2Proti = nullptr;
-  QCheckBox* CHBXHlaskyHlaska3Proti = nullptr;
-  QCheckBox* CHBXTrumfovaHlaskaUhranaPrvni = nullptr;
-
+  // Its controls: ExtendedEntryControls (ledger/extended_controls.h).
   bool extendedEntryOn() const;          // CHBXRozsirenePocitaniBodu
   void BUTNRozsireneOvladaniClick();     // the extended entry switch
   void CHBXRozsirenePocitaniBoduClick();
@@ -226,24 +215,8 @@ class TFRMMain : public QWidget {
   void POPUPSmazHryClick();       // "pouze hry"
   void clearDirectAmountGroups();
 
-  // ---- quick selection (ledger/) ----------------------------------------
-  QLabel* LABLRychlaVolba = nullptr;
-  QGroupBox* GRPBXVyhrane = nullptr;
-  QGroupBox* GRPBXProhrane = nullptr;
-  kvadus::RadioGroup* RAGRObycHra = nullptr;       // "Vyhrane"
-  kvadus::RadioGroup* RAGRBetlDurch = nullptr;
-  kvadus::RadioGroup* RAGRSedma = nullptr;
-  kvadus::RadioGroup* RAGRStovka = nullptr;
-  kvadus::RadioGroup* RAGRStoASedm = nullptr;
-  kvadus::RadioGroup* RAGRPrimaUpravaStavuVyhrane = nullptr;
-  kvadus::RadioGroup* RAGRProhranaHra = nullptr;   // "Prohrane"
-  kvadus::RadioGroup* RAGRBetlDurchProti = nullptr;
-  kvadus::RadioGroup* RAGRSedmaProhrana = nullptr;
-  kvadus::RadioGroup* RAGRStoNeuhranych = nullptr;
-  kvadus::RadioGroup* RAGRPrimaUpravaStavuProhrane = nullptr;
-  QCheckBox* CHBXCerveneVpravo = nullptr;  // "Cervene" in "Vyhrane"
-  QCheckBox* CHBXCerveneVlevo = nullptr;   // "Cervene" in "Prohrane"
-
+  // ---- quick selection (ledger/mainwindow_quick.cpp) ------------------------
+  // Its controls: QuickSelectionControls (ledger/quick_controls.h).
   void RAGRObycHraClick();
   void RAGRBetlDurchClick();
   void RAGRSedmaClick();
