@@ -8,9 +8,11 @@
 #include "shell/startup.h"
 #include "common/textforms.h"
 #include "ledger/tablegrid.h"
+#include "results/diskoperations.h"
 #include "stats/resultswindow.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QListWidget>
 #include <benchmark/benchmark.h>
 
@@ -79,6 +81,30 @@ static void BM_ResultsActivation(benchmark::State& state) {
   state.SetComplexityN(state.range(0));
 }
 BENCHMARK(BM_ResultsActivation)->Arg(12)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+// "Pouzit -->" over the text of a 10,000-hand evening of six players: the
+// text read into a table and that table put into the window in place of the
+// evening (the sums and counters recomputed, the player list rebuilt).
+static void BM_UseTextOfLongEvening(benchmark::State& state) {
+  QStringList names;
+  for (int p = 0; p < 6; ++p) names << QStringLiteral("Hrac %1").arg(p);
+  FORMZadaniHracu->LBOXSeznamHracu->clear();
+  FORMZadaniHracu->LBOXSeznamHracu->addItems(names);
+  FRMMain->CKBXHraniPauzirovaneho->setChecked(true);
+  FRMMain->BUTNNOvaHraClick();
+  kvadus::ScoreGrid& g = *FRMMain->grid;
+  const int hands = static_cast<int>(state.range(0));
+  g.setRowCount(hands + 2);
+  for (int r = 1; r <= hands; ++r) {
+    for (int c = 0; c < 6; ++c) g.setCell(c, r, kvadus::signedMoneyText(((r + c) % 7 - 3) * 0.1));
+    g.setCell(6, r, QStringLiteral("Hrac %1 : obycejna,flek [70,20]").arg(r % 6));
+  }
+  FRMMain->BUTNSpoctiSumuClick();
+  FORMDiskoveOperace->FormActivate();
+  FORMDiskoveOperace->BUTNVytvorVystupClick();
+  for (auto _ : state) FORMDiskoveOperace->BUTNPouzitClick();
+}
+BENCHMARK(BM_UseTextOfLongEvening)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
