@@ -1,5 +1,7 @@
 #include "common/shellopen.h"
 
+#include "common/appfolders.h"
+
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -31,7 +33,7 @@ DocumentOpener setDocumentOpener(DocumentOpener o) {
 }
 
 QString helpPath(const QString& fileName) {
-  return QDir::toNativeSeparators(QStringLiteral("help/") + fileName);
+  return QDir::toNativeSeparators(inFolder(helpFolder(), fileName));
 }
 
 }  // namespace kvadus

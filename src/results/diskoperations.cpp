@@ -1,5 +1,6 @@
 #include "results/diskoperations.h"
 
+#include "common/appfolders.h"
 #include "common/controls.h"
 #include "common/dialogs.h"
 #include "common/messages.h"
@@ -256,7 +257,7 @@ void TFORMDiskoveOperace::connectControls()
 
 QString TFORMDiskoveOperace::defaultFileName()
 {
-    return QDir::toNativeSeparators(QStringLiteral("hry/vysledky.kvd"));
+    return QDir::toNativeSeparators(inFolder(gamesFolder(), QStringLiteral("vysledky.kvd")));
 }
 
 QStringList TFORMDiskoveOperace::outputLines() const { return linesOf(REDTOutput); }

@@ -1,6 +1,7 @@
 // The first showing loads the help texts and the logo from the help folder
 // and checks that every other help file is there.
 
+#include "common/appfolders.h"
 #include "common/messages.h"
 #include "common/shellopen.h"
 #include "results/diskoperations.h"
@@ -45,7 +46,7 @@ bool TFRMMain::loadHelpComponents() {
   const QString cannotLoad = QStringLiteral("Chyba pri praci se souborem - nelze zpracovat :\n");
   for (const HelpComponent& c : helpComponents()) {
     const QString path = helpPath(c.file);
-    const QString file = QStringLiteral("help/") + c.file;
+    const QString file = inFolder(helpFolder(), c.file);
     switch (c.kind) {
       case HelpComponent::Text: {
         QWidget* owner = windowOf(c.window, this);

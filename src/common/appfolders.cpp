@@ -1,0 +1,16 @@
+#include "common/appfolders.h"
+
+namespace kvadus {
+
+// The program works in its working folder, which holds help/, nastaveni/
+// and hry/.
+QString helpFolder() { return QStringLiteral("help"); }
+QString settingsFolder() { return QStringLiteral("nastaveni"); }
+QString gamesFolder() { return QStringLiteral("hry"); }
+
+QString inFolder(const QString& folder, const QString& fileName) {
+  if (folder.isEmpty()) return fileName;
+  return folder.endsWith(QLatin1Char('/')) ? folder + fileName : folder + QLatin1Char('/') + fileName;
+}
+
+}  // namespace kvadus
