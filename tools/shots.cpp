@@ -113,6 +113,20 @@ int main(int argc, char** argv) {
     app.processEvents();
     save(FRMMain, out, QStringLiteral("settings_%1").arg(i));
   }
+  // The page "disk" with its four pages: the text as created, the report of
+  // an apply with an error in it, the switches and the rules.
+  FRMMain->PGCTRLNastaveni->setCurrentWidget(FRMMain->TABDisk);
+  if (FRMMain->MEMONastaveni->toPlainText().isEmpty()) FRMMain->BUTNNastaveniVytvorClick();
+  const QString created = FRMMain->MEMONastaveni->toPlainText();
+  FRMMain->MEMONastaveni->appendPlainText(QStringLiteral("nazev fleku : 9x: super"));
+  FRMMain->BUTNPouzijNastaveniClick();
+  FRMMain->MEMONastaveni->setPlainText(created);
+  for (int i = 0; i < FRMMain->PGCTRLDisk->count(); ++i) {
+    FRMMain->PGCTRLDisk->setCurrentIndex(i);
+    app.processEvents();
+    save(FRMMain, out, QStringLiteral("settings_disk_%1").arg(i));
+  }
+  FRMMain->PGCTRLDisk->setCurrentIndex(0);
   FRMMain->BUTNNastaveniParametruClick();
 
   const QList<QPair<QWidget*, QString>> others = {

@@ -240,10 +240,8 @@ void TFRMMain::buildSettingsPanel() {
   CHKBXKontrolovatPocetBoduLiche =
       makeCheck(TABOstatni, "CHKBXKontrolovatPocetBoduLiche", QStringLiteral("kontrolovat sudy pocet"), {310, 100, 290, 20}, QStringLiteral("kontrolovat pocet bodu na suda/licha"), true);
 
-  // ---- "disk": the rules of the settings text.
-  auto* diskLayout = new QVBoxLayout(TABDisk);
-  MEMOPravidlaNahravani = makeMemo("MEMOPravidlaNahravani");
-  diskLayout->addWidget(MEMOPravidlaNahravani);
+  // ---- "disk": the settings text (settings/mainwindow_settingsfile.cpp).
+  buildSettingsFilePage();
 
   // ---- "o programu": the program, thanks, rules, known faults, kinds of games.
   auto* aboutLayout = new QVBoxLayout(TABOProgramu);

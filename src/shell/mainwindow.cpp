@@ -167,15 +167,11 @@ void TFRMMain::FormShow() {
 }
 
 void TFRMMain::formShowWork() {
-  FRMFileSelect->exec();
-  if (FRMFileSelect->CHBXExit->isChecked()) {
+  if (!chooseStartSettings()) {
     flags.firstShowing = 0;
     close();
     return;
   }
-
-  numberCheckField_ = EDITCenaZaHru;
-  if (flags.numberCheckPending) BUTNKontrolaCislaClick();
   flags.firstShowing = 0;
 
   if (!loadHelpComponents()) {
@@ -192,7 +188,7 @@ void TFRMMain::formShowWork() {
     return;
   }
 
-  // The chosen settings file is applied here once settings files exist.
+  applyStartSettings();
 
   FORMDiskoveOperace->BUTNDefaultFilenameClick();
 

@@ -6,6 +6,7 @@
 
 #include "ledger/extended_controls.h"
 #include "ledger/quick_controls.h"
+#include "settings/settingsfile_controls.h"
 
 #include <QString>
 #include <QWidget>
@@ -42,7 +43,10 @@ struct ProgramFlags {
   quint8 directAmountMode = 0;        // 1: the amount was given directly
 };
 
-class TFRMMain : public QWidget, public QuickSelectionControls, public ExtendedEntryControls {
+class TFRMMain : public QWidget,
+                 public QuickSelectionControls,
+                 public ExtendedEntryControls,
+                 public SettingsFileControls {
   Q_OBJECT
  public:
   explicit TFRMMain(QWidget* parent = nullptr);
@@ -342,6 +346,26 @@ class TFRMMain : public QWidget, public QuickSelectionControls, public ExtendedE
   void CHBXDveSedmyAStovkaClick();
   void CKBXHraniPauzirovanehoClick();
 
+  // ---- settings files (settings/mainwindow_settingsfile.cpp) ---------------
+  // Its controls: SettingsFileControls (settings/settingsfile_controls.h).
+  void BUTNNastaveniVymazClick();
+  void BUTNNastaveniVytvorClick();
+  void BUTNNastaveniNahrejClick();
+  void BUTNNastaveniUlozClick();
+  void BUTNNastaveniAutoClick();
+  void BUTNPouzijNastaveniClick();
+  void PAGEDiskShow();
+  void CHBXPovolitEditaciNastaveniClick();
+  // The settings file selection and the first check of the tariff; false
+  // when the person chose to quit.
+  bool chooseStartSettings();
+  // The file chosen at start, loaded into the settings text and applied.
+  void applyStartSettings();
+  // The text's lines: none for an empty text.
+  QStringList settingsTextLines() const;
+  // Whether the wide window fits the screen (the window size rules).
+  bool wideWindowFits() const;
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   bool numberFieldEvent(QObject* watched, QEvent* event);
@@ -357,6 +381,8 @@ class TFRMMain : public QWidget, public QuickSelectionControls, public ExtendedE
   void buildHands();
   void connectHands();
   void buildSettingsPanel();
+  void buildSettingsFilePage();
+  bool loadSettingsText(const QString& path, const QString& caption);
   void buildExtended();
   void connectExtended();
   void describeTrumps();

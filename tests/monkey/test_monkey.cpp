@@ -291,11 +291,13 @@ QPushButton* menuOpener(const QMenu* menu) {
 void freshFiles() {
   QDir here = QDir::current();
   for (const QFileInfo& entry : here.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System)) {
-    if (entry.fileName() == QLatin1String("help") || entry.fileName() == QLatin1String("nastaveni")) continue;
+    if (entry.fileName() == QLatin1String("help")) continue;
     if (entry.isDir() && !entry.isSymLink()) QDir(entry.filePath()).removeRecursively();
     else here.remove(entry.fileName());
   }
   here.mkdir(QStringLiteral("hry"));
+  // Settings files written by "Auto" or "Uloz" would be applied at the next start.
+  here.mkdir(QStringLiteral("nastaveni"));
 }
 
 // The program as it starts: the windows made, the settings file choice

@@ -1,0 +1,379 @@
+// The settings page "disk" and the settings file selection, driven through
+// their controls: the text made from the controls and applied back onto
+// them, files loaded, saved and written as the automatic configuration, and
+// the file chosen at start applied.
+
+#include "common/dialogs.h"
+#include "common/textfile.h"
+#include "settings/fileselect.h"
+#include "settings/settingsfile.h"
+#include "testsupport.h"
+
+#include <QComboBox>
+#include <QFileDialog>
+#include <QPlainTextEdit>
+#include <QStringEncoder>
+#include <QTabWidget>
+#include <QTimer>
+
+using kvadus::MsgAnswer;
+using kvadus::MsgButtons;
+using namespace testsupport;
+
+namespace {
+
+// A file dialog picks `file`, or is cancelled when it is empty.
+struct DialogPerson {
+  DialogPerson() {
+    kvadus::setDialogResponder([this](QDialog* d) {
+      titles << d->windowTitle();
+      auto* f = qobject_cast<QFileDialog*>(d);
+      if (!f || file.isEmpty()) return int(QDialog::Rejected);
+      f->selectFile(file);
+      return int(QDialog::Accepted);
+    });
+  }
+  ~DialogPerson() { kvadus::setDialogResponder({}); }
+  QString file;
+  QStringList titles;
+};
+
+QByteArray bytesOf(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+void writeBytes(const QString& path, const QByteArray& bytes) {
+  QFile f(path);
+  QVERIFY(f.open(QIODevice::WriteOnly));
+  f.write(bytes);
+}
+
+void setText(const QStringList& lines) { FRMMain->MEMONastaveni->setPlainText(lines.join('\n')); }
+QStringList report() { return FRMMain->MEMOCHybyZpracovani->toPlainText().split('\n'); }
+
+// Runs the first showing; the person leaves the settings selection with the button.
+void firstShowing(QPushButton* leaveWith) {
+  QTimer::singleShot(0, leaveWith, &QPushButton::click);
+  FRMMain->show();
+  FRMMain->FormShow();
+}
+
+const QStringList kRoster = {"Ja", "Franta", "Pepa", "Karel"};
+
+}  // namespace
+
+class TestSettingsFileWindow : public QObject {
+  Q_OBJECT
+
+  ScriptedPerson person;
+  DialogPerson dialogs;
+  TFRMMain* m = nullptr;
+
+  // The summary of the last apply, and that it was the last box shown.
+  QString lastSummary() const {
+    if (person.shown.isEmpty() || person.shown.last().caption != "Informace") return QString();
+    return person.shown.last().text;
+  }
+
+ private slots:
+  void init() {
+    person.reset();
+    dialogs.file.clear();
+    dialogs.titles.clear();
+  }
+  void cleanup() { destroyWindows(); }
+
+  void thePage() {
+    freshWindows(true);
+    m = FRMMain;
+    for (const auto& row : kvadus::settingsfile::rows())
+      if (row.control) QVERIFY2(m->findChildren<QWidget*>(row.control).size() == 1, row.control);
+    for (const char* name : kvadus::settingsfile::sectionSwitchNames()) {
+      auto* box = m->findChild<QCheckBox*>(name);
+      QVERIFY2(box && box->isChecked(), name);
+    }
+    QCOMPARE(m->PGCTRLDisk->count(), 4);
+    QVERIFY(m->PGCTRLNastaveni->indexOf(m->TABDisk) >= 0 && m->TABDisk->isAncestorOf(m->PGCTRLDisk));
+    QVERIFY(m->CHBXPridavaniHracuNulovani->isChecked() && !m->CHBXPridavaniHracuNulovani->isEnabled());
+    QVERIFY(m->BUTNPouzijNastaveni->font().bold());
+    QVERIFY(m->MEMONastaveni->isReadOnly() && m->MEMOCHybyZpracovani->isReadOnly());
+    m->CHBXPovolitEditaciNastaveni->setChecked(true);
+    QVERIFY(!m->MEMONastaveni->isReadOnly() && !m->MEMOCHybyZpracovani->isReadOnly());
+    m->CHBXPovolitEditaciNastaveni->setChecked(false);
+    QVERIFY(m->MEMONastaveni->isReadOnly());
+  }
+
+  // Created from the default controls, the text is the shipped automatic
+  // configuration; applied unchanged it changes nothing.
+  void defaultTextRoundTrip_data() { localeRows(); }
+  void defaultTextRoundTrip() {
+    useRowLocale();
+    createWindows();
+    m = FRMMain;
+    m->BUTNKontrolaCislaClick();
+    m->BUTNNastaveniVytvorClick();
+    const QStringList text = m->settingsTextLines();
+    QCOMPARE(text.size(), 88);
+    QCOMPARE(text[5], local("cena za hru : 0#10"));
+    if (QLocale().decimalPoint() == ".")
+      QCOMPARE(kvadus::encodeTextLines(text), bytesOf(ZUZ_SOURCE_ROOT "/nastaveni/auto.cfg"));
+
+    const QStringList typesBefore = m->RAGRTypHry->items();
+    m->BUTNPouzijNastaveniClick();
+    QCOMPARE(person.texts(), QStringList({"Byla zpracovana konfigurace\n soubor            : \n radku celkem__: 88\n"
+                                          "  - pouzito_____: 62\n  - ignorovano__: 26\n  - chyb_______: 0"}));
+    QCOMPARE(report().size(), 88);
+    QCOMPARE(FORMZadaniHracu->names(), kRoster);
+    QCOMPARE(FORMZadaniHracu->EDITJmenoHrace->text(), QString("Novy hrac"));
+    QCOMPARE(m->RAGRTypHry->items(), typesBefore);
+    QVERIFY(m->GRPBXNastaveni->isHidden());  // no errors: the panel stays as it was
+    person.reset();
+    m->BUTNNastaveniVytvorClick();  // asks before replacing the text
+    QCOMPARE(person.texts(), QStringList({"Textova reprezentace neni prazdna,\nopravdu chcete vytvorit novou ?"}));
+    QCOMPARE(m->settingsTextLines(), text);
+  }
+
+  void valuesReachTheControls_data() { localeRows(); }
+  void valuesReachTheControls() {
+    useRowLocale();
+    createWindows();
+    m = FRMMain;
+    m->BUTNKontrolaCislaClick();
+    setText({"CENA ZA HRU:0,5", "pocitani nad sto (nic - n, scitat - +, nasobit - *) : x",
+             "roztahnout okno : ano", "hrat i hru dvou sedem : Ne", "nasobeni fleku : 3",
+             "nazev fleku : 9x: super", "nazev fleku : 8x: super", "nazev barvy : 0: srdce",
+             "cena za hru :"});
+    m->BUTNPouzijNastaveniClick();
+    QCOMPARE(m->EDITCenaZaHru->text(), local("0#50"));
+    QCOMPARE(m->EDITCenaZaStovku->text(), local("1#00"));  // the pairs follow the base
+    QCOMPARE(m->RAGRNadSto->itemIndex(), 2);
+    QVERIFY(m->CHBXOknoRoztazene->isChecked());
+    QVERIFY(!m->RAGRTypHry->items().contains("dve sedmy"));  // the switch's own behaviour ran
+    QCOMPARE(m->UPDNHraFlekCount->maximum(), 13);
+    QCOMPARE(m->LIBXFlekHraAbbrev->item(8)->text(), QString("super"));
+    QCOMPARE(m->RAGRTrumfy->itemText(0), QString("srdce"));
+    QCOMPARE(m->RAGRTrumfy->itemIndex(), 0);
+    for (QCheckBox* box : {m->CKBXCervene, m->CHBXCerveneVlevo, m->CHBXCerveneVpravo, m->CHBXHlaskyHlaska0})
+      QCOMPARE(box->text(), QString("srdce"));
+    QCOMPARE(report(), QStringList({"+           > CENA ZA HRU:0,5",
+                                    "X prepinac  > pocitani nad sto (nic - n, scitat - +, nasobit - *) : x",
+                                    "+           > roztahnout okno : ano", "+           > hrat i hru dvou sedem : Ne",
+                                    "+           > nasobeni fleku : 3", "X hodnota   > nazev fleku : 9x: super",
+                                    "+           > nazev fleku : 8x: super", "+           > nazev barvy : 0: srdce",
+                                    "X hodnota   > cena za hru :"}));
+    QVERIFY(lastSummary().endsWith("pouzito_____: 6\n  - ignorovano__: 0\n  - chyb_______: 3"));
+    // Errors bring the report into view.
+    QVERIFY(!m->GRPBXNastaveni->isHidden());
+    QCOMPARE(m->PGCTRLNastaveni->currentWidget(), m->TABDisk);
+    QCOMPARE(m->PGCTRLDisk->currentWidget(), m->PAGEVysledkyZpracovani);
+
+    setText({"roztahnout okno : 1"});
+    m->BUTNPouzijNastaveniClick();
+    QVERIFY(!m->CHBXOknoRoztazene->isChecked());
+  }
+
+  void conversionErrorStopsTheApply() {
+    freshWindows(true);
+    m = FRMMain;
+    setText({"nasobeni fleku : 3", "cena za hru : abc", "nasobeni cervenych : 5"});
+    m->BUTNPouzijNastaveniClick();
+    QCOMPARE(m->EDITNasobeniFleku->text(), QString("3"));
+    QCOMPARE(m->EDITCenaNasobeniCervenych->text(), QString("2"));
+    QCOMPARE(m->EDITCenaZaHru->text(), QString("0.10"));
+    QCOMPARE(report(), QStringList({"+           > nasobeni fleku : 3"}));
+    QCOMPARE(person.shown.size(), 1);  // no summary
+    QCOMPARE(person.shown[0].caption + "|" + person.shown[0].text, QString("Chyba|'abc' neni platne cislo"));
+  }
+
+  void emptyTextAndSectionSwitch() {
+    freshWindows(true);
+    m = FRMMain;
+    m->BUTNPouzijNastaveniClick();
+    QVERIFY(lastSummary().contains("radku celkem__: 0\n  - pouzito_____: 0\n  - ignorovano__: 0\n  - chyb_______: 0"));
+
+    m->CHBXNastaveniNahravaniCeny->setChecked(false);
+    m->BUTNNastaveniVytvorClick();
+    QVERIFY(!m->settingsTextLines().contains("Ceny : "));
+    QVERIFY(m->settingsTextLines().contains("Stovka : "));
+    person.reset();
+    m->BUTNNastaveniVymazClick();
+    QCOMPARE(person.texts(), QStringList({"Textova reprezentace neni prazdna,\nopravdu ji chcete smazat ?"}));
+    QVERIFY(m->MEMONastaveni->toPlainText().isEmpty());
+    setText({"cena za hru : 0.5"});
+    m->BUTNPouzijNastaveniClick();
+    QCOMPARE(m->EDITCenaZaHru->text(), QString("0.10"));
+    QCOMPARE(report(), QStringList({"-           > cena za hru : 0.5"}));
+  }
+
+  // Player lines replace the roster; a name that repeats asks the player
+  // dialog's question, and the line counts as applied whatever the answer.
+  void playerLines() {
+    freshWindows(true);
+    m = FRMMain;
+    setText({"jmeno hrace : Karel", "jmeno hrace : Ja", "jmeno hrace : karel", "jmeno hrace : Pe;pa"});
+    person.answers = {MsgAnswer::No};
+    m->BUTNPouzijNastaveniClick();
+    QCOMPARE(FORMZadaniHracu->names(), QStringList({"Karel", "Ja", "Pepa"}));
+    QCOMPARE(person.shown[0].text, QString("V seznamu se jiz hrac s podobnym jmenem nachazi.\nChcete ho presto pridat ? "));
+    QCOMPARE(person.shown[1].caption, QString("Chyba"));  // the ';' is removed with its message
+    QVERIFY(lastSummary().contains("pouzito_____: 4"));
+    QCOMPARE(FORMZadaniHracu->EDITJmenoHrace->text(), QString("Novy hrac"));
+
+    person.reset();
+    setText({"jmeno hrace : Karel", "jmeno hrace : karel"});  // Yes: both stay
+    m->BUTNPouzijNastaveniClick();
+    QCOMPARE(FORMZadaniHracu->names(), QStringList({"Karel", "karel"}));
+  }
+
+  void filesLoadedAndSaved() {
+    WorkingFolder folder;
+    freshWindows(true);
+    m = FRMMain;
+    m->BUTNNastaveniVytvorClick();
+    const QStringList text = m->settingsTextLines();
+
+    // Auto: written, and asked before it is overwritten.
+    m->BUTNNastaveniAutoClick();
+    QVERIFY(person.shown.isEmpty());
+    QCOMPARE(kvadus::decodeTextLines(bytesOf("nastaveni/auto.cfg")), text);
+    setText({"cena za hru : 1"});
+    person.answers = {MsgAnswer::No};
+    m->BUTNNastaveniAutoClick();
+    QCOMPARE(person.shown.size(), 1);
+    QCOMPARE(person.shown[0].caption, QString("Informace"));
+    QCOMPARE(person.shown[0].buttons, MsgButtons::YesNo);
+    QCOMPARE(kvadus::decodeTextLines(bytesOf("nastaveni/auto.cfg")), text);
+
+    // Save: a new file is created after the question, in UTF-8 with CR LF.
+    person.reset();
+    setText({"jmeno hrace : Jiří"});
+    dialogs.file = folder.path("nastaveni/nove.cfg");
+    m->BUTNNastaveniUlozClick();
+    QCOMPARE(dialogs.titles, QStringList({"ulozeni nastaveni"}));
+    QCOMPARE(person.texts(), QStringList({"Soubor s danym jmenem neexistuje.\nOpravdu ho chcete vytvorit ?"}));
+    QCOMPARE(bytesOf(dialogs.file), QString("jmeno hrace : Jiří\r\n").toUtf8());
+    // A file that cannot be written: the caption and the system's reason, the text kept.
+    person.reset();
+    dialogs.file = folder.path("hry");
+    m->BUTNNastaveniUlozClick();
+    QCOMPARE(person.shown.size(), 2);
+    QCOMPARE(person.shown[1].caption, QString("Chyba pri zapisu konfigurace"));
+    QVERIFY(!person.shown[1].text.isEmpty());
+    QCOMPARE(m->settingsTextLines(), QStringList({"jmeno hrace : Jiří"}));
+
+    // Load: replaces the text after the question, applies nothing; the
+    // summary of the next apply names the file, the one after does not.
+    person.reset();
+    writeBytes("nastaveni/b.cfg", "nasobeni fleku : 4\rnasobeni cervenych : 3\n");
+    dialogs.file = folder.path("nastaveni/b.cfg");
+    m->BUTNNastaveniNahrejClick();
+    QCOMPARE(person.texts(), QStringList({"Textova reprezentace neni prazdna,\nopravdu chcete nahrat jinou ?"}));
+    QCOMPARE(m->settingsTextLines(), QStringList({"nasobeni fleku : 4", "nasobeni cervenych : 3"}));
+    QCOMPARE(m->EDITNasobeniFleku->text(), QString("2"));
+    m->BUTNPouzijNastaveniClick();
+    QCOMPARE(m->EDITNasobeniFleku->text(), QString("4"));
+    QVERIFY(lastSummary().contains(" soubor            : " + QDir::toNativeSeparators(dialogs.file) + "\n"));
+    m->BUTNPouzijNastaveniClick();
+    QVERIFY(lastSummary().contains(" soubor            : \n"));
+
+    // A file that cannot be read: its message, and the text is cleared.
+    person.reset();
+    dialogs.file = folder.path("nastaveni/chybi.cfg");
+    m->BUTNNastaveniNahrejClick();
+    QCOMPARE(person.shown.last().caption, QString("Chyba pri nahravani konfigurace"));
+    QVERIFY(m->MEMONastaveni->toPlainText().isEmpty());
+  }
+
+  // The file chosen at start is applied: here the automatic configuration,
+  // written by an older tool in the Central European code page.
+  void startAppliesTheChosenFile() {
+    WorkingFolder folder;
+    QStringEncoder legacy("windows-1250");
+    writeBytes("nastaveni/auto.cfg",
+               legacy.encode(QString("cena za hru : 0,2\r\njmeno hrace : Jiří\r\njmeno hrace : Žofie\r\n"
+                                     "automaticky otevirat i jmena hracu : Ano\r\n")));
+    freshWindows();
+    m = FRMMain;
+    QCOMPARE(FRMFileSelect->EDITSelectedFile->text(), QDir::toNativeSeparators("nastaveni/auto.cfg"));
+    firstShowing(FRMFileSelect->BUTNOk);
+    QCOMPARE(FORMZadaniHracu->names(), QStringList({"Jiří", "Žofie"}));
+    QCOMPARE(m->EDITCenaZaHru->text(), QString("0.20"));
+    QCOMPARE(m->EDITCenaZaBetla->text(), QString("1.00"));
+    QCOMPARE(person.shown.size(), 1);  // the summary, the only box
+    QVERIFY(person.shown[0].text.contains(" soubor            : " + QDir::toNativeSeparators("nastaveni/auto.cfg")));
+    QVERIFY(FORMZadaniHracu->isVisible());
+    QVERIFY(!m->MEMOPokec->toPlainText().isEmpty());  // the start went on
+  }
+
+  void startWithoutSettingsOrQuit() {
+    WorkingFolder folder;
+    writeBytes("nastaveni/auto.cfg", "cena za hru : 0.5\r\n");
+    freshWindows();
+    FRMFileSelect->BUTNClearClick();  // "<< prazdne"
+    firstShowing(FRMFileSelect->BUTNOk);
+    QCOMPARE(FRMMain->EDITCenaZaHru->text(), QString("0.10"));
+    QVERIFY(person.shown.isEmpty());
+    destroyWindows();
+
+    freshWindows();
+    firstShowing(FRMFileSelect->BUTNExit);
+    QVERIFY(FRMFileSelect->CHBXExit->isChecked());
+    QVERIFY(!FRMMain->isVisible());
+    QCOMPARE(FRMMain->EDITCenaZaHru->text(), QString("0.1"));  // nothing applied, not even checked
+    QVERIFY(person.shown.isEmpty());
+  }
+
+  void selectionDialog() {
+    WorkingFolder folder;
+    for (const char* name : {"b.cfg", "auto.cfg", "A.cfg"}) writeBytes(QString("nastaveni/") + name, "x");
+    QDir().mkdir("nastaveni/slozka.cfg");  // no folders in the list
+    freshWindows();
+    TFRMFileSelect* d = FRMFileSelect;
+    QCOMPARE(d->windowTitle(), QString("Vyberte nastaveni"));
+    QCOMPARE(d->LABLNastaveniPath->text(), QString("soubory v adresari  \"nastaveni\""));
+    QStringList entries;
+    for (int i = 0; i < d->COMBOFileList->count(); ++i) entries << d->COMBOFileList->itemText(i);
+    QCOMPARE(entries, QStringList({"auto.cfg", "A.cfg", "b.cfg"}));
+    QCOMPARE(d->COMBOFileList->currentIndex(), 0);
+    QCOMPARE(d->EDITSelectedFile->text(), QDir::toNativeSeparators("nastaveni/auto.cfg"));
+    d->COMBOFileList->setCurrentIndex(2);
+    QCOMPARE(d->EDITSelectedFile->text(), QDir::toNativeSeparators("nastaveni/b.cfg"));
+    d->BUTNClear->click();
+    QVERIFY(d->EDITSelectedFile->text().isEmpty());
+    QCOMPARE(d->COMBOFileList->currentIndex(), -1);
+    dialogs.file = folder.path("hry/jine.txt");
+    writeBytes(dialogs.file, "x");
+    d->COMBOFileList->setCurrentIndex(1);
+    d->BUTNChangePath->click();
+    QCOMPARE(d->EDITSelectedFile->text(), QDir::toNativeSeparators(dialogs.file));
+    QCOMPARE(d->COMBOFileList->currentIndex(), -1);
+
+    person.openerSucceeds = false;
+    d->BUTNHelp->click();
+    const QString help = QDir::toNativeSeparators("help/help.htm");
+    QCOMPARE(person.opened, QStringList({help}));
+    QCOMPARE(person.texts(), QStringList({"Nelze otevrit tento soubor s napovedou :\n" + help}));
+
+    // Without the automatic file nothing is chosen.
+    QVERIFY(QFile::remove("nastaveni/auto.cfg"));
+    d->BUTNLoadFilesClick();
+    QCOMPARE(d->COMBOFileList->count(), 2);
+    QCOMPARE(d->COMBOFileList->currentIndex(), -1);
+  }
+
+  // The page creates its text when it comes into view empty.
+  void pageShownCreatesTheText() {
+    freshWindows(true);
+    m = FRMMain;
+    m->flags.firstShowing = 0;
+    m->show();
+    m->BUTNNastaveniParametruClick();
+    QVERIFY(m->MEMONastaveni->toPlainText().isEmpty());
+    m->PGCTRLNastaveni->setCurrentWidget(m->TABDisk);
+    QCOMPARE(m->settingsTextLines().value(0), QString("Nastaveni programu 'Zuzereru vevizor'"));
+    QVERIFY(person.shown.isEmpty());
+  }
+};
+
+QTEST_MAIN(TestSettingsFileWindow)
+#include "test_settingsfile_window.moc"
