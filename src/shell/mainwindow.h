@@ -6,6 +6,7 @@
 
 #include "ledger/extended_controls.h"
 #include "ledger/quick_controls.h"
+#include "shell/windowsize_controls.h"
 
 #include <QString>
 #include <QWidget>
@@ -42,7 +43,10 @@ struct ProgramFlags {
   quint8 directAmountMode = 0;        // 1: the amount was given directly
 };
 
-class TFRMMain : public QWidget, public QuickSelectionControls, public ExtendedEntryControls {
+class TFRMMain : public QWidget,
+                 public QuickSelectionControls,
+                 public ExtendedEntryControls,
+                 public WindowSizeControls {
   Q_OBJECT
  public:
   explicit TFRMMain(QWidget* parent = nullptr);
@@ -342,6 +346,30 @@ class TFRMMain : public QWidget, public QuickSelectionControls, public ExtendedE
   void CHBXDveSedmyAStovkaClick();
   void CKBXHraniPauzirovanehoClick();
 
+  // ---- window size and placement (shell/mainwindow_size.cpp) ---------------
+  // Its controls and geometry: WindowSizeControls (shell/windowsize_controls.h).
+  // BUTNCHeckFormSizeClick and BUTNUmistiCClick are declared with the frame.
+  void BUTNGetFormSizeClick();
+  void BUTNChangeSizeClick();
+  void CHBXOknoRoztazeneClick();
+  void CHBXFixniRozmeryOknaClick();
+  void BUTNUmisteniClick();  // opens POPMNUUmisteni
+  void BUTNUmistiLTClick();
+  void BUTNUmistiLClick();
+  void BUTNUmistiLBClick();
+  void BUTNUmistiTClick();
+  void BUTNUmistiBClick();
+  void BUTNUmistiRTClick();
+  void BUTNUmistiRClick();
+  void BUTNUmistiRBClick();
+  // Moves the main window, then gives the five secondary windows its left and top.
+  void placeWindows(kvadus::windowsize::Placement where);
+  // The wide size fits the work area (then the size controls are enabled).
+  bool wideWindowFits() const;
+  // The window's outer size: the real frame once the window system drew one,
+  // otherwise the client size with the measured frame metrics.
+  QSize outerSize() const;
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   bool numberFieldEvent(QObject* watched, QEvent* event);
@@ -359,6 +387,8 @@ class TFRMMain : public QWidget, public QuickSelectionControls, public ExtendedE
   void buildSettingsPanel();
   void buildExtended();
   void connectExtended();
+  void buildWindowSize();
+  void connectWindowSize();
   void describeTrumps();
   void updateTrumpFirst();
   void connectFrame();
