@@ -88,6 +88,11 @@ int main(int argc, char** argv) {
   FRMMain->CHBXUhranaSedmaVolicem->setChecked(true);
   app.processEvents();
   save(FRMMain, out, QStringLiteral("main_game"));
+  // The same in the wide window, with the quick selection.
+  FRMMain->BUTNChangeSizeClick();
+  app.processEvents();
+  save(FRMMain, out, QStringLiteral("main_game_wide"));
+  FRMMain->BUTNChangeSizeClick();
 
   // The same hand counted with card points and melds: trumps in "kule", the
   // declarer's melds in kule and cervene, a meld in zelene against him, a
@@ -250,6 +255,7 @@ int main(int argc, char** argv) {
 
   // The quick selection: "100 + 7" made with 120 points, then two crowns
   // lost, given straight (the red boxes go away with a direct amount).
+  if (!FRMMain->CHBXOknoRoztazene->isChecked()) FRMMain->BUTNChangeSizeClick();
   FRMMain->applyNumericValue(FRMMain->EDITFaktorNadStoNasobit, QStringLiteral("2"));
   FRMMain->RAGRStoASedm->setItemIndex(2);
   app.processEvents();

@@ -333,7 +333,7 @@ void TFRMMain::BUTNNastaveniAutoClick() {
 
 void TFRMMain::BUTNPouzijNastaveniClick() {
   MEMOCHybyZpracovani->clear();
-  const sf::ReadResult r = sf::readSettings(settingsTextLines(), sectionsOn(*this), wideWindowFits());
+  const sf::ReadResult r = sf::readSettings(settingsTextLines(), sectionsOn(*this), CHBXOknoRoztazene->isEnabled());
 
   bool rosterEmptied = false;
   for (const sf::Change& c : r.changes) {

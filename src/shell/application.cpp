@@ -73,8 +73,11 @@ void reportUnexpectedError(const QString& errorMessage) {
 int runProgram(Application& app) {
   try {
     createWindows();
-    FRMMain->show();
-    app.exec();
+    // A screen too small for the window ended the program while it was made.
+    if (!FRMMain->screenTooSmall) {
+      FRMMain->show();
+      app.exec();
+    }
   } catch (const std::exception& e) {
     reportUnexpectedError(QString::fromLocal8Bit(e.what()));
   } catch (...) {

@@ -59,6 +59,8 @@ TFRMMain::TFRMMain(QWidget* parent) : QWidget(parent) {
   connectSettings();
   connectHands();
   connectExtended();
+  buildWindowSize();
+  connectWindowSize();
   FormCreate();
 }
 
@@ -256,20 +258,4 @@ void TFRMMain::BUTNZmenaVoliceClick() {
 
 void TFRMMain::CHBXZobrazovatBublinkovouNapovedu_Click() {
   setTooltipsEnabled(CHBXZobrazovatBublinkovouNapovedu->isChecked());
-}
-
-// The window keeps its design size until the narrow and wide sizes exist.
-void TFRMMain::BUTNCHeckFormSizeClick() {}
-
-void TFRMMain::BUTNUmistiCClick() {
-  const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
-  if (!s) return;
-  const QRect work = s->availableGeometry();
-  const QSize outer = frameGeometry().size();
-  move(work.left() + (work.width() - outer.width()) / 2,
-       work.top() + (work.height() - outer.height()) / 2);
-  for (QWidget* w : {static_cast<QWidget*>(FORMZadaniHracu), static_cast<QWidget*>(FORMDiskoveOperace),
-                     static_cast<QWidget*>(FRMUpravaStavu), static_cast<QWidget*>(FRMGrafika),
-                     static_cast<QWidget*>(FRMZmenaVolice)})
-    if (w) w->move(pos());
 }

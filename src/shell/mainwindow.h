@@ -7,6 +7,7 @@
 #include "ledger/extended_controls.h"
 #include "ledger/quick_controls.h"
 #include "settings/settingsfile_controls.h"
+#include "shell/windowsize_controls.h"
 
 #include <QString>
 #include <QWidget>
@@ -46,7 +47,8 @@ struct ProgramFlags {
 class TFRMMain : public QWidget,
                  public QuickSelectionControls,
                  public ExtendedEntryControls,
-                 public SettingsFileControls {
+                 public SettingsFileControls,
+                 public WindowSizeControls {
   Q_OBJECT
  public:
   explicit TFRMMain(QWidget* parent = nullptr);
@@ -363,8 +365,30 @@ class TFRMMain : public QWidget,
   void applyStartSettings();
   // The text's lines: none for an empty text.
   QStringList settingsTextLines() const;
-  // Whether the wide window fits the screen (the window size rules).
+
+  // ---- window size and placement (shell/mainwindow_size.cpp) ---------------
+  // Its controls and geometry: WindowSizeControls (shell/windowsize_controls.h).
+  // BUTNCHeckFormSizeClick and BUTNUmistiCClick are declared with the frame.
+  void BUTNGetFormSizeClick();
+  void BUTNChangeSizeClick();
+  void CHBXOknoRoztazeneClick();
+  void CHBXFixniRozmeryOknaClick();
+  void BUTNUmisteniClick();  // opens POPMNUUmisteni
+  void BUTNUmistiLTClick();
+  void BUTNUmistiLClick();
+  void BUTNUmistiLBClick();
+  void BUTNUmistiTClick();
+  void BUTNUmistiBClick();
+  void BUTNUmistiRTClick();
+  void BUTNUmistiRClick();
+  void BUTNUmistiRBClick();
+  // Moves the main window, then gives the five secondary windows its left and top.
+  void placeWindows(kvadus::windowsize::Placement where);
+  // The wide size fits the work area (then the size controls are enabled).
   bool wideWindowFits() const;
+  // The window's outer size: the real frame once the window system drew one,
+  // otherwise the client size with the measured frame metrics.
+  QSize outerSize() const;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -385,6 +409,8 @@ class TFRMMain : public QWidget,
   bool loadSettingsText(const QString& path, const QString& caption);
   void buildExtended();
   void connectExtended();
+  void buildWindowSize();
+  void connectWindowSize();
   void describeTrumps();
   void updateTrumpFirst();
   void connectFrame();

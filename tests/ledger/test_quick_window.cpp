@@ -58,7 +58,9 @@ class TestQuickWindow : public QObject {
     QCOMPARE(m->RAGRStoNeuhranych->items().first(), QString("  0"));
     QCOMPARE(m->CHBXCerveneVpravo->parentWidget(), m->GRPBXVyhrane);
     QCOMPARE(m->BUTNPridatDolni->parentWidget(), m->GRPBXProhrane);
-    // Everything of the quick selection lies inside the window.
+    // The quick selection shows in the wide window only, and all of it lies inside.
+    QVERIFY(m->GRPBXVyhrane->isHidden());
+    m->BUTNChangeSizeClick();
     for (QWidget* w : {static_cast<QWidget*>(m->GRPBXVyhrane), static_cast<QWidget*>(m->GRPBXProhrane),
                        static_cast<QWidget*>(m->LABLRychlaVolba)})
       QVERIFY(m->rect().contains(w->geometry()));

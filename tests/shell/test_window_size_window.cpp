@@ -1,0 +1,277 @@
+// The main window's sizes and placements on simulated screens: the size
+// controls, the narrow and wide window, the switches, the placement menu and
+// buttons moving all windows, and the end on a screen too small.
+
+#include "correction/balancecorrection.h"
+#include "players/declarerchange.h"
+#include "results/diskoperations.h"
+#include "shell/application.h"
+#include "shell/screenmetrics.h"
+#include "stats/resultswindow.h"
+#include "testsupport.h"
+
+#include <QMenu>
+#include <QSignalSpy>
+
+using kvadus::windowsize::Placement;
+using testsupport::ScriptedPerson;
+
+Q_DECLARE_METATYPE(Placement)
+
+namespace {
+// Caption 20, frames 4: the narrow window is 648 x 604 outside (640 x 576
+// inside), the wide one 796 x 728 (788 x 700 inside).
+const kvadus::windowsize::FrameMetrics kMetrics{20, 4, 4};
+const QSize kNarrow(648, 604);
+const QSize kWide(796, 728);
+const QSize kExtra(8, 28);
+
+const QString kTooSmall(
+    "Velikost displeje (obrazovky) Vaseho pocitace bohuzel\nneni dostatecna pro zobrazeni oken "
+    "programu ani v \nnejmensi velikosti.\n");
+
+QList<QWidget*> secondaryWindows() {
+  return {FORMZadaniHracu, FORMDiskoveOperace, FRMUpravaStavu, FRMGrafika, FRMZmenaVolice};
+}
+}  // namespace
+
+class TestWindowSizeWindow : public QObject {
+  Q_OBJECT
+
+  ScriptedPerson person;
+  kvadus::ScreenMetrics screen;
+
+  // Makes the windows on the simulated screen.
+  void windowsOn(const QSize& work, kvadus::windowsize::FrameMetrics metrics = kMetrics) {
+    screen.workArea = QRect(QPoint(0, 0), work);
+    screen.frame = metrics;
+    testsupport::freshWindows(true);
+  }
+  static bool quickGroupsShown() {
+    return !FRMMain->GRPBXVyhrane->isHidden() && !FRMMain->GRPBXProhrane->isHidden() &&
+           !FRMMain->LABLRychlaVolba->isHidden();
+  }
+  static QSize outer() { return FRMMain->size() + kExtra; }
+
+ private slots:
+  void initTestCase() {
+    kvadus::setScreenMetricsProvider([this](const QWidget*) { return screen; });
+  }
+  void cleanupTestCase() { kvadus::setScreenMetricsProvider({}); }
+  void init() { person.reset(); }
+  void cleanup() { destroyWindows(); }
+
+  void sizeControlsFollowTheWideFit_data() {
+    QTest::addColumn<QSize>("work");
+    QTest::addColumn<bool>("fits");
+    QTest::newRow("exactly wide") << kWide << true;
+    QTest::newRow("one pixel narrower") << kWide - QSize(1, 0) << false;
+    QTest::newRow("one pixel lower") << kWide - QSize(0, 1) << false;
+    QTest::newRow("exactly narrow") << kNarrow << false;
+    QTest::newRow("large") << QSize(1280, 1024) << true;
+  }
+  void sizeControlsFollowTheWideFit() {
+    QFETCH(QSize, work);
+    QFETCH(bool, fits);
+    windowsOn(work);
+    TFRMMain* m = FRMMain;
+    QVERIFY(person.shown.isEmpty());
+    QCOMPARE(m->wideWindowFits(), fits);
+    QCOMPARE(m->BUTNChangeSize->isEnabled(), fits);
+    QCOMPARE(m->CHBXOknoRoztazene->isEnabled(), fits);
+    QCOMPARE(m->BUTNUmisteni->isEnabled(), fits);
+    // Every window starts narrow, whatever fits; the fixed size was not forced.
+    QCOMPARE(m->narrowSize, kNarrow);
+    QCOMPARE(m->wideSize, kWide);
+    QCOMPARE(outer(), kNarrow);
+    QVERIFY(!quickGroupsShown() && !m->CHBXOknoRoztazene->isChecked());
+    QVERIFY(m->CHBXFixniRozmeryOkna->isEnabled() && !m->CHBXFixniRozmeryOkna->isChecked());
+    QVERIFY(!m->screenTooSmall);
+  }
+
+  void sizeButtonAndStretchSwitch() {
+    windowsOn({1280, 1024});
+    TFRMMain* m = FRMMain;
+    m->BUTNChangeSize->click();
+    QCOMPARE(outer(), kWide);
+    QVERIFY(quickGroupsShown() && m->CHBXOknoRoztazene->isChecked());
+    // The quick groups lie inside the wide window.
+    for (QWidget* w : {static_cast<QWidget*>(m->GRPBXVyhrane), static_cast<QWidget*>(m->GRPBXProhrane)})
+      QVERIFY(m->rect().contains(w->geometry()));
+    m->BUTNChangeSize->click();
+    QCOMPARE(outer(), kNarrow);
+    QVERIFY(!quickGroupsShown() && !m->CHBXOknoRoztazene->isChecked());
+
+    // The switch does what the button does, once per change.
+    m->CHBXOknoRoztazene->setChecked(true);
+    QCOMPARE(outer(), kWide);
+    QVERIFY(quickGroupsShown());
+    m->CHBXOknoRoztazene->setChecked(false);
+    QCOMPARE(outer(), kNarrow);
+
+    // A quick item chosen in the wide window is priced, and stays so across
+    // a change of size (which prices the entry again).
+    testsupport::startGame({"A", "B", "C"});
+    m->CHBXOknoRoztazene->setChecked(true);
+    m->RAGRObycHra->setItemIndex(1);
+    QCOMPARE(m->EDITCelkemCena->text(), QString(" +0.20"));
+    m->BUTNChangeSize->click();
+    QCOMPARE(m->EDITCelkemCena->text(), QString(" +0.20"));
+  }
+
+  void fixedSizeSwitchSetsTheScaling() {
+    windowsOn({1280, 1024});
+    QVERIFY(!FRMMain->scaledToSystemFont);
+    FRMMain->CHBXFixniRozmeryOkna->setChecked(true);
+    QVERIFY(FRMMain->scaledToSystemFont);
+    FRMMain->CHBXFixniRozmeryOkna->setChecked(false);
+    QVERIFY(!FRMMain->scaledToSystemFont);
+  }
+
+  // Widening near the right and bottom edges pulls the window back on the
+  // screen; narrowing keeps the left edge.
+  void wideningNearTheEdges() {
+    windowsOn({1024, 768});
+    TFRMMain* m = FRMMain;
+    m->BUTNUmistiRBClick();
+    QCOMPARE(m->pos(), QPoint(1024 - 648, 768 - 604));
+    m->BUTNChangeSize->click();
+    QCOMPARE(m->pos(), QPoint(1024 - 796, 768 - 728));
+    m->BUTNChangeSize->click();  // narrow again: stays where it is
+    QCOMPARE(m->pos(), QPoint(1024 - 796, 768 - 728));
+    m->move(900, 500);
+    m->CHBXOknoRoztazene->setChecked(true);
+    QCOMPARE(m->pos(), QPoint(1024 - 796, 768 - 728));
+    QCOMPARE(outer(), kWide);
+  }
+
+  void centreOfTheWorkArea() {
+    windowsOn({1024, 738});
+    FRMMain->setFixedSize(QSize(601, 457) - kExtra);
+    FRMMain->BUTNUmistiC->click();
+    QCOMPARE(FRMMain->pos(), QPoint(211, 140));
+    for (QWidget* w : secondaryWindows()) QCOMPARE(w->pos(), QPoint(211, 140));
+  }
+
+  void everyPlacementMovesAllWindows_data() {
+    QTest::addColumn<int>("index");
+    QTest::addColumn<bool>("byMenu");
+    QTest::addColumn<QPoint>("expected");
+    // The wide window (796 x 728) at 100, 50 on 1280 x 1024.
+    const QPoint at[] = {{242, 148}, {0, 0},   {0, 50},   {0, 296}, {100, 0},
+                         {100, 296}, {484, 0}, {484, 50}, {484, 296}};
+    const char* names[] = {"centre", "left top", "left",  "left bottom", "top",
+                           "bottom", "right top", "right", "right bottom"};
+    for (int i = 0; i < kvadus::windowsize::kPlacementCount; ++i) {
+      QTest::addRow("button %s", names[i]) << i << false << at[i];
+      QTest::addRow("menu %s", names[i]) << i << true << at[i];
+    }
+  }
+  void everyPlacementMovesAllWindows() {
+    QFETCH(int, index);
+    QFETCH(bool, byMenu);
+    QFETCH(QPoint, expected);
+    windowsOn({1280, 1024});
+    FRMMain->BUTNChangeSize->click();
+    FRMMain->move(100, 50);
+    for (QWidget* w : secondaryWindows()) w->move(7, 9);
+    if (byMenu)
+      FRMMain->placementActions()[index]->trigger();
+    else
+      FRMMain->placementButtons()[index]->click();
+    QCOMPARE(FRMMain->pos(), expected);
+    for (QWidget* w : secondaryWindows()) QCOMPARE(w->pos(), expected);
+  }
+
+  void placementMenu() {
+    windowsOn({1280, 1024});
+    TFRMMain* m = FRMMain;
+    QStringList captions;
+    QStringList hints;
+    for (const QAction* a : m->placementActions()) {
+      QCOMPARE(a->parent(), m->POPMNUUmisteni);
+      captions << a->text();
+      hints << a->toolTip();
+    }
+    QCOMPARE(m->POPMNUUmisteni->actions().size(), 9);
+    QCOMPARE(captions, QStringList({"o", "`", "<", ",", "^", "v", "'", ">", "."}));
+    QCOMPARE(hints, QStringList({"na stred", "vlevo nahoru", "vlevo", "vlevo dolu", "nahoru", "dolu",
+                                 "vpravo nahoru", "vpravo", "vpravo dolu"}));
+    QCOMPARE(m->BUTNUmistiC->text(), QString("(-)"));
+    QCOMPARE(m->BUTNUmistiLT->text(), QString("|~"));
+    QCOMPARE(m->BUTNChangeSize->text(), QString("<->"));
+    QCOMPARE(m->BUTNChangeSize->toolTip(), QString("zmena velikosti okna"));
+    QCOMPARE(m->BUTNUmisteni->toolTip(), QString("Zmena umisteni vsech oken"));
+    for (const QPushButton* b : m->placementButtons()) QVERIFY(m->findChild<QPushButton*>(b->objectName()) == b);
+    m->show();
+    m->BUTNUmisteni->click();
+    QTRY_VERIFY(m->POPMNUUmisteni->isVisible());
+    m->POPMNUUmisteni->hide();
+    m->hide();
+  }
+
+  // Too small for the narrow window: the fixed size is forced on, the
+  // message and the help page, and the window closes while it is created.
+  void tooSmallScreenEndsTheProgram_data() {
+    QTest::addColumn<QSize>("work");
+    QTest::newRow("one pixel narrower") << kNarrow - QSize(1, 0);
+    QTest::newRow("one pixel lower") << kNarrow - QSize(0, 1);
+  }
+  void tooSmallScreenEndsTheProgram() {
+    QFETCH(QSize, work);
+    person.openerSucceeds = false;
+    windowsOn(work);
+    const QString trouble = QDir::toNativeSeparators("help/trouble.htm");
+    QCOMPARE(person.texts(),
+             QStringList({kTooSmall, "Nelze otevrit soubor s napovedou :\n" + trouble +
+                                         "\nPokuste se ho otevrit rucne a hledejte sekci,\n"
+                                         "ktera se zabyva velikosti oken."}));
+    for (const auto& s : person.shown) QCOMPARE(s.caption, QString("Chyba"));
+    QCOMPARE(person.opened, QStringList({trouble}));
+    QVERIFY(FRMMain->screenTooSmall && !FRMMain->isVisible());
+    QVERIFY(FRMMain->CHBXFixniRozmeryOkna->isChecked() && !FRMMain->CHBXFixniRozmeryOkna->isEnabled());
+    QVERIFY(FRMMain->scaledToSystemFont);
+    QCOMPARE(FRMMain->flags.firstShowing, quint8(0));
+
+    // The check run on a made window closes it: the program ends.
+    person.reset();
+    QSignalSpy ending(FRMMain, &TFRMMain::programEnding);
+    FRMMain->BUTNCHeckFormSizeClick();
+    QCOMPARE(ending.count(), 1);
+    QCOMPARE(person.texts(), QStringList({kTooSmall}));  // the page opened this time
+  }
+
+  void unknownScreenOrMetricEndsTheProgram() {
+    screen.workArea.reset();
+    screen.frame = kMetrics;
+    testsupport::freshWindows();
+    QCOMPARE(person.texts(),
+             QStringList({"Velikost displeje (obrazovky) Vaseho pocitace se\nnepodarilo zjistit.", kTooSmall}));
+    QVERIFY(FRMMain->screenTooSmall);
+    destroyWindows();
+
+    // A metric of 0 is reported at each measuring: once, and again after the
+    // fixed size was forced on.
+    person.reset();
+    windowsOn({1280, 1024}, {20, 0, 4});
+    const QString missing("Parametr systemu 'Sirka ohraniceni X'\n se nepodarilo zjistit");
+    QCOMPARE(person.texts(), QStringList({missing, missing, kTooSmall}));
+    QVERIFY(FRMMain->screenTooSmall && !FRMMain->wideWindowFits());
+  }
+
+  // The program itself never shows a window the screen cannot hold.
+  void programReturnsWithoutShowing() {
+    screen.workArea = QRect(0, 0, 320, 200);
+    screen.frame = kMetrics;
+    QCOMPARE(kvadus::runProgram(*static_cast<kvadus::Application*>(qApp)), 0);
+    QVERIFY(FRMMain == nullptr);
+    QCOMPARE(person.texts().first(), kTooSmall);
+  }
+};
+
+int main(int argc, char** argv) {
+  kvadus::Application app(argc, argv);
+  TestWindowSizeWindow test;
+  return QTest::qExec(&test, argc, argv);
+}
+#include "test_window_size_window.moc"
