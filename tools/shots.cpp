@@ -216,6 +216,19 @@ int main(int argc, char** argv) {
   FRMGrafika->BUTNVitezClick();
   app.processEvents();
   save(FRMGrafika, out, QStringLiteral("vysledky_rekordy_vitez"));
+  // The price list computed, and the receipt and the statistics on the text page.
+  FRMGrafika->BUTNPrepoctiCenikClick();
+  FRMGrafika->PGCTRLOutPut->setCurrentWidget(FRMGrafika->PGCenik);
+  app.processEvents();
+  save(FRMGrafika, out, QStringLiteral("vysledky_cenik_spocteny"));
+  FRMGrafika->BUTNUctenkaClick();
+  FRMGrafika->PGCTRLOutPut->setCurrentWidget(FRMGrafika->PGTisk);
+  app.processEvents();
+  save(FRMGrafika, out, QStringLiteral("vysledky_tisk_ucet"));
+  FRMGrafika->REDITOut->clear();
+  FRMGrafika->BUTNVytvorTextZeStatistikyClick();
+  app.processEvents();
+  save(FRMGrafika, out, QStringLiteral("vysledky_tisk_statistika"));
 
   const QStringList eight = {"Pepa", "Jana", "Franta", "Karel", "Jirka", "Honza", "Vasek", "Eva"};
   QList<QList<double>> eightHands;

@@ -1,6 +1,7 @@
 #include "stats/resultswindow.h"
 
 #include "common/controls.h"
+#include "common/dialogs.h"
 #include "common/messages.h"
 #include "common/textforms.h"
 #include "ledger/ledger.h"
@@ -33,6 +34,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QSignalBlocker>
 #include <QStackedBarSeries>
 #include <QTabWidget>
@@ -197,6 +199,7 @@ TFRMGrafika::TFRMGrafika(QWidget* parent) : QWidget(parent, Qt::Window) {
   setWindowTitle(QStringLiteral("Vysledky"));
   setToolTip(QStringLiteral("vysledky partie"));
   resize(792, 560);
+  printer_ = new QPrinter(QPrinter::HighResolution);
 
   PGCTRLOutPut = new QTabWidget(this);
   PGCTRLOutPut->setObjectName(QStringLiteral("PGCTRLOutPut"));
@@ -217,6 +220,7 @@ TFRMGrafika::TFRMGrafika(QWidget* parent) : QWidget(parent, Qt::Window) {
   buildFinalChartPage();
   buildRecordsPage();
   buildSettlementPage();
+  buildPriceListPage();
   buildTextPage();
 
   CHBXZaplaceno = makeCheck(this, "CHBXZaplaceno", QStringLiteral("hra jiz zaplacena"), QRect(),
@@ -227,10 +231,17 @@ TFRMGrafika::TFRMGrafika(QWidget* parent) : QWidget(parent, Qt::Window) {
   BUTNClose = makeButton(this, "BUTNClose", QStringLiteral("zavrit <<"),
                          QStringLiteral("zavre okno a vrati se do hlavniho formulare"));
   BUTNPrepocti = makeHiddenButton(this, "BUTNPrepocti", QStringLiteral("Prepocti"));
+  BUTNTisk = makeButton(this, "BUTNTisk", QStringLiteral("Vytisknout >>"),
+                        QStringLiteral("vytiskne aktualni stranku"));
+  BUTNNastaveniTisku = makeButton(this, "BUTNNastaveniTisku", QStringLiteral("Nastaveni tisku >>"),
+                                  QStringLiteral("Zobrazeni dialogu pro nastaveni tisku"));
 
   auto* bottom = new QHBoxLayout;
   bottom->addWidget(CHBXZaplaceno);
   bottom->addStretch(1);
+  bottom->addWidget(BUTNNastaveniTisku);
+  bottom->addWidget(BUTNTisk);
+  bottom->addSpacing(12);
   bottom->addWidget(BUTNClose);
 
   auto* outer = new QVBoxLayout(this);
@@ -244,7 +255,10 @@ TFRMGrafika::TFRMGrafika(QWidget* parent) : QWidget(parent, Qt::Window) {
 
   connectControls();
   BUTNSirkySloupcuClick();
+  resetPriceList();
 }
+
+TFRMGrafika::~TFRMGrafika() { delete printer_; }
 
 void TFRMGrafika::buildCounters() {
   GRPBXPocty = new QGroupBox(QStringLiteral("pocty"), this);
@@ -476,21 +490,6 @@ void TFRMGrafika::buildSettlementPage() {
   page->addLayout(side);
 }
 
-void TFRMGrafika::buildTextPage() {
-  auto* textLayout = new QVBoxLayout(PGTisk);
-  textLayout->addWidget(new QLabel(QStringLiteral("Poznamky k vytvareni textu z uctu:")));
-  MEMOUctenkaNapoveda = new QPlainTextEdit;
-  MEMOUctenkaNapoveda->setObjectName(QStringLiteral("MEMOUctenkaNapoveda"));
-  MEMOUctenkaNapoveda->setToolTip(QStringLiteral("poznamky k vytvareni uctu"));
-  MEMOUctenkaNapoveda->setReadOnly(true);
-  MEMOUctenkaNapoveda->setLineWrapMode(QPlainTextEdit::NoWrap);
-  MEMOUctenkaNapoveda->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-  textLayout->addWidget(MEMOUctenkaNapoveda);
-  CHBXUctenka = makeCheck(PGTisk, "CHBXUctenka", QStringLiteral("ucet s presuny"), QRect(),
-                          QStringLiteral("zda se maji do uctu zahrnout i presuny penez"), true);
-  textLayout->addWidget(CHBXUctenka);
-}
-
 void TFRMGrafika::connectControls() {
   connect(BUTNPrepocti, &QPushButton::clicked, this, &TFRMGrafika::BUTNPrepoctiClick);
   connect(BUTNSirkySloupcu, &QPushButton::clicked, this, &TFRMGrafika::BUTNSirkySloupcuClick);
@@ -517,6 +516,7 @@ void TFRMGrafika::connectControls() {
   connect(LISTBXPlati, &QListWidget::itemSelectionChanged, this, &TFRMGrafika::LISTBXPlatiClick);
   connect(LISTBXDostava, &QListWidget::itemSelectionChanged, this, &TFRMGrafika::LISTBXDostavaClick);
   connect(LSTBXNaNule, &QListWidget::itemSelectionChanged, this, &TFRMGrafika::LSTBXNaNuleClick);
+  connectReports();
 
   // A window of the program other than this one and its own boxes takes the
   // focus: coming back here is a new visit.
@@ -555,6 +555,7 @@ bool TFRMGrafika::event(QEvent* e) {
 
 void TFRMGrafika::showEvent(QShowEvent* e) {
   returning_ = false;
+  if (!e->spontaneous()) FormShow();
   QWidget::showEvent(e);
   placeSeparators();
 }
@@ -971,9 +972,9 @@ QList<QColor> TFRMGrafika::finalBarColors() const {
 // ---- printing ---------------------------------------------------------------------
 
 void TFRMGrafika::printChart(QChartView* chart) {
-  QPrinter printer(QPrinter::HighResolution);
-  QPrintDialog dialog(&printer, this);
-  if (dialog.exec() == QDialog::Accepted) printChart(chart, printer);
+  QPrintDialog dialog(printer_, this);
+  dialog.setObjectName(QStringLiteral("DLGPrint"));
+  if (runDialog(&dialog) == QDialog::Accepted) printChart(chart, *printer_);
 }
 
 bool TFRMGrafika::printChart(QChartView* view, QPrinter& printer) {

@@ -9,6 +9,7 @@
 
 class QChartView;
 class QCheckBox;
+class QFileDialog;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -32,6 +33,7 @@ class TFRMGrafika : public QWidget {
   Q_OBJECT
  public:
   explicit TFRMGrafika(QWidget* parent = nullptr);
+  ~TFRMGrafika() override;
 
   QTabWidget* PGCTRLOutPut = nullptr;
   QWidget* PGGraf = nullptr;
@@ -50,6 +52,8 @@ class TFRMGrafika : public QWidget {
   QCheckBox* CHBXZaplaceno = nullptr;
   QPushButton* BUTNClose = nullptr;
   QPushButton* BUTNPrepocti = nullptr;  // hidden: the recompute
+  QPushButton* BUTNTisk = nullptr;            // "Vytisknout >>": the page on view
+  QPushButton* BUTNNastaveniTisku = nullptr;  // printer setup
 
   // ---- records ----------------------------------------------------------------
   QTableWidget* STRGRMinMax = nullptr;
@@ -89,9 +93,24 @@ class TFRMGrafika : public QWidget {
   QPushButton* BUTNOznacZaplati = nullptr;  // "platby"
   QPushButton* BUTNPrepoctiPlatby = nullptr;  // hidden: the settlement
 
-  // ---- text page ------------------------------------------------------------------
-  QPlainTextEdit* MEMOUctenkaNapoveda = nullptr;
+  // ---- price list (stats/resultswindow_reports.cpp) ---------------------------------
+  QTableWidget* STRGRDCenik = nullptr;
+  QPushButton* BUTNPrepoctiCenik = nullptr;
+
+  // ---- text page (stats/resultswindow_reports.cpp) ----------------------------------
+  QPlainTextEdit* REDITOut = nullptr;
+  QPushButton* BUTNSmazat = nullptr;
+  QGroupBox* GRPBXVolby = nullptr;
+  QCheckBox* CHBXPovoleniEditace = nullptr;
+  QPushButton* BUTNPridejDatumACas = nullptr;
+  QPushButton* BUTNVytvoritZTabulkyHer = nullptr;
+  QPushButton* BUTNVytvorTextZeStatistiky = nullptr;
+  QPushButton* BUTNUctenka = nullptr;
   QCheckBox* CHBXUctenka = nullptr;
+  QPushButton* BUTNVytvoritZCeniku = nullptr;
+  QPushButton* BUTNSave = nullptr;
+  QFileDialog* DLGSave = nullptr;
+  QPlainTextEdit* MEMOUctenkaNapoveda = nullptr;
 
   // ---- handlers -------------------------------------------------------------------
   void FormActivate();
@@ -121,6 +140,24 @@ class TFRMGrafika : public QWidget {
   void LISTBXPlatiClick();
   void LISTBXDostavaClick();
   void LSTBXNaNuleClick();
+
+  // ---- reports and printing (stats/resultswindow_reports.cpp) -----------------------
+  void FormShow();  // the price list starts afresh
+  void BUTNSmazatClick();
+  void CHBXPovoleniEditaceClick();
+  void BUTNPridejDatumACasClick();
+  void BUTNVytvoritZTabulkyHerClick();
+  void BUTNVytvorTextZeStatistikyClick();
+  void BUTNUctenkaClick();
+  void BUTNVytvoritZCenikuClick();
+  void BUTNSaveClick();
+  void BUTNPrepoctiCenikClick();
+  void BUTNTiskClick();
+  void BUTNNastaveniTiskuClick();
+  // The price list has been computed since the window was last shown.
+  bool priceListComputed() const { return priceListComputed_; }
+  // The rows of the price list table, three cells each.
+  QList<QStringList> priceListRows() const;
 
   // Prints a chart in landscape: after the print dialog, or straight on the
   // given printer. The printer's orientation is restored afterwards.
@@ -154,7 +191,19 @@ class TFRMGrafika : public QWidget {
   void buildFinalChartPage();
   void buildSettlementPage();
   void buildTextPage();
+  void buildPriceListPage();
   void connectControls();
+  void connectReports();
+
+  // The makers of the text page: false when the person kept the old text.
+  bool clearTextWithQuestion();
+  bool makeStatistics();
+  bool makeReceipt();
+  bool makePriceListText();
+  void setText(const QStringList& lines);
+  void printText();
+  void resetPriceList();
+  void showPriceList(const QList<QStringList>& rows);
 
   void recompute();
   void findRecord(kvadus::stats::Record record);
@@ -171,4 +220,7 @@ class TFRMGrafika : public QWidget {
   // the box interrupted: it must not recompute, or an error box of the
   // recompute would come back for ever.
   bool returning_ = false;
+  bool priceListComputed_ = false;
+  // Shared by every printout of the window, so that the printer setup holds.
+  QPrinter* printer_ = nullptr;
 };
