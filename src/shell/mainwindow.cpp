@@ -194,6 +194,7 @@ void TFRMMain::formShowWork() {
 
   // The chosen settings file is applied here once settings files exist.
 
+  offerRecovery();
   FORMDiskoveOperace->BUTNDefaultFilenameClick();
 
   // Centre the main window on the screen's work area and give the secondary
@@ -206,8 +207,10 @@ void TFRMMain::formShowWork() {
 }
 
 bool TFRMMain::FormCloseQuery() {
-  if (STGOutput->rowCount() > 2)
-    return askYesNo(this, QStringLiteral("Mate rozehranou hru,\nopravdu chcete skoncit ?"));
+  if (STGOutput->rowCount() > 2 &&
+      !askYesNo(this, QStringLiteral("Mate rozehranou hru,\nopravdu chcete skoncit ?")))
+    return false;
+  endRecovery();
   return true;
 }
 

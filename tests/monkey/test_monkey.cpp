@@ -23,6 +23,7 @@
 // top at that point, with the focus, grabs and modality of a real click.
 #define QTEST_QPA_MOUSE_HANDLING
 #include "monkey.h"
+#include "common/appfolders.h"
 #include "common/dialogs.h"
 #include "testsupport.h"
 
@@ -296,6 +297,7 @@ void freshFiles() {
     else here.remove(entry.fileName());
   }
   here.mkdir(QStringLiteral("hry"));
+  QDir(kvadus::dataFolder()).removeRecursively();  // nor the recovery copy of an earlier evening
 }
 
 // The program as it starts: the windows made, the settings file choice
