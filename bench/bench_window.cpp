@@ -9,9 +9,12 @@
 #include "common/textforms.h"
 #include "ledger/tablegrid.h"
 #include "results/diskoperations.h"
+#include "results/recovery.h"
+#include "common/controls.h"
 #include "stats/resultswindow.h"
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <QCheckBox>
 #include <QListWidget>
 #include <benchmark/benchmark.h>
@@ -105,6 +108,50 @@ static void BM_UseTextOfLongEvening(benchmark::State& state) {
   for (auto _ : state) FORMDiskoveOperace->BUTNPouzitClick();
 }
 BENCHMARK(BM_UseTextOfLongEvening)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// Writing the recovery copy after a hand: eight players, 1,000 hands with
+// their descriptions, into a data folder of the benchmark's own.
+static void BM_RecoveryCopyAfterHand(benchmark::State& state) {
+  static QTemporaryDir dataHome;
+  const QByteArray previous = qgetenv("XDG_DATA_HOME");
+  qputenv("XDG_DATA_HOME", dataHome.path().toLocal8Bit());
+  FRMMain->CKBXHraniPauzirovaneho->setChecked(true);
+  FORMZadaniHracu->LBOXSeznamHracu->clear();
+  FORMZadaniHracu->LBOXSeznamHracu->addItems(
+      {"Franta", "Pepa", "Lojza", "Karel", "Jirka", "Honza", "Vasek", "Tonda"});
+  FRMMain->BUTNNOvaHraClick();
+  kvadus::ScoreGrid& g = *FRMMain->grid;
+  const int hands = static_cast<int>(state.range(0));
+  g.setRowCount(hands + 2);
+  for (int r = 1; r <= hands; ++r) {
+    for (int c = 0; c < 8; ++c) g.setCell(c, r, kvadus::signedMoneyText(((r + c) % 7 - 3) * 0.1));
+    g.setCell(8, r, QStringLiteral("Hrac %1 : obycejna,flek [70,20]").arg(r % 8));
+  }
+  FRMMain->BUTNSpoctiSumuClick();
+  if (state.range(1) == 1) {  // the lines only, without the file
+    const QStringList players = kvadus::itemTexts(FRMMain->LIBXHraci);
+    for (auto _ : state)
+      benchmark::DoNotOptimize(kvadus::recovery::buildRecovery(*FRMMain->grid, players, 0, 0, true, "stamp"));
+  }
+  FRMMain->recoveryArmed = true;
+  if (state.range(1) == 0)  // what the evening waits for: the lines, handed to the writer
+    for (auto _ : state) FRMMain->eveningChanged();
+  if (state.range(1) == 2)  // until the copy is on disk, synced
+    for (auto _ : state) {
+      FRMMain->eveningChanged();
+      FRMMain->waitForRecoveryCopy();
+    }
+  FRMMain->endRecovery();
+  if (previous.isEmpty()) qunsetenv("XDG_DATA_HOME"); else qputenv("XDG_DATA_HOME", previous);
+}
+// Second argument 0: the time the evening waits (the lines made and handed
+// to the writing thread); 1: making the lines only; 2: until the copy is
+// written and synced to disk.
+BENCHMARK(BM_RecoveryCopyAfterHand)
+    ->Args({1000, 0})
+    ->Args({1000, 1})
+    ->Args({1000, 2})
+    ->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -17,6 +17,10 @@ QString settingsFolder();
 // The folder the evenings are saved to by default.
 QString gamesFolder();
 
+// The user's data folder of the program (QStandardPaths::AppDataLocation):
+// the recovery copy of the evening lives there.
+QString dataFolder();
+
 // folder + '/' + fileName.
 QString inFolder(const QString& folder, const QString& fileName);
 

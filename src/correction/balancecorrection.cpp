@@ -405,6 +405,7 @@ void TFRMUpravaStavu::BUTNPouzitClick() {
   // The chosen player stays chosen in the place he moved to.
   selectRows(-1, chosen);
   BUTNNahratZMainClick();
+  m->eveningChanged();
 }
 
 void TFRMUpravaStavu::BUTNCancelClick() { close(); }

@@ -95,6 +95,7 @@ void TFRMMain::BUTNPridejSkoreClick() {
   LIBXFlekSedmaValuesClick();
   BUTNPrepoctiClick();
   clearPartnerSwitches();
+  eveningChanged();
 }
 
 void TFRMMain::POPUPSmazVSeClick() {
@@ -103,13 +104,16 @@ void TFRMMain::POPUPSmazVSeClick() {
     return;
   ledger::removeAllHands(*grid);
   BUTNSpoctiSumuClick();
+  eveningChanged();
 }
 
 void TFRMMain::POPUPSmazPosledniClick() {
   if (ledger::removeLastHand(*grid)) BUTNSpoctiSumuClick();
+  eveningChanged();
 }
 
 void TFRMMain::POPUPSmazHryClick() {
   if (ledger::foldHands(*grid, playerCount(), CKBXZobrazovatDruhyHer->isChecked()))
     BUTNSpoctiSumuClick();
+  eveningChanged();
 }

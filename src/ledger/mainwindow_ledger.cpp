@@ -208,6 +208,7 @@ void TFRMMain::BUTNNOvaHraClick() {
   FORMZadaniHracu->BUTNZamenit->setEnabled(LIBXHraci->count() > 0 && roster->count() > 0);
   LABLPocetHracu->setText(ledger::playerCountText(playerCount()));
   LABLPocetHracu->setVisible(playerCount() > 3);
+  eveningChanged();
 }
 
 void TFRMMain::BUTNNovaHraZeJmenClick() {
@@ -244,6 +245,7 @@ void TFRMMain::CKBXZobrazovatDruhyHerClick() {
   }
   BUTNPrepoctiClick();
   BUTNSpoctiSumuClick();
+  eveningChanged();
 }
 
 void TFRMMain::BUTNSpoctiSumuClick() {
@@ -270,6 +272,7 @@ void TFRMMain::LIBXHraciClick() {
   refreshRoleMarkers();
   clearPartnerSwitches();
   BUTNPrepoctiClick();
+  eveningChanged();
 }
 
 void TFRMMain::refreshRoleMarkers() {

@@ -107,6 +107,7 @@ void TFRMZmenaVolice::LBOXSeznamHracuClick() {
   EDITJmeno->setText(LBOXSeznamHracu->item(picked)->text());
   FRMMain->selectDeclarer(picked);
   FRMMain->LABLIndexVolice->setText(QString::number(picked));
+  FRMMain->eveningChanged();
 }
 
 void TFRMZmenaVolice::BUTNPuvodniClick() {

@@ -341,6 +341,7 @@ void TFORMZadaniHracu::BUTNZamenitClick() {
       FRMMain->grid->setCell(i, 0, renamed[i]);
   }
   BUTNSrovnejViditelnostClick();
+  FRMMain->eveningChanged();
 }
 
 void TFORMZadaniHracu::BUTNNahratJmenaClick() {

@@ -497,6 +497,7 @@ void TFORMDiskoveOperace::applyEvening(const results::ReadResult& read)
     FormActivate();
     showMessage(this, read.caption, read.message);
     m->LIBXHraciClick();
+    m->eveningChanged();
 }
 
 // ---- clearing and printing ---------------------------------------------------

@@ -192,6 +192,7 @@ void TFRMMain::formShowWork() {
 
   applyStartSettings();
 
+  offerRecovery();
   FORMDiskoveOperace->BUTNDefaultFilenameClick();
 
   // Centre the main window on the screen's work area and give the secondary
@@ -204,8 +205,10 @@ void TFRMMain::formShowWork() {
 }
 
 bool TFRMMain::FormCloseQuery() {
-  if (STGOutput->rowCount() > 2)
-    return askYesNo(this, QStringLiteral("Mate rozehranou hru,\nopravdu chcete skoncit ?"));
+  if (STGOutput->rowCount() > 2 &&
+      !askYesNo(this, QStringLiteral("Mate rozehranou hru,\nopravdu chcete skoncit ?")))
+    return false;
+  endRecovery();
   return true;
 }
 

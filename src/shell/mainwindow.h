@@ -242,6 +242,14 @@ class TFRMMain : public QWidget,
   QString directAmountCaption() const;
   void redBoxesFollowCervene();
 
+  // ---- recovery copy of the evening (results/mainwindow_recovery.cpp) -----
+  void eveningChanged();  // writes the recovery copy (once the start offered the last one)
+  void offerRecovery();   // at start: offers an evening that did not end cleanly
+  void endRecovery();     // a clean end: the copy goes
+  void waitForRecoveryCopy();  // until the copy of the last change is on disk
+  QString recoveryPath() const;
+  bool recoveryArmed = false;  // copies are written only after the offer at start
+
   // ---- settings panel (settings/) ---------------------------------------
   QGroupBox* GRPBXNastaveni = nullptr;
   QTabWidget* PGCTRLNastaveni = nullptr;

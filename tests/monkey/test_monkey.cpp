@@ -23,6 +23,7 @@
 // top at that point, with the focus, grabs and modality of a real click.
 #define QTEST_QPA_MOUSE_HANDLING
 #include "monkey.h"
+#include "common/appfolders.h"
 #include "common/dialogs.h"
 #include "testsupport.h"
 
@@ -298,6 +299,7 @@ void freshFiles() {
   here.mkdir(QStringLiteral("hry"));
   // Settings files written by "Auto" or "Uloz" would be applied at the next start.
   here.mkdir(QStringLiteral("nastaveni"));
+  QDir(kvadus::dataFolder()).removeRecursively();  // nor the recovery copy of an earlier evening
 }
 
 // The program as it starts: the windows made, the settings file choice

@@ -29,6 +29,24 @@
 
 namespace testsupport {
 
+// Every test process keeps the program's data (the recovery copy of the
+// evening) in a temporary folder of its own, never in the user's: the data
+// folder follows XDG_DATA_HOME, set here before the application starts. A
+// child process started by a test finds ZUZ_TEST_DATA_HOME and shares its
+// parent's folder.
+inline const QString& privateDataHome() {
+  static QTemporaryDir own;
+  static const QString home = [] {
+    if (qEnvironmentVariableIsSet("ZUZ_TEST_DATA_HOME")) return qEnvironmentVariable("ZUZ_TEST_DATA_HOME");
+    const QString path = own.path();
+    qputenv("ZUZ_TEST_DATA_HOME", path.toLocal8Bit());
+    return path;
+  }();
+  qputenv("XDG_DATA_HOME", home.toLocal8Bit());
+  return home;
+}
+inline const bool privateDataHomeSet = !privateDataHome().isEmpty();
+
 struct Shown {
   QString caption;
   QString text;
