@@ -4,13 +4,15 @@
 #   ./zuzereru.sh test   install what is missing, build, run all tests (ctest)
 #   ./zuzereru.sh sanitize   the same in a build with AddressSanitizer and
 #                            UndefinedBehaviorSanitizer (folder build-sanitize)
+#   ./zuzereru.sh package    build the .deb, install it with apt-get and run
+#                            the installed program's --version
 set -euo pipefail
 cd "$(dirname "$0")"
 mode=${1:-run}
 build=${BUILD_DIR:-build}
 
 packages=(cmake make g++ qt6-base-dev qt6-charts-dev libgl-dev libgtest-dev libbenchmark-dev
-          fonts-dejavu-core)
+          fonts-dejavu-core desktop-file-utils appstream dpkg-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -23,6 +25,8 @@ if [ ${#missing[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
 fi
 
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
 config=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
 if [ "$mode" = sanitize ]; then
   build=${BUILD_DIR:-build-sanitize}
@@ -36,13 +40,20 @@ case "$mode" in
     cd "$build"
     QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"
     ;;
+  package)
+    # The .deb of this build, installed as a user would install it.
+    (cd "$build" && cpack -G DEB >/dev/null)
+    deb=$(ls -t "$build"/zuzereru_*.deb | head -n1)
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "$(realpath "$deb")" >/dev/null
+    QT_QPA_PLATFORM=offscreen /usr/bin/zuzereru --version
+    ;;
   run)
     # The program works with help/, nastaveni/ and hry/ in its working folder.
     mkdir -p nastaveni hry
     exec "$build/src/zuzereru"
     ;;
   *)
-    echo "usage: $0 [test|sanitize]" >&2
+    echo "usage: $0 [test|sanitize|package]" >&2
     exit 2
     ;;
 esac
