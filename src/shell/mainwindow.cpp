@@ -11,6 +11,7 @@
 #include "results/diskoperations.h"
 #include "settings/fileselect.h"
 #include "shell/application.h"
+#include "shell/commandline.h"
 #include "shell/mainwindow_layout.h"
 #include "shell/startup.h"
 #include "stats/resultswindow.h"
@@ -40,7 +41,7 @@ void showModeless(QWidget* w) {
 
 TFRMMain::TFRMMain(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("FRMMain"));
-  setWindowTitle(QStringLiteral("Zuzereru Vevizor v 1.0"));
+  setWindowTitle(mainWindowCaption());
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint);
@@ -202,6 +203,7 @@ void TFRMMain::formShowWork() {
   FRMGrafika->resize(width(), height());
   FORMDiskoveOperace->resize(width(), height());
   FRMUpravaStavu->resize(width(), height());
+  openStartFile(startFile());
 }
 
 bool TFRMMain::FormCloseQuery() {

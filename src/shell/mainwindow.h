@@ -81,6 +81,10 @@ class TFRMMain : public QWidget,
   bool loadHelpComponents();
   void BUTNCHeckFormSizeClick();
   void BUTNUmistiCClick();
+  // Opens a results file named at start (shell/mainwindow_startfile.cpp): loads
+  // it into the disk operations' text output and applies it as "Pouzit -->"
+  // does. An empty path does nothing.
+  void openStartFile(const QString& path);
 
  signals:
   // The main window closed for good: the program ends.
