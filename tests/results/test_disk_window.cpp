@@ -8,6 +8,7 @@
 #include "ledger/ledger.h"
 #include "results/diskoperations.h"
 #include "results/resultstext.h"
+#include "dialogperson.h"
 #include "testsupport.h"
 
 #include <QFileDialog>
@@ -26,52 +27,6 @@ using kvadus::MsgButtons;
 using namespace testsupport;
 
 namespace {
-
-// Answers the common dialogs: a file dialog picks `file` (or is cancelled
-// when it is empty), a print dialog prints to the PDF file `pdf`.
-struct DialogPerson {
-  DialogPerson() {
-    kvadus::setDialogResponder([this](QDialog* d) {
-      titles << d->windowTitle();
-      if (auto* f = qobject_cast<QFileDialog*>(d)) {
-        offered << f->selectedFiles().value(0);
-        if (file.isEmpty()) return int(QDialog::Rejected);
-        f->selectFile(file);
-        return int(QDialog::Accepted);
-      }
-      if (auto* p = qobject_cast<QPrintDialog*>(d)) {
-        if (pdf.isEmpty()) return int(QDialog::Rejected);
-        p->printer()->setOutputFormat(QPrinter::PdfFormat);
-        p->printer()->setOutputFileName(pdf);
-        return int(QDialog::Accepted);
-      }
-      return int(QDialog::Rejected);
-    });
-  }
-  ~DialogPerson() { kvadus::setDialogResponder({}); }
-  void reset() { file.clear(); pdf.clear(); titles.clear(); offered.clear(); }
-  QString file;
-  QString pdf;
-  QStringList titles;
-  QStringList offered;
-};
-
-QByteArray bytesOf(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-void writeBytes(const QString& path, const QByteArray& bytes) {
-  QFile f(path);
-  QVERIFY(f.open(QIODevice::WriteOnly));
-  f.write(bytes);
-}
-
-// Pages of a PDF written by Qt: one page object each.
-int pdfPages(const QString& path) {
-  const QString pdf = QString::fromLatin1(bytesOf(path));
-  if (!pdf.startsWith(QStringLiteral("%PDF"))) return 0;
-  return int(pdf.count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))));
-}
 
 // Writes past `bytes` fail while this lives, as on a full disk.
 struct FileSizeLimit {

@@ -7,6 +7,7 @@
 #include "common/textfile.h"
 #include "settings/fileselect.h"
 #include "settings/settingsfile.h"
+#include "dialogperson.h"
 #include "testsupport.h"
 
 #include <QComboBox>
@@ -21,32 +22,6 @@ using kvadus::MsgButtons;
 using namespace testsupport;
 
 namespace {
-
-// A file dialog picks `file`, or is cancelled when it is empty.
-struct DialogPerson {
-  DialogPerson() {
-    kvadus::setDialogResponder([this](QDialog* d) {
-      titles << d->windowTitle();
-      auto* f = qobject_cast<QFileDialog*>(d);
-      if (!f || file.isEmpty()) return int(QDialog::Rejected);
-      f->selectFile(file);
-      return int(QDialog::Accepted);
-    });
-  }
-  ~DialogPerson() { kvadus::setDialogResponder({}); }
-  QString file;
-  QStringList titles;
-};
-
-QByteArray bytesOf(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-void writeBytes(const QString& path, const QByteArray& bytes) {
-  QFile f(path);
-  QVERIFY(f.open(QIODevice::WriteOnly));
-  f.write(bytes);
-}
 
 void setText(const QStringList& lines) { FRMMain->MEMONastaveni->setPlainText(lines.join('\n')); }
 QStringList report() { return FRMMain->MEMOCHybyZpracovani->toPlainText().split('\n'); }

@@ -8,6 +8,7 @@
 #include "stats/records.h"
 #include "stats/reports.h"
 #include "stats/resultswindow.h"
+#include "dialogperson.h"
 #include "testsupport.h"
 
 #include <QFileDialog>
@@ -24,49 +25,6 @@ using namespace testsupport;
 namespace stats = kvadus::stats;
 
 namespace {
-
-// Answers the common dialogs: a file dialog picks `file` (cancelled when it
-// is empty), a print dialog prints to the PDF file `pdf` (cancelled when it
-// is empty); the names of the dialogs shown are kept.
-struct DialogPerson {
-  DialogPerson() {
-    kvadus::setDialogResponder([this](QDialog* d) {
-      shown << d->objectName();
-      if (auto* f = qobject_cast<QFileDialog*>(d)) {
-        if (file.isEmpty()) return int(QDialog::Rejected);
-        f->selectFile(file);
-        return int(QDialog::Accepted);
-      }
-      if (auto* p = qobject_cast<QPrintDialog*>(d)) {
-        if (pdf.isEmpty()) return int(QDialog::Rejected);
-        p->printer()->setOutputFormat(QPrinter::PdfFormat);
-        p->printer()->setOutputFileName(pdf);
-        return int(QDialog::Accepted);
-      }
-      return int(QDialog::Rejected);
-    });
-  }
-  ~DialogPerson() { kvadus::setDialogResponder({}); }
-  void reset() {
-    file.clear();
-    pdf.clear();
-    shown.clear();
-  }
-  QString file, pdf;
-  QStringList shown;
-};
-
-QByteArray bytesOf(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-// Pages of a PDF written by Qt: one page object each.
-int pdfPages(const QString& path) {
-  const QString pdf = QString::fromLatin1(bytesOf(path));
-  if (!pdf.startsWith(QStringLiteral("%PDF"))) return 0;
-  return int(pdf.count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))));
-}
 
 // Everything a person sees of the main window's controls (the score table
 // aside), and the flags: what computing the price list must leave alone.
