@@ -169,6 +169,17 @@ void TFRMMain::FormShow() {
   formShowRunning_ = false;
 }
 
+// The help page about troubles (start, window size), or the message that it
+// cannot be opened.
+void TFRMMain::openTroubleHelp() {
+  const QString trouble = helpPath(QStringLiteral("trouble.htm"));
+  if (!openDocument(trouble))
+    showMessage(this, QStringLiteral("Chyba"),
+                QStringLiteral("Nelze otevrit soubor s napovedou :\n") + trouble +
+                    QStringLiteral("\nPokuste se ho otevrit rucne a hledejte sekci,\n"
+                                   "ktera se zabyva velikosti oken."));
+}
+
 void TFRMMain::formShowWork() {
   if (!chooseStartSettings()) {
     flags.firstShowing = 0;
@@ -181,12 +192,7 @@ void TFRMMain::formShowWork() {
     showMessage(this, QStringLiteral("Chyba"),
                 QStringLiteral("Nektera z komponent programu chybi, nebo je poskozena.\n"
                                "Program bude ukoncen."));
-    const QString trouble = helpPath(QStringLiteral("trouble.htm"));
-    if (!openDocument(trouble))
-      showMessage(this, QStringLiteral("Chyba"),
-                  QStringLiteral("Nelze otevrit soubor s napovedou :\n") + trouble +
-                      QStringLiteral("\nPokuste se ho otevrit rucne a hledejte sekci,\n"
-                                     "ktera se zabyva velikosti oken."));
+    openTroubleHelp();
     close();
     return;
   }

@@ -430,6 +430,7 @@ class TFRMMain : public QWidget,
   void connectEntry();
   void connectSettings();
   void formShowWork();
+  void openTroubleHelp();
   QLineEdit* numberCheckField_ = nullptr;
   double rememberedNumber_ = 0.0;
   void reconcileRange(int k, int direction);

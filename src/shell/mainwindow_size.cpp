@@ -168,12 +168,7 @@ void TFRMMain::BUTNCHeckFormSizeClick() {
                 QStringLiteral("Velikost displeje (obrazovky) Vaseho pocitace bohuzel\n"
                                "neni dostatecna pro zobrazeni oken programu ani v \n"
                                "nejmensi velikosti.\n"));
-    const QString trouble = helpPath(QStringLiteral("trouble.htm"));
-    if (!openDocument(trouble))
-      showMessage(this, QStringLiteral("Chyba"),
-                  QStringLiteral("Nelze otevrit soubor s napovedou :\n") + trouble +
-                      QStringLiteral("\nPokuste se ho otevrit rucne a hledejte sekci,\n"
-                                     "ktera se zabyva velikosti oken."));
+    openTroubleHelp();
     // Nothing of the first showing may run for a window that never shows.
     screenTooSmall = true;
     flags.firstShowing = 0;
