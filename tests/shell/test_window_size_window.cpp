@@ -11,6 +11,7 @@
 #include "testsupport.h"
 
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QSignalSpy>
 
 using kvadus::windowsize::Placement;
@@ -117,6 +118,26 @@ class TestWindowSizeWindow : public QObject {
     QCOMPARE(m->EDITCelkemCena->text(), QString(" +0.20"));
     m->BUTNChangeSize->click();
     QCOMPARE(m->EDITCelkemCena->text(), QString(" +0.20"));
+  }
+
+  // The settings text stretches the window only where the wide window fits.
+  void settingsTextStretchesOnlyWhereItFits() {
+    const QStringList text{"roztahnout okno : ano"};
+    windowsOn(kWide - QSize(1, 0));
+    FRMMain->MEMONastaveni->setPlainText(text.join('\n'));
+    FRMMain->BUTNPouzijNastaveniClick();
+    QVERIFY2(FRMMain->MEMOCHybyZpracovani->toPlainText().contains("X - displej > roztahnout okno : ano"),
+             qPrintable(FRMMain->MEMOCHybyZpracovani->toPlainText()));
+    QCOMPARE(outer(), kNarrow);
+    QVERIFY(!FRMMain->CHBXOknoRoztazene->isChecked());
+
+    destroyWindows();
+    windowsOn(kWide);
+    FRMMain->MEMONastaveni->setPlainText(text.join('\n'));
+    FRMMain->BUTNPouzijNastaveniClick();
+    QVERIFY(!FRMMain->MEMOCHybyZpracovani->toPlainText().contains("displej"));
+    QCOMPARE(outer(), kWide);
+    QVERIFY(FRMMain->CHBXOknoRoztazene->isChecked() && quickGroupsShown());
   }
 
   void fixedSizeSwitchSetsTheScaling() {
