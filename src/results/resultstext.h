@@ -48,7 +48,8 @@ ReadResult readResults(const QStringList& lines, ReadMode mode, const ScoreGrid&
                        const QString& fileName);
 
 // The most columns a text may ask for (players and the description column);
-// more is taken as damaged data.
-constexpr int kMaxColumns = 33;
+// more is taken as damaged data. The roster has no upper limit, so this is
+// far beyond any table that plays: every evening the program writes reads back.
+constexpr int kMaxColumns = 1001;
 
 }  // namespace kvadus::results
