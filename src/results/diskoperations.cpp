@@ -520,6 +520,9 @@ void TFORMDiskoveOperace::BUTNTiskVysledkuClick() { print(RICHEDITVysledky->toPl
 
 void TFORMDiskoveOperace::BUTNNastaveniTiskuClick()
 {
+    // After printing to a file the printer is a PDF writer, which the setup
+    // dialog refuses; the system's printer comes back where there is one.
+    if (printer_->outputFormat() != QPrinter::NativeFormat) printer_->setOutputFormat(QPrinter::NativeFormat);
     QPageSetupDialog dialog(printer_, this);
     dialog.setObjectName(QStringLiteral("DLGPrinterSetup"));
     runDialog(&dialog);
