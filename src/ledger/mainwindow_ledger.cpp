@@ -91,7 +91,7 @@ void TFRMMain::buildLedger() {
   STGOutput = new QTableWidget(GRPBXTabulka);
   STGOutput->setObjectName(QStringLiteral("STGOutput"));
   STGOutput->setToolTip(QStringLiteral("tabulka her"));
-  STGOutput->setGeometry(6, 20, layout::kTableGroup.width() - 12, layout::kTableGroup.height() - 56);
+  STGOutput->setGeometry(6, 20, layout::kTableGroup.width() - 12, layout::kTableGroup.height() - 70);
   styleScoreTable(STGOutput);
   grid = new TableGrid(STGOutput);
 

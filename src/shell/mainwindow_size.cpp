@@ -66,7 +66,8 @@ void setSwitchQuietly(ProgramFlags& flags, QCheckBox* box, bool checked) {
 void TFRMMain::buildWindowSize() {
   // The size and placement controls sit in the strip of the score table's
   // group right of "smazat >>": the size button, the menu button and a
-  // compass of the nine placements.
+  // compass of the nine placements, as high as the strip and the room the
+  // table leaves above it allow.
   const int y = GRPBXTabulka->height() - 32;
   BUTNChangeSize = makeButton(GRPBXTabulka, "BUTNChangeSize", QStringLiteral("<->"),
                               QStringLiteral("zmena velikosti okna"));
@@ -80,14 +81,14 @@ void TFRMMain::buildWindowSize() {
   POPMNUUmisteni->setToolTipsVisible(true);
 
   QFont small = font();
-  small.setPixelSize(7);
+  small.setPixelSize(9);
   std::array<QPushButton*, windowsize::kPlacementCount> buttons{};
   std::array<QAction*, windowsize::kPlacementCount> actions{};
   for (int i = 0; i < windowsize::kPlacementCount; ++i) {
     const PlacementText& t = kPlacements[i];
     buttons[i] = makeButton(GRPBXTabulka, t.button, QString(), QString::fromLatin1(t.hint));
     buttons[i]->setFont(small);
-    buttons[i]->setGeometry(192 + kCompass[i][0] * 25, y + kCompass[i][1] * 9, 24, 8);
+    buttons[i]->setGeometry(192 + kCompass[i][0] * 31, y - 12 + kCompass[i][1] * 13, 30, 12);
     actions[i] = POPMNUUmisteni->addAction(QString::fromLatin1(t.menuCaption));
     actions[i]->setObjectName(QString::fromLatin1(t.action));
     actions[i]->setToolTip(QString::fromLatin1(t.hint));
