@@ -1,7 +1,6 @@
 #include "settings/settingsfile.h"
 
 #include "common/textforms.h"
-#include "settings/tariff.h"
 
 #include <algorithm>
 
@@ -301,6 +300,17 @@ ReadResult readSettings(const QStringList& lines, const Sections& sections, bool
     report(status::applied);
   }
   return r;
+}
+
+QVector<tariff::GivenPair> givenPairs(const ReadResult& result) {
+  QVector<tariff::GivenPair> given(tariff::kPairCount);
+  for (const Change& c : result.changes) {
+    if (c.kind != Kind::Decimal) continue;
+    const tariff::PairPosition pos = tariff::pairOf(c.control);
+    if (pos.pair == 0) continue;
+    (pos.multiplier ? given[pos.pair - 1].multiplier : given[pos.pair - 1].price) = c.text;
+  }
+  return given;
 }
 
 QString summary(const QString& fileName, const ReadResult& r) {

@@ -6,6 +6,8 @@
 // report of every line, and the window applies the changes through each
 // control's own handling.
 
+#include "settings/tariff.h"
+
 #include <QList>
 #include <QMap>
 #include <QString>
@@ -112,6 +114,10 @@ struct ReadResult {
 // Reads the text. `sections` are the section switches; `stretchFits` tells
 // whether the stretched window can be switched on (its switch is enabled).
 ReadResult readSettings(const QStringList& lines, const Sections& sections, bool stretchFits);
+
+// What the applied lines gave for the nine price pairs: the last multiplier
+// and the last price of each (see tariff::settlePairs).
+QVector<tariff::GivenPair> givenPairs(const ReadResult& result);
 
 // The summary shown after an apply that ran to the end.
 QString summary(const QString& fileName, const ReadResult& result);

@@ -11,6 +11,8 @@
 #include "testsupport.h"
 
 #include <QComboBox>
+#include <QRadioButton>
+#include <QRandomGenerator>
 #include <QFileDialog>
 #include <QPlainTextEdit>
 #include <QStringEncoder>
@@ -34,6 +36,105 @@ void firstShowing(QPushButton* leaveWith) {
 }
 
 const QStringList kRoster = {"Ja", "Franta", "Pepa", "Karel"};
+
+// ---- the tariff as written and as applied ----------------------------------
+
+// A number field typed and left, as a person does.
+void type(QLineEdit* field, const QString& text) { FRMMain->applyNumericValue(field, text); }
+
+QString cents(QRandomGenerator& rng, int maxUnits) {
+  return QString::number(rng.bounded(maxUnits * 100 + 1) / 100.0, 'f', 2);
+}
+
+// The panel's controls that a random tariff sets, looked up once per window.
+struct Panel {
+  QList<QLineEdit*> multipliers, prices;
+  QList<kvadus::RadioGroup*> choices;
+  QList<QCheckBox*> switches;
+  Panel() {
+    for (const auto& pair : kvadus::tariff::pricePairs()) {
+      multipliers << FRMMain->findChild<QLineEdit*>(pair.multiplier);
+      prices << FRMMain->findChild<QLineEdit*>(pair.price);
+    }
+    for (const auto& row : kvadus::settingsfile::rows()) {
+      if (!row.control || row.control == QLatin1String(kvadus::settingsfile::kStretchSwitch)) continue;
+      if (row.kind == kvadus::settingsfile::Kind::Choice) choices << FRMMain->findChild<kvadus::RadioGroup*>(row.control);
+      if (row.kind == kvadus::settingsfile::Kind::Switch) switches << FRMMain->findChild<QCheckBox*>(row.control);
+    }
+  }
+};
+
+// A random tariff typed into the panel: the base, then every pair by its
+// price (two decimals, 0 to 1000) or now and then by a multiplier, so that
+// the rounding of both forms meets every size of base; the factors, the
+// choices, the switches and the names of fleks and suits.
+void typeRandomSettings(QRandomGenerator& rng, const Panel& panel) {
+  TFRMMain* m = FRMMain;
+  auto amount = [&](int maxUnits) {
+    switch (rng.bounded(4)) {
+      case 0: return cents(rng, 1);
+      case 1: return cents(rng, 10);
+      default: return cents(rng, maxUnits);
+    }
+  };
+  type(m->EDITCenaZaHru, rng.bounded(20) == 0 ? QStringLiteral("0") : amount(1000));
+  for (int pair = 0; pair < panel.prices.size(); ++pair) {
+    if (rng.bounded(4) == 0) type(panel.multipliers[pair], cents(rng, 1000));
+    else type(panel.prices[pair], amount(1000));
+  }
+  // The prices follow the multipliers; a base of at most 10 keeps every
+  // price within what a field takes.
+  if (rng.bounded(8) == 0) type(m->EDITCenaZaHru, amount(10));
+  for (QLineEdit* factor : {m->EDITCenaNasobeniCervenych, m->EDITNasobeniFleku, m->EDITFaktorNadStoNasobit})
+    type(factor, QString::number(1 + rng.bounded(300) / 100.0));
+  for (kvadus::RadioGroup* group : panel.choices) group->setItemIndex(rng.bounded(group->count()));
+  for (QCheckBox* box : panel.switches) box->setChecked(rng.bounded(2));
+  const QString letters = QStringLiteral("abcz ěšž:!-X");
+  auto name = [&] {
+    QString n;
+    for (int i = 0, len = 1 + rng.bounded(8); i < len; ++i) n += letters[rng.bounded(letters.size())];
+    return n.trimmed();  // a name is read back trimmed
+  };
+  for (int i = 0; i < m->LIBXFlekHraAbbrev->count(); ++i) m->LIBXFlekHraAbbrev->item(i)->setText(name());
+  for (int i = 0; i < m->RAGRTrumfy->count(); ++i) {
+    const QString suit = name();
+    m->RAGRTrumfy->button(i)->setText(suit.isEmpty() ? QStringLiteral("x") : suit);
+  }
+}
+
+// What pricing a hand reads, and the prices of hands of every kind.
+struct Priced {
+  QStringList fields;  // every decimal setting as shown
+  QVector<double> hands;
+  bool operator==(const Priced&) const = default;
+};
+Priced priced() {
+  Priced out;
+  for (QLineEdit* field : FRMMain->decimalSettings()) out.fields << field->objectName() + "=" + field->text();
+  const kvadus::pricing::Tariff tariff = FRMMain->tariffFromControls();
+  for (int type = 0; type < 4; ++type)
+    for (int extras = 0; extras < 16; ++extras) {
+      kvadus::pricing::Hand hand;
+      hand.type = type;
+      hand.seven = extras & 1;
+      hand.hundred = extras & 2;
+      hand.red = extras & 4;
+      hand.won = !(extras & 8);
+      hand.declarerTens = (extras & 2) ? 14 : 6;  // a hundred and 40 over it
+      hand.defenderTens = 3;
+      hand.gameFleks = extras % 3;
+      hand.gameMultiplier = kvadus::pricing::flekMultiplier(tariff.flekFactor, hand.gameFleks);
+      out.hands << kvadus::pricing::handAmount(hand, tariff);
+    }
+  return out;
+}
+
+// The settings text made from the panel, as "Vytvor" makes it.
+QStringList createdText() {
+  FRMMain->MEMONastaveni->clear();
+  FRMMain->BUTNNastaveniVytvorClick();
+  return FRMMain->settingsTextLines();
+}
 
 }  // namespace
 
@@ -145,6 +246,93 @@ class TestSettingsFileWindow : public QObject {
     setText({"roztahnout okno : 1"});
     m->BUTNPouzijNastaveniClick();
     QVERIFY(!m->CHBXOknoRoztazene->isChecked());
+  }
+
+  // A tariff saved and applied again prices every hand as before: each
+  // line's own reconciliation no longer moves the prices the text gave.
+  void savedTariffComesBack_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QStringList>("typed");  // field=value, typed in this order
+    QTest::newRow("hundred") << "en_US" << QStringList{"EDITCenaZaHru=0.30", "EDITCenaZaStovku=0.40"};
+    QTest::newRow("betl and durch") << "cs_CZ" << QStringList{"EDITCenaZaHru=0.30", "EDITCenaZaBetla=1.00", "EDITCenaZaDurcha=2.00"};
+    QTest::newRow("seven") << "en_US" << QStringList{"EDITCenaZaHru=0.15", "EDITCenaZaSedmu=0.25"};
+    QTest::newRow("base 0") << "cs_CZ" << QStringList{"EDITCenaZaHru=0", "EDITCenaZaStovku=0.20"};
+    QTest::newRow("typed multiplier") << "en_US" << QStringList{"EDITCenaZaHru=0.09", "EDITNasobekHryBetl=1.26"};
+  }
+  void savedTariffComesBack() {
+    useRowLocale();
+    QFETCH(QStringList, typed);
+    createWindows();
+    m = FRMMain;
+    m->BUTNKontrolaCislaClick();
+    for (const QString& t : typed) type(m->findChild<QLineEdit*>(t.section('=', 0, 0)), t.section('=', 1));
+    const Priced written = priced();
+    const QStringList text = createdText();
+    destroyWindows();
+
+    createWindows();
+    m = FRMMain;
+    m->BUTNKontrolaCislaClick();
+    setText(text);
+    m->BUTNPouzijNastaveniClick();
+    QCOMPARE(priced().fields, written.fields);
+    QCOMPARE(priced().hands, written.hands);
+    QVERIFY(lastSummary().endsWith("chyb_______: 0"));
+  }
+
+  // Hand-written lines whose price and multiplier disagree: the price wins,
+  // whichever line comes last; with a base of 0 both stay.
+  void handWrittenPriceWins() {
+    freshWindows(true);
+    m = FRMMain;
+    const QStringList lines = {"cena za hru : 0.30", "nasobeni ceny hry - stovka : 5", "cena za stovku : 0.40"};
+    setText(lines);
+    m->BUTNPouzijNastaveniClick();
+    QCOMPARE(m->EDITNasobekHryStovka->text() + " " + m->EDITCenaZaStovku->text(), QString("1.3 0.40"));
+    setText({lines[0], lines[2], "nasobeni ceny hry - stovka : 7"});
+    m->BUTNPouzijNastaveniClick();
+    QCOMPARE(m->EDITNasobekHryStovka->text() + " " + m->EDITCenaZaStovku->text(), QString("1.3 0.40"));
+    setText({"cena za hru : 0", "cena za stovku : 0.20", "nasobeni ceny hry - stovka : 3",
+             "zaklad pro nad sto pricitani - nasobek hry : 4"});
+    m->BUTNPouzijNastaveniClick();
+    QCOMPARE(m->EDITNasobekHryStovka->text() + " " + m->EDITCenaZaStovku->text(), QString("3.0 0.20"));
+    QCOMPARE(report().size(), 4);
+    QVERIFY(lastSummary().endsWith("pouzito_____: 4\n  - ignorovano__: 0\n  - chyb_______: 0"));
+  }
+
+  // The property: the text of any tariff, applied onto other settings,
+  // gives back every field and the price of every hand. One window serves
+  // all cases; another random tariff is typed in between, so that nothing
+  // of the written one is left to hide a field the text lost.
+  void randomTariffsComeBackAsWritten_data() { localeRows(); }
+  void randomTariffsComeBackAsWritten() {
+    useRowLocale();
+    // TARIFF_SEED and TARIFF_CASES run other tariffs, or more of them.
+    const quint32 seed = qEnvironmentVariableIsSet("TARIFF_SEED") ? qEnvironmentVariable("TARIFF_SEED").toUInt() : 25;
+    QRandomGenerator rng(seed);
+    createWindows();
+    m = FRMMain;
+    m->BUTNKontrolaCislaClick();
+    const Panel panel;
+    const int cases = qEnvironmentVariableIsSet("TARIFF_CASES") ? qEnvironmentVariableIntValue("TARIFF_CASES") : QLocale().decimalPoint() == "." ? 1000 : 200;
+    for (int i = 0; i < cases; ++i) {
+      typeRandomSettings(rng, panel);
+      const Priced written = priced();
+      const QStringList text = createdText();
+      typeRandomSettings(rng, panel);
+      setText(text);
+      person.reset();
+      m->BUTNPouzijNastaveniClick();
+      const QString where = QString("seed %1 (TARIFF_SEED), case %2:\n%3").arg(seed).arg(i).arg(text.join('\n'));
+      QVERIFY2(lastSummary().endsWith("chyb_______: 0"), qPrintable(where + "\n" + lastSummary()));
+      const Priced applied = priced();
+      QStringList differ;
+      for (int f = 0; f < written.fields.size(); ++f)
+        if (applied.fields.value(f) != written.fields[f]) differ << written.fields[f] + " -> " + applied.fields.value(f);
+      QVERIFY2(differ.isEmpty(), qPrintable(differ.join('\n') + "\n" + where));
+      QVERIFY2(applied.hands == written.hands, qPrintable(where));
+      QVERIFY2(createdText() == text, qPrintable(where));
+    }
   }
 
   void conversionErrorStopsTheApply() {
