@@ -11,7 +11,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -21,6 +20,15 @@ using namespace kvadus;
 
 namespace {
 const QString kPathCaption = QStringLiteral("soubory v adresari  \"");
+}
+
+QStringList settingsFiles() {
+  return QDir(settingsFolder()).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::NoSort);
+}
+
+QString automaticSettingsPath() {
+  const QString name = settingsfile::automaticFile(settingsFiles());
+  return inFolder(settingsFolder(), name.isEmpty() ? settingsfile::kAutoFileName : name);
 }
 
 TFRMFileSelect::TFRMFileSelect(QWidget* parent) : QDialog(parent) {
@@ -101,15 +109,11 @@ void TFRMFileSelect::BUTNLoadFilesClick() {
   COMBOFileList->setCurrentIndex(-1);
   const QString folder = settingsFolder();
   LABLNastaveniPath->setText(kPathCaption + QDir::toNativeSeparators(folder) + u'"');
-  const QString autoPath = inFolder(folder, settingsfile::kAutoFileName);
-  const bool autoExists = QFileInfo(autoPath).isFile();
-  const QStringList files =
-      QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::NoSort);
-  const settingsfile::FileList list = settingsfile::settingsFileList(files, autoExists);
+  const settingsfile::FileList list = settingsfile::settingsFileList(settingsFiles());
   COMBOFileList->addItems(list.entries);
-  if (list.autoFirst) {
+  if (!list.autoName.isEmpty()) {
     COMBOFileList->setCurrentIndex(0);
-    EDITSelectedFile->setText(QDir::toNativeSeparators(autoPath));
+    EDITSelectedFile->setText(QDir::toNativeSeparators(inFolder(folder, list.autoName)));
   } else {
     COMBOFileList->setCurrentIndex(-1);
   }

@@ -336,7 +336,7 @@ void TFRMMain::BUTNNastaveniUlozClick() {
 }
 
 void TFRMMain::BUTNNastaveniAutoClick() {
-  const QString path = inFolder(settingsFolder(), sf::kAutoFileName);
+  const QString path = automaticSettingsPath();
   PGCTRLNastaveni->setCurrentWidget(TABDisk);
   if (QFileInfo::exists(path) &&
       showMessage(this, QStringLiteral("Informace"),

@@ -365,15 +365,23 @@ Values defaultValues(const QStringList& players) {
 
 // ---- the settings file selection --------------------------------------------------
 
-FileList settingsFileList(const QStringList& fileNames, bool autoExists) {
-  FileList out;
-  QStringList rest;
+QString automaticFile(const QStringList& fileNames) {
+  if (fileNames.contains(kAutoFileName)) return kAutoFileName;
+  QString found;
   for (const QString& name : fileNames)
-    if (name.compare(kAutoFileName, Qt::CaseInsensitive) != 0) rest << name;
+    if (name.compare(kAutoFileName, Qt::CaseInsensitive) == 0 && (found.isEmpty() || name < found))
+      found = name;
+  return found;
+}
+
+FileList settingsFileList(const QStringList& fileNames) {
+  FileList out;
+  out.autoName = automaticFile(fileNames);
+  QStringList rest = fileNames;
+  rest.removeOne(out.autoName);
   // Plain character codes: capitals before small letters.
   std::sort(rest.begin(), rest.end(), [](const QString& a, const QString& b) { return a < b; });
-  out.autoFirst = autoExists;
-  if (autoExists) out.entries << kAutoFileName;
+  if (!out.autoName.isEmpty()) out.entries << out.autoName;
   out.entries << rest;
   return out;
 }

@@ -131,13 +131,17 @@ Values defaultValues(const QStringList& players = {});
 // The automatic settings file, applied at start unless another is chosen.
 inline const QString kAutoFileName = QStringLiteral("auto.cfg");
 
+// The automatic file among the settings folder's files: a file named like it
+// in any letter case ("Auto.cfg" too), the exact name first when several
+// are; empty when there is none.
+QString automaticFile(const QStringList& fileNames);
+
 struct FileList {
   QStringList entries;
-  bool autoFirst = false;  // "auto.cfg" is the first entry and is chosen
+  QString autoName;  // the automatic file's own name: the first entry, chosen; empty when none
 };
-// The names of the settings folder's files as the selection lists them:
-// "auto.cfg" first when it exists, the rest (never a name equal to
-// "auto.cfg" in any letter case) by plain character codes.
-FileList settingsFileList(const QStringList& fileNames, bool autoExists);
+// The names of the settings folder's files as the selection lists them: the
+// automatic file first when there is one, the rest by plain character codes.
+FileList settingsFileList(const QStringList& fileNames);
 
 }  // namespace kvadus::settingsfile

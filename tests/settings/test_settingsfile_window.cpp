@@ -524,6 +524,28 @@ class TestSettingsFileWindow : public QObject {
     QCOMPARE(d->COMBOFileList->currentIndex(), -1);
   }
 
+  // An automatic file named in other letters is offered, chosen and
+  // applied under its own name, and "Auto" writes into it.
+  void automaticFileInAnyLetterCase() {
+    WorkingFolder folder;
+    writeBytes("nastaveni/b.cfg", "x");
+    writeBytes("nastaveni/Auto.cfg", "cena za hru : 0.5\r\n");
+    freshWindows();
+    QStringList entries;
+    for (int i = 0; i < FRMFileSelect->COMBOFileList->count(); ++i) entries << FRMFileSelect->COMBOFileList->itemText(i);
+    QCOMPARE(entries, QStringList({"Auto.cfg", "b.cfg"}));
+    QCOMPARE(FRMFileSelect->COMBOFileList->currentIndex(), 0);
+    QCOMPARE(FRMFileSelect->EDITSelectedFile->text(), QDir::toNativeSeparators("nastaveni/Auto.cfg"));
+    firstShowing(FRMFileSelect->BUTNOk);
+    QCOMPARE(FRMMain->EDITCenaZaHru->text(), QString("0.50"));
+
+    setText({"cena za hru : 0.7"});
+    FRMMain->BUTNNastaveniAutoClick();
+    QCOMPARE(person.shown.last().caption, QString("Informace"));  // asked before it is overwritten
+    QCOMPARE(bytesOf("nastaveni/Auto.cfg"), QByteArray("cena za hru : 0.7\r\n"));
+    QCOMPARE(QDir("nastaveni").entryList(QDir::Files), QStringList({"Auto.cfg", "b.cfg"}));
+  }
+
   // The page creates its text when it comes into view empty.
   void pageShownCreatesTheText() {
     freshWindows(true);
