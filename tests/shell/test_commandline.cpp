@@ -7,12 +7,25 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
 using kvadus::CommandLine;
 using kvadus::FolderPlaces;
 using kvadus::Folders;
+
+namespace {
+// The options a help text lists ("  -h, --help  Displays ..." gives -h and --help).
+QStringList optionsIn(const QString& help) {
+  static const QRegularExpression name(QStringLiteral("(?:^\\s+|, )(-{1,2}[\\w?-]+)"));
+  QStringList options;
+  for (const QString& line : help.section("Options:", 1).section("Arguments:", 0, 0).split('\n'))
+    for (auto it = name.globalMatch(line); it.hasNext();) options << it.next().captured(1);
+  return options;
+}
+}  // namespace
 
 class TestCommandLine : public QObject {
   Q_OBJECT
@@ -68,13 +81,74 @@ class TestCommandLine : public QObject {
     QVERIFY(help.text.contains(QStringLiteral("soubor")));
   }
 
-  // Before QApplication has taken Qt's own options out, --help and --version
-  // are still found and nothing else fails.
-  void earlyReadingLetsQtOptionsThrough() {
-    const QStringList withQt{"zuzereru", "-platform", "offscreen", "--version"};
-    QCOMPARE(kvadus::parseCommandLine(withQt, false).action, CommandLine::Action::ShowVersion);
-    const QStringList plain{"zuzereru", "-style", "fusion", "a.kvd"};
-    QCOMPARE(kvadus::parseCommandLine(plain, false).action, CommandLine::Action::Run);
+  // Before QApplication has taken Qt's own options out, they are read past
+  // (with their values), and a wrong option is still found.
+  void earlyReadingKnowsQtsOptions() {
+    auto early = [](const QStringList& args) { return kvadus::parseCommandLine(args, true); };
+    QCOMPARE(early({"zuzereru", "-platform", "offscreen", "--version"}).action, CommandLine::Action::ShowVersion);
+    CommandLine line = early({"zuzereru", "-style", "fusion", "--reverse", "a.kvd", "-platform", "xcb:x"});
+    QCOMPARE(line.action, CommandLine::Action::Run);
+    QCOMPARE(line.resultsFile, QStringLiteral("a.kvd"));
+    QCOMPARE(line.platform, QStringLiteral("xcb:x"));
+    QVERIFY(early({"zuzereru", "-platform=offscreen"}).platform.isEmpty());  // Qt takes no "=" there
+    line = early({"zuzereru", "-style=fusion", "--bogus"});
+    QCOMPARE(line.action, CommandLine::Action::Fail);
+    QCOMPARE(line.text, QStringLiteral("Unknown option 'bogus'.\n"));
+    QCOMPARE(early({"zuzereru", "-platform"}).action, CommandLine::Action::Fail);  // its value is missing
+  }
+
+  // Every option the help lists is answered (never a start of the program),
+  // however it is read; --help-all lists Qt's options too.
+  void everyListedOptionIsAnswered() {
+    const QString help = kvadus::parseCommandLine({"zuzereru", "--help"}).text;
+    const QStringList listed = optionsIn(help);
+    QVERIFY2(listed.contains("--help-all") && listed.contains("-v"), qPrintable(listed.join(' ')));
+    for (const QString& option : listed)
+      for (bool early : {true, false}) {
+        const CommandLine line = kvadus::parseCommandLine({"zuzereru", option}, early);
+        QVERIFY2(line.action == CommandLine::Action::ShowHelp || line.action == CommandLine::Action::ShowVersion,
+                 qPrintable(option));
+      }
+    const QString all = kvadus::parseCommandLine({"zuzereru", "--help-all"}).text;
+    QVERIFY(all.startsWith(help.section("Options:", 0, 0)));
+    QVERIFY(all.contains("--platform <") && all.contains("--style <") && !help.contains("--platform"));
+  }
+
+  // The program itself, where no display exists: what --help lists answers
+  // at once, a wrong option is named with exit code 2, and anything that
+  // would start the program says that there is no display.
+  void withoutADisplay() {
+    QTemporaryDir home;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(name);
+    env.insert("HOME", home.path());
+    env.insert("XDG_DATA_HOME", home.path() + "/data");
+    auto run = [&](const QStringList& args) {
+      QProcess p;
+      p.setProcessEnvironment(env);
+      p.setWorkingDirectory(home.path());
+      p.start(QStringLiteral(ZUZ_PROGRAM), args);
+      if (!p.waitForFinished(60000)) p.kill();
+      return std::tuple(p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+                        QString::fromLocal8Bit(p.readAllStandardOutput()),
+                        QString::fromLocal8Bit(p.readAllStandardError()));
+    };
+    const auto [helpCode, help, helpErr] = run({"--help"});
+    QCOMPARE(helpCode, 0);
+    const QStringList listed = optionsIn(help);
+    QVERIFY2(listed.size() >= 5, qPrintable(help + helpErr));
+    for (const QString& option : listed) {
+      const auto [code, out, err] = run({option});
+      QVERIFY2(code == 0 && !out.isEmpty() && err.isEmpty(), qPrintable(option + ": " + err));
+    }
+    for (const QStringList& wrong : {QStringList{"--bogus"}, QStringList{"-style", "fusion", "-x", "a.kvd"}}) {
+      const auto [code, out, err] = run(wrong);
+      QCOMPARE(code, 2);
+      QVERIFY2(err.startsWith("zuzereru: Unknown option"), qPrintable(err));
+    }
+    const auto [code, out, err] = run({"-style", "fusion", "a.kvd"});
+    QCOMPARE(code, 1);
+    QVERIFY2(err.contains("no display"), qPrintable(err));
   }
 
   // ---- folders --------------------------------------------------------------
