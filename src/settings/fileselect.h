@@ -23,6 +23,7 @@ class TFRMFileSelect : public QDialog {
  public:
   explicit TFRMFileSelect(QWidget* parent = nullptr);
 
+  QLabel* LABLTitulek = nullptr;  // the title bar: the caption, no buttons
   QLabel* LABLNastaveniPath = nullptr;
   QComboBox* COMBOFileList = nullptr;  // the settings folder's files
   QLineEdit* EDITSelectedFile = nullptr;
@@ -42,4 +43,7 @@ class TFRMFileSelect : public QDialog {
   void BUTNChangePathClick();
   void BUTNClearClick();
   void BUTNHelpClick();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
 };

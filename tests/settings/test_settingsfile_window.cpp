@@ -524,6 +524,40 @@ class TestSettingsFileWindow : public QObject {
     QCOMPARE(d->COMBOFileList->currentIndex(), -1);
   }
 
+  // No system buttons: the window manager draws no frame (one would bring
+  // its buttons), the window its own title bar; dragged, the window moves;
+  // Escape still quits.
+  void selectionWindowHasNoSystemButtons() {
+    WorkingFolder folder;
+    freshWindows();
+    TFRMFileSelect* d = FRMFileSelect;
+    const Qt::WindowFlags flags = d->windowFlags();
+    QVERIFY(flags.testFlag(Qt::FramelessWindowHint));
+    for (Qt::WindowType button : {Qt::WindowSystemMenuHint, Qt::WindowMinimizeButtonHint, Qt::WindowMaximizeButtonHint,
+                                  Qt::WindowCloseButtonHint, Qt::WindowContextHelpButtonHint})
+      QVERIFY(!flags.testFlag(button));
+    QCOMPARE(d->LABLTitulek->text(), QString("Vyberte nastaveni"));
+    QCOMPARE(d->LABLTitulek->geometry(), QRect(1, 1, d->width() - 2, d->LABLTitulek->height()));
+    for (QWidget* w : d->findChildren<QWidget*>()) {
+      if (w == d->LABLTitulek || !w->isVisibleTo(d) || w->parentWidget() == d->COMBOFileList) continue;
+      const QRect at(w->mapTo(d, QPoint(0, 0)), w->size());
+      QVERIFY2(d->rect().contains(at) && at.top() > d->LABLTitulek->geometry().bottom(), qPrintable(w->objectName()));
+    }
+
+    d->show();
+    QVERIFY(QTest::qWaitForWindowExposed(d));
+    const QPoint at = d->pos();
+    QTest::mousePress(d->LABLTitulek, Qt::LeftButton, {}, {50, 10});
+    QTest::mouseMove(d->LABLTitulek, {90, 30});
+    QTest::mouseRelease(d->LABLTitulek, Qt::LeftButton, {}, {90, 30});
+    QCOMPARE(d->pos(), at + QPoint(40, 20));
+    d->hide();
+
+    QTimer::singleShot(0, d, [d] { QTest::keyClick(d, Qt::Key_Escape); });
+    QCOMPARE(d->exec(), int(QDialog::Rejected));
+    QVERIFY(d->CHBXExit->isChecked());
+  }
+
   // An automatic file named in other letters is offered, chosen and
   // applied under its own name, and "Auto" writes into it.
   void automaticFileInAnyLetterCase() {
