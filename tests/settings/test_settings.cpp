@@ -59,13 +59,11 @@ class TestSettings : public QObject {
     QTest::addColumn<QString>("given");   // "multiplier price", "-" for a line not given
     QTest::addColumn<QString>("settled");
     QTest::newRow("agreeing, 1.3 x 0.30 is not 0.40") << "0.1" << "0.30" << "2 0.2" << "1.3 0.40" << "1.3 0.40";
-    QTest::newRow("agreeing, betl") << "0.1" << "0.30" << "5 0.5" << "3.3 1.00" << "3.3 1.00";
     QTest::newRow("agreeing, a tenth of a small base") << "0.1" << "0.09" << "2 0.2" << "1.3 0.11" << "1.3 0.11";
     QTest::newRow("disagreeing: the price wins") << "0.1" << "0.30" << "2 0.2" << "5.0 0.40" << "1.3 0.40";
     QTest::newRow("price alone") << "0.1" << "0.30" << "2 0.2" << "- 0.40" << "1.3 0.40";
     QTest::newRow("multiplier alone") << "0.1" << "0.01" << "2 0.2" << "0.4 -" << "0.4 0.00";
     QTest::newRow("base 0 keeps both") << "0.1" << "0" << "2 0.2" << "2.0 0.20" << "2.0 0.20";
-    QTest::newRow("base 0, price alone") << "0.1" << "0" << "3 0.3" << "- 0.20" << "3.0 0.20";
     QTest::newRow("not given, same base") << "0.30" << "0.30" << "1.3 0.40" << "- -" << "1.3 0.40";
     QTest::newRow("not given, new base") << "0.30" << "0.50" << "1.3 0.40" << "- -" << "1.3 0.65";
     QTest::newRow("beyond a field: the multiplier stays") << "1" << "0.01" << "2 2" << "- 1000000" << "2.0 1000000.00";
