@@ -9,7 +9,8 @@
 //
 // Input: a choices byte (bit 0 locale, bits 1-2 text coding), eight bytes of
 // the hand and counting rules, two bytes for each flek count, then steps: a
-// byte naming the field (23: format all numbers) and the text up to '\n'.
+// byte naming the field (23: format all numbers, and a settings text applied
+// with that text in some of the pairs) and the text up to '\n'.
 #include "common/textforms.h"
 #include "fuzzsupport.h"
 #include "ledger/pricing.h"
@@ -89,6 +90,27 @@ void reconcile(Fields& f, int k, tariff::Direction direction) {
   for (int i = std::max(k, 0); i < tariff::kPairCount; ++i)
     FUZZ_CHECK(r.pairs[i].multiplier == pairs[i].multiplier && r.pairs[i].price == pairs[i].price,
                where() + QStringLiteral(" changed pair %1 beyond k").arg(i + 1));
+}
+
+// A settings text applied: the pairs it gives (here the text in some of
+// them) are put back over the fields; what is written reads back, within
+// what a field takes, and a given price is kept to the cent.
+void settle(Fields& f, const QString& text, int seed) {
+  QVector<tariff::PairTexts> before;
+  QVector<tariff::GivenPair> given(tariff::kPairCount);
+  for (int i = 0; i < tariff::kPairCount; ++i) {
+    before.append({f.text[kFirstMultiplier + i], f.text[kFirstPrice + i]});
+    if ((seed + i) % 3 == 0) given[i].price = text;
+    if ((seed + i) % 2 == 0) given[i].multiplier = text;
+  }
+  const tariff::Reconciled r = tariff::settlePairs(f.text[kBase], before, text, given);
+  const auto where = [&] { return QStringLiteral("settlePairs(%1) from %2").arg(show(text), describe(f)); };
+  FUZZ_CHECK(r.pairs.size() == tariff::kPairCount && plainNumberText(r.base), where());
+  for (int i = 0; i < tariff::kPairCount; ++i) {
+    FUZZ_CHECK(plainNumberText(r.pairs[i].multiplier) && plainNumberText(r.pairs[i].price), where());
+    if (!given[i].price.isEmpty())
+      FUZZ_CHECK(r.pairs[i].price == fixedText(lenientNumber(text), 2), where() + QStringLiteral(" pair %1").arg(i + 1));
+  }
 }
 
 // What the number check promises for any text.
@@ -243,6 +265,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     if (field == kFormatAll) {
       reconcile(f, tariff::kPairCount, tariff::Direction::FromPrices);
+      settle(f, text, step);
     } else {
       const double remembered = lenientNumber(f.text[field]);
       const tariff::CheckedNumber c = tariff::checkNumber(text, isPrice, limit);

@@ -461,7 +461,7 @@ void TFRMMain::CHBXOpravyHodnotClick() {
 
 // ---- the pricing -----------------------------------------------------------
 
-void TFRMMain::BUTNPrepoctiClick() {
+pricing::Tariff TFRMMain::tariffFromControls() const {
   pricing::Tariff tariff;
   tariff.game = lenientNumber(EDITCenaZaHru->text());
   tariff.hundred = lenientNumber(EDITCenaZaStovku->text());
@@ -484,7 +484,11 @@ void TFRMMain::BUTNPrepoctiClick() {
   tariff.twoSevensSilentHundred = CHBXDveSedmyAStovkaTicha->isChecked();
   tariff.checkMinMax = CHKBXKontrolovatPocetBodu->isChecked();
   tariff.checkParity = CHKBXKontrolovatPocetBoduLiche->isChecked();
+  return tariff;
+}
 
+void TFRMMain::BUTNPrepoctiClick() {
+  const pricing::Tariff tariff = tariffFromControls();
   pricing::Hand hand;
   hand.type = RAGRTypHry->itemIndex();
   hand.seven = CKBXSedma->isChecked();

@@ -1,5 +1,6 @@
 #pragma once
 #include <QDialog>
+#include <QStringList>
 
 class QCheckBox;
 class QComboBox;
@@ -7,6 +8,12 @@ class QFileDialog;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+
+// The names of the files in the settings folder.
+QStringList settingsFiles();
+// The automatic settings file: the one there, whatever the letter case of its
+// name, or "auto.cfg" in the settings folder when there is none.
+QString automaticSettingsPath();
 
 // Chooses, at start, which settings file to apply (or none), or quits. The
 // start-up reads two things from it afterwards: the quit flag CHBXExit and
@@ -16,6 +23,7 @@ class TFRMFileSelect : public QDialog {
  public:
   explicit TFRMFileSelect(QWidget* parent = nullptr);
 
+  QLabel* LABLTitulek = nullptr;  // the title bar: the caption, no buttons
   QLabel* LABLNastaveniPath = nullptr;
   QComboBox* COMBOFileList = nullptr;  // the settings folder's files
   QLineEdit* EDITSelectedFile = nullptr;
@@ -35,4 +43,7 @@ class TFRMFileSelect : public QDialog {
   void BUTNChangePathClick();
   void BUTNClearClick();
   void BUTNHelpClick();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
 };

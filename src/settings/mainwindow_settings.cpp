@@ -270,6 +270,11 @@ void TFRMMain::buildSettingsPanel() {
   MEMODruhyKvaduse = makeMemo("MEMODruhyKvaduse");
   PGCNTRLOProgramu->addTab(memoPage(MEMODruhyKvaduse), QStringLiteral("druhy her"));
 
+  // The fields of the price pairs, in the order of the pairs.
+  for (const auto& names : tariff::pricePairs())
+    pairFields_.append(qMakePair(findChild<QLineEdit*>(QLatin1String(names.multiplier)),
+                                 findChild<QLineEdit*>(QLatin1String(names.price))));
+
   // Named procedures; never shown.
   BUTNZavritOknoNastaveni = new QPushButton(QStringLiteral("zavrit <<"), GRPBXNastaveni);
   BUTNZavritOknoNastaveni->setObjectName(QStringLiteral("BUTNZavritOknoNastaveni"));
@@ -371,24 +376,25 @@ void TFRMMain::BUTNKontrolaBeforeClick(QLineEdit* field) {
   }
 }
 
-void TFRMMain::reconcileRange(int k, int direction) {
-  const auto& names = tariff::pricePairs();
+QVector<tariff::PairTexts> TFRMMain::pairTexts() const {
   QVector<tariff::PairTexts> pairs;
-  QVector<QPair<QLineEdit*, QLineEdit*>> fields;
-  for (const auto& n : names) {
-    auto* m = findChild<QLineEdit*>(QLatin1String(n.multiplier));
-    auto* p = findChild<QLineEdit*>(QLatin1String(n.price));
-    fields.append(qMakePair(m, p));
-    pairs.append({m->text(), p->text()});
-  }
-  const tariff::Reconciled r = tariff::reconcilePairs(
-      EDITCenaZaHru->text(), pairs, k,
-      direction == 0 ? tariff::Direction::FromMultipliers : tariff::Direction::FromPrices);
+  for (const auto& [multiplier, price] : pairFields_) pairs.append({multiplier->text(), price->text()});
+  return pairs;
+}
+
+void TFRMMain::writePairs(const tariff::Reconciled& r, int k) {
   EDITCenaZaHru->setText(r.base);
-  for (int i = 0; i < k && i < fields.size(); ++i) {
-    fields[i].first->setText(r.pairs[i].multiplier);
-    fields[i].second->setText(r.pairs[i].price);
+  for (int i = 0; i < k && i < pairFields_.size(); ++i) {
+    pairFields_[i].first->setText(r.pairs[i].multiplier);
+    pairFields_[i].second->setText(r.pairs[i].price);
   }
+}
+
+void TFRMMain::reconcileRange(int k, int direction) {
+  writePairs(tariff::reconcilePairs(EDITCenaZaHru->text(), pairTexts(), k,
+                                    direction == 0 ? tariff::Direction::FromMultipliers
+                                                   : tariff::Direction::FromPrices),
+             k);
 }
 
 

@@ -22,6 +22,7 @@
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHash>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QListWidget>
@@ -89,28 +90,44 @@ sf::Sections sectionsOn(const TFRMMain& m) {
   return on;
 }
 
-// A control of the settings table, by its object name.
-template <class T>
-T* settingControl(const TFRMMain& m, const QString& name) {
-  T* control = m.findChild<T*>(name);
-  Q_ASSERT_X(control, "settings table", qPrintable(name));
-  return control;
-}
+// The controls of the settings table by object name, found in one walk
+// over the window (a lookup per row would walk it once for every row).
+class SettingControls {
+ public:
+  explicit SettingControls(const TFRMMain& m) {
+    for (const sf::Row& row : sf::rows())
+      if (row.control) byName_.insert(QLatin1String(row.control), nullptr);
+    for (QWidget* w : m.findChildren<QWidget*>()) {
+      const auto it = byName_.find(w->objectName());
+      if (it != byName_.end() && !*it) *it = w;
+    }
+  }
+  template <class T>
+  T* get(const QString& name) const {
+    T* control = qobject_cast<T*>(byName_.value(name));
+    Q_ASSERT_X(control, "settings table", qPrintable(name));
+    return control;
+  }
+
+ private:
+  QHash<QString, QWidget*> byName_;
+};
 
 sf::Values currentValues(const TFRMMain& m) {
   sf::Values v;
+  const SettingControls controls(m);
   for (const sf::Row& row : sf::rows()) {
     if (!row.control) continue;
     const QString name = QLatin1String(row.control);
     switch (row.kind) {
       case sf::Kind::Decimal:
-        if (auto* field = settingControl<QLineEdit>(m, name)) v.decimals[name] = field->text();
+        if (auto* field = controls.get<QLineEdit>(name)) v.decimals[name] = field->text();
         break;
       case sf::Kind::Choice:
-        if (auto* group = settingControl<RadioGroup>(m, name)) v.choices[name] = group->itemIndex();
+        if (auto* group = controls.get<RadioGroup>(name)) v.choices[name] = group->itemIndex();
         break;
       case sf::Kind::Switch:
-        if (auto* box = settingControl<QCheckBox>(m, name)) v.switches[name] = box->isChecked();
+        if (auto* box = controls.get<QCheckBox>(name)) v.switches[name] = box->isChecked();
         break;
       default:
         break;
@@ -319,7 +336,7 @@ void TFRMMain::BUTNNastaveniUlozClick() {
 }
 
 void TFRMMain::BUTNNastaveniAutoClick() {
-  const QString path = inFolder(settingsFolder(), sf::kAutoFileName);
+  const QString path = automaticSettingsPath();
   PGCTRLNastaveni->setCurrentWidget(TABDisk);
   if (QFileInfo::exists(path) &&
       showMessage(this, QStringLiteral("Informace"),
@@ -334,18 +351,29 @@ void TFRMMain::BUTNNastaveniAutoClick() {
 void TFRMMain::BUTNPouzijNastaveniClick() {
   MEMOCHybyZpracovani->clear();
   const sf::ReadResult r = sf::readSettings(settingsTextLines(), sectionsOn(*this), CHBXOknoRoztazene->isEnabled());
+  const QString baseBefore = EDITCenaZaHru->text();
+  const QVector<tariff::PairTexts> pairsBefore = pairTexts();
+  // Each line goes through its field's own check, which reconciles the
+  // pairs up to its own; once the lines are in, the prices and multipliers
+  // the text gave are put back, so that the tariff prices as written.
+  auto settlePairs = [&] {
+    writePairs(tariff::settlePairs(baseBefore, pairsBefore, EDITCenaZaHru->text(), sf::givenPairs(r)),
+               tariff::kPairCount);
+    BUTNPrepoctiClick();
+  };
 
+  const SettingControls controls(*this);
   bool rosterEmptied = false;
   for (const sf::Change& c : r.changes) {
     switch (c.kind) {
       case sf::Kind::Decimal:
-        applyNumericValue(settingControl<QLineEdit>(*this, c.control), c.text);
+        applyNumericValue(controls.get<QLineEdit>(c.control), c.text);
         break;
       case sf::Kind::Choice:
-        settingControl<RadioGroup>(*this, c.control)->setItemIndex(c.index);
+        controls.get<RadioGroup>(c.control)->setItemIndex(c.index);
         break;
       case sf::Kind::Switch:
-        settingControl<QCheckBox>(*this, c.control)->setChecked(c.on);
+        controls.get<QCheckBox>(c.control)->setChecked(c.on);
         break;
       case sf::Kind::Players: {
         QListWidget* roster = FORMZadaniHracu->LBOXSeznamHracu;
@@ -380,12 +408,14 @@ void TFRMMain::BUTNPouzijNastaveniClick() {
   }
   MEMOCHybyZpracovani->setPlainText(r.report.join(u'\n'));
   if (r.stopped) {
+    settlePairs();  // the lines before the stop stay applied as they read
     showMessage(this, QStringLiteral("Chyba"), r.stopMessage);
     return;
   }
 
   const QString summary = sf::summary(DLGOpenFileName, r);
   formatAllNumbers();
+  settlePairs();
   DLGOpenFileName.clear();
   showMessage(this, QStringLiteral("Informace"), summary);
   if (r.errors > 0) {

@@ -1,7 +1,6 @@
 #include "settings/settingsfile.h"
 
 #include "common/textforms.h"
-#include "settings/tariff.h"
 
 #include <algorithm>
 
@@ -303,6 +302,17 @@ ReadResult readSettings(const QStringList& lines, const Sections& sections, bool
   return r;
 }
 
+QVector<tariff::GivenPair> givenPairs(const ReadResult& result) {
+  QVector<tariff::GivenPair> given(tariff::kPairCount);
+  for (const Change& c : result.changes) {
+    if (c.kind != Kind::Decimal) continue;
+    const tariff::PairPosition pos = tariff::pairOf(c.control);
+    if (pos.pair == 0) continue;
+    (pos.multiplier ? given[pos.pair - 1].multiplier : given[pos.pair - 1].price) = c.text;
+  }
+  return given;
+}
+
 QString summary(const QString& fileName, const ReadResult& r) {
   return QStringLiteral("Byla zpracovana konfigurace") + QStringLiteral("\n soubor            : ") +
          fileName + QStringLiteral("\n radku celkem__: ") + QString::number(r.lines) +
@@ -355,15 +365,23 @@ Values defaultValues(const QStringList& players) {
 
 // ---- the settings file selection --------------------------------------------------
 
-FileList settingsFileList(const QStringList& fileNames, bool autoExists) {
-  FileList out;
-  QStringList rest;
+QString automaticFile(const QStringList& fileNames) {
+  if (fileNames.contains(kAutoFileName)) return kAutoFileName;
+  QString found;
   for (const QString& name : fileNames)
-    if (name.compare(kAutoFileName, Qt::CaseInsensitive) != 0) rest << name;
+    if (name.compare(kAutoFileName, Qt::CaseInsensitive) == 0 && (found.isEmpty() || name < found))
+      found = name;
+  return found;
+}
+
+FileList settingsFileList(const QStringList& fileNames) {
+  FileList out;
+  out.autoName = automaticFile(fileNames);
+  QStringList rest = fileNames;
+  rest.removeOne(out.autoName);
   // Plain character codes: capitals before small letters.
   std::sort(rest.begin(), rest.end(), [](const QString& a, const QString& b) { return a < b; });
-  out.autoFirst = autoExists;
-  if (autoExists) out.entries << kAutoFileName;
+  if (!out.autoName.isEmpty()) out.entries << out.autoName;
   out.entries << rest;
   return out;
 }

@@ -6,6 +6,8 @@
 // report of every line, and the window applies the changes through each
 // control's own handling.
 
+#include "settings/tariff.h"
+
 #include <QList>
 #include <QMap>
 #include <QString>
@@ -113,6 +115,10 @@ struct ReadResult {
 // whether the stretched window can be switched on (its switch is enabled).
 ReadResult readSettings(const QStringList& lines, const Sections& sections, bool stretchFits);
 
+// What the applied lines gave for the nine price pairs: the last multiplier
+// and the last price of each (see tariff::settlePairs).
+QVector<tariff::GivenPair> givenPairs(const ReadResult& result);
+
 // The summary shown after an apply that ran to the end.
 QString summary(const QString& fileName, const ReadResult& result);
 
@@ -125,13 +131,17 @@ Values defaultValues(const QStringList& players = {});
 // The automatic settings file, applied at start unless another is chosen.
 inline const QString kAutoFileName = QStringLiteral("auto.cfg");
 
+// The automatic file among the settings folder's files: a file named like it
+// in any letter case ("Auto.cfg" too), the exact name first when several
+// are; empty when there is none.
+QString automaticFile(const QStringList& fileNames);
+
 struct FileList {
   QStringList entries;
-  bool autoFirst = false;  // "auto.cfg" is the first entry and is chosen
+  QString autoName;  // the automatic file's own name: the first entry, chosen; empty when none
 };
-// The names of the settings folder's files as the selection lists them:
-// "auto.cfg" first when it exists, the rest (never a name equal to
-// "auto.cfg" in any letter case) by plain character codes.
-FileList settingsFileList(const QStringList& fileNames, bool autoExists);
+// The names of the settings folder's files as the selection lists them: the
+// automatic file first when there is one, the rest by plain character codes.
+FileList settingsFileList(const QStringList& fileNames);
 
 }  // namespace kvadus::settingsfile

@@ -45,6 +45,41 @@ struct Reconciled {
 Reconciled reconcilePairs(const QString& baseText, const QVector<PairTexts>& pairs, int k,
                           Direction direction);
 
+// A price and a multiplier agree when the price could be the base times the
+// multiplier within the rounding of both texts (half a cent, and half a tenth
+// of the base). Every reconciliation leaves its pairs agreeing; the rounding
+// alone can make base x multiplier differ from the price by a cent or more
+// (base 0.30, 1.3 x, price 0.40), so neither can be computed back from the
+// other.
+bool pairAgrees(double base, double multiplier, double price);
+
+// What a settings text gave for one pair: the value of the pair's last
+// multiplier line and of its last price line, each empty when the text has
+// none (an empty value is never applied).
+struct GivenPair {
+  QString multiplier;
+  QString price;
+};
+
+// The nine pairs once a settings text has been applied. Applied line by
+// line, every later line of pair k reconciles pairs 1..k again, so a price
+// the text gave would be recomputed from a rounded multiplier. The text's
+// own values are put back instead:
+// - a price and a multiplier that agree both stay; when they disagree (a
+//   text edited by hand), the price wins and the multiplier follows it;
+// - a price alone: the multiplier follows it; a multiplier alone: the price
+//   follows it;
+// - a pair the text does not give stays as it was before the apply, its
+//   price following its multiplier when the base changed (as typing the base
+//   does);
+// - with a base of 0 no multiplier follows a price: it stays as given, or as
+//   it was.
+// `baseBefore` and `before` are the fields before the apply, `baseAfter` the
+// base once the text's lines have been applied. Results beyond what a field
+// takes keep the field as given or as it was.
+Reconciled settlePairs(const QString& baseBefore, const QVector<PairTexts>& before,
+                       const QString& baseAfter, const QVector<GivenPair>& given);
+
 // The flek counters' maximum: floor(40 / factor). A factor of 0 or below, or
 // one so small that the limit would not fit a counter, keeps the previous
 // maximum.

@@ -23,20 +23,24 @@ void print(std::FILE* to, const QString& text) {
 
 int main(int argc, char** argv) {
   using kvadus::CommandLine;
-  // --help and --version need no window system: answer them before one is asked for.
-  if (const CommandLine early = kvadus::parseCommandLine(rawArguments(argc, argv), false);
-      early.action == CommandLine::Action::ShowHelp ||
+  // --help, --help-all, --version and a wrong option need no window system:
+  // they are answered before one is asked for.
+  const CommandLine early = kvadus::parseCommandLine(rawArguments(argc, argv), true);
+  if (early.action == CommandLine::Action::ShowHelp ||
       early.action == CommandLine::Action::ShowVersion) {
     QCoreApplication console(argc, argv);
     kvadus::nameApplication();
-    print(stdout, kvadus::parseCommandLine(QCoreApplication::arguments(), false).text);
+    print(stdout, kvadus::parseCommandLine(QCoreApplication::arguments(), true).text);
     return 0;
   }
 #ifdef Q_OS_LINUX
   // Without a display Qt would abort with a long plugin report; say it in one line.
-  const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-  if (platform.isEmpty() && qEnvironmentVariableIsEmpty("DISPLAY") &&
-      qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+  if (early.platform.isEmpty() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+      qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+    if (early.action == CommandLine::Action::Fail) {
+      print(stderr, QStringLiteral("zuzereru: ") + early.text);
+      return 2;
+    }
     std::fprintf(stderr,
                  "zuzereru: no display found (DISPLAY is not set); start it on a desktop, "
                  "or under xvfb-run.\n");
@@ -44,7 +48,8 @@ int main(int argc, char** argv) {
   }
 #endif
   kvadus::Application app(argc, argv);
-  // QApplication has taken its own options (-platform, -style ...) out by now.
+  // QApplication has taken its own options out by now, also any that the
+  // early reading did not know: this reading decides.
   const CommandLine line = kvadus::parseCommandLine(QCoreApplication::arguments());
   if (line.action == CommandLine::Action::Fail) {
     print(stderr, QStringLiteral("zuzereru: ") + line.text);

@@ -5,8 +5,10 @@
 // stay plain members that every handler reads and writes directly.
 
 #include "ledger/extended_controls.h"
+#include "ledger/pricing.h"
 #include "ledger/quick_controls.h"
 #include "settings/settingsfile_controls.h"
+#include "settings/tariff.h"
 #include "shell/windowsize_controls.h"
 
 #include <QString>
@@ -175,6 +177,7 @@ class TFRMMain : public QWidget,
   QCheckBox* CHBXKrizovyKvadusVolicS3 = nullptr;
 
   void BUTNPrepoctiClick();         // the pricing
+  kvadus::pricing::Tariff tariffFromControls() const;  // the tariff the pricing reads
   void BUTNPrepoctiCelkemClick();   // the player split of the price field
   void BUTNFlekSelectClick();       // the flek highlight
   void flekCountChanged(bool seven, bool increase);
@@ -434,6 +437,9 @@ class TFRMMain : public QWidget,
   QLineEdit* numberCheckField_ = nullptr;
   double rememberedNumber_ = 0.0;
   void reconcileRange(int k, int direction);
+  QVector<kvadus::tariff::PairTexts> pairTexts() const;  // the nine pairs' fields
+  void writePairs(const kvadus::tariff::Reconciled& r, int k);  // the base and pairs 1..k
+  QVector<QPair<QLineEdit*, QLineEdit*>> pairFields_;  // multiplier and price, by pair
   void revealField(QLineEdit* field);
   void priceEntryEnded();
   bool leftByClick_ = false;            // the field being checked lost the focus to a click

@@ -2,12 +2,17 @@
 // check, under a '.' and a ',' locale. How typing reconciles the pairs is
 // driven through the settings panel (test_settings_panel).
 
+#include "common/textforms.h"
 #include "settings/tariff.h"
 
 #include <QLocale>
 #include <QtTest>
 
 using namespace kvadus::tariff;
+
+namespace {
+QString fixedBase(const QString& text) { return kvadus::fixedText(kvadus::lenientNumber(text), 2); }
+}  // namespace
 
 class TestSettings : public QObject {
   Q_OBJECT
@@ -43,6 +48,42 @@ class TestSettings : public QObject {
     QCOMPARE(big.pairs[0].multiplier, QString("1.0"));  // 1e8 would be beyond a field
     const Reconciled bigger = reconcilePairs("1000000", {{"2", "0"}}, 1, Direction::FromMultipliers);
     QCOMPARE(bigger.pairs[0].price, QString("0.00"));  // 2e6 likewise
+  }
+
+  // What an applied settings text gave for a pair is what the pair shows
+  // afterwards; a pair it did not give stays, or follows a new base.
+  void settlingAnAppliedText_data() {
+    QTest::addColumn<QString>("baseBefore");
+    QTest::addColumn<QString>("baseAfter");
+    QTest::addColumn<QString>("before");  // "multiplier price"
+    QTest::addColumn<QString>("given");   // "multiplier price", "-" for a line not given
+    QTest::addColumn<QString>("settled");
+    QTest::newRow("agreeing, 1.3 x 0.30 is not 0.40") << "0.1" << "0.30" << "2 0.2" << "1.3 0.40" << "1.3 0.40";
+    QTest::newRow("agreeing, a tenth of a small base") << "0.1" << "0.09" << "2 0.2" << "1.3 0.11" << "1.3 0.11";
+    QTest::newRow("disagreeing: the price wins") << "0.1" << "0.30" << "2 0.2" << "5.0 0.40" << "1.3 0.40";
+    QTest::newRow("price alone") << "0.1" << "0.30" << "2 0.2" << "- 0.40" << "1.3 0.40";
+    QTest::newRow("multiplier alone") << "0.1" << "0.01" << "2 0.2" << "0.4 -" << "0.4 0.00";
+    QTest::newRow("base 0 keeps both") << "0.1" << "0" << "2 0.2" << "2.0 0.20" << "2.0 0.20";
+    QTest::newRow("not given, same base") << "0.30" << "0.30" << "1.3 0.40" << "- -" << "1.3 0.40";
+    QTest::newRow("not given, new base") << "0.30" << "0.50" << "1.3 0.40" << "- -" << "1.3 0.65";
+    QTest::newRow("beyond a field: the multiplier stays") << "1" << "0.01" << "2 2" << "- 1000000" << "2.0 1000000.00";
+  }
+  void settlingAnAppliedText() {
+    QFETCH(QString, baseBefore);
+    QFETCH(QString, baseAfter);
+    QFETCH(QString, before);
+    QFETCH(QString, given);
+    const QStringList b = before.split(' '), g = given.split(' ');
+    auto orEmpty = [](const QString& t) { return t == "-" ? QString() : t; };
+    // The pair under test is pair 4; the others are given nothing and stay.
+    QVector<PairTexts> pairs(kPairCount, {"1.0", "0.10"});
+    pairs[3] = {b[0], b[1]};
+    QVector<GivenPair> givenPairs(kPairCount);
+    givenPairs[3] = {orEmpty(g[0]), orEmpty(g[1])};
+    const Reconciled r = settlePairs(baseBefore, pairs, baseAfter, givenPairs);
+    QCOMPARE(r.base, fixedBase(baseAfter));
+    QTEST(r.pairs[3].multiplier + " " + r.pairs[3].price, "settled");
+    if (baseBefore == baseAfter) QCOMPARE(r.pairs[0].multiplier + " " + r.pairs[0].price, QString("1.0 0.10"));
   }
 
   void flekLimitFollowsTheFactor() {

@@ -258,12 +258,21 @@ class TestSettingsFile : public QObject {
   }
 
   void selectionFileList() {
-    FileList list = settingsFileList({"b.cfg", "auto.cfg", "A.cfg"}, true);
+    FileList list = settingsFileList({"b.cfg", "auto.cfg", "A.cfg"});
     QCOMPARE(list.entries, QStringList({"auto.cfg", "A.cfg", "b.cfg"}));
-    QVERIFY(list.autoFirst);
-    list = settingsFileList({"b.cfg", "Zz.txt", "A.cfg", "AUTO.CFG", "_x"}, false);
+    QCOMPARE(list.autoName, QString("auto.cfg"));
+    list = settingsFileList({"b.cfg", "Zz.txt", "A.cfg", "_x"});
     QCOMPARE(list.entries, QStringList({"A.cfg", "Zz.txt", "_x", "b.cfg"}));  // plain character codes
-    QVERIFY(!list.autoFirst);
+    QVERIFY(list.autoName.isEmpty());
+    // The automatic file in any letter case is the automatic file, under its
+    // own name; the exact name wins, and no other file is ever left out.
+    list = settingsFileList({"b.cfg", "AUTO.CFG", "A.cfg"});
+    QCOMPARE(list.entries, QStringList({"AUTO.CFG", "A.cfg", "b.cfg"}));
+    QCOMPARE(list.autoName, QString("AUTO.CFG"));
+    list = settingsFileList({"Auto.cfg", "auto.cfg", "AUTO.CFG"});
+    QCOMPARE(list.entries, QStringList({"auto.cfg", "AUTO.CFG", "Auto.cfg"}));
+    QCOMPARE(automaticFile({"b.cfg", "aUto.cfg", "Auto.cfg"}), QString("Auto.cfg"));
+    QVERIFY(automaticFile({"auto.cfg.bak", "xauto.cfg"}).isEmpty());
   }
 };
 

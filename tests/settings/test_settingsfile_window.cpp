@@ -11,6 +11,8 @@
 #include "testsupport.h"
 
 #include <QComboBox>
+#include <QRadioButton>
+#include <QRandomGenerator>
 #include <QFileDialog>
 #include <QPlainTextEdit>
 #include <QStringEncoder>
@@ -34,6 +36,97 @@ void firstShowing(QPushButton* leaveWith) {
 }
 
 const QStringList kRoster = {"Ja", "Franta", "Pepa", "Karel"};
+
+// ---- the tariff as written and as applied ----------------------------------
+
+// A number field typed and left, as a person does.
+void type(QLineEdit* field, const QString& text) { FRMMain->applyNumericValue(field, text); }
+
+QString cents(QRandomGenerator& rng, int maxUnits) {
+  return QString::number(rng.bounded(maxUnits * 100 + 1) / 100.0, 'f', 2);
+}
+
+// The panel's controls that a random tariff sets, looked up once per window.
+struct Panel {
+  QList<QLineEdit*> multipliers, prices;
+  QList<kvadus::RadioGroup*> choices;
+  QList<QCheckBox*> switches;
+  Panel() {
+    for (const auto& pair : kvadus::tariff::pricePairs()) {
+      multipliers << FRMMain->findChild<QLineEdit*>(pair.multiplier);
+      prices << FRMMain->findChild<QLineEdit*>(pair.price);
+    }
+    for (const auto& row : kvadus::settingsfile::rows()) {
+      if (!row.control || row.control == QLatin1String(kvadus::settingsfile::kStretchSwitch)) continue;
+      if (row.kind == kvadus::settingsfile::Kind::Choice) choices << FRMMain->findChild<kvadus::RadioGroup*>(row.control);
+      if (row.kind == kvadus::settingsfile::Kind::Switch) switches << FRMMain->findChild<QCheckBox*>(row.control);
+    }
+  }
+};
+
+// A random tariff typed into the panel: the base, then every pair by its
+// price (two decimals, 0 to 1000) or now and then by a multiplier, so that
+// the rounding of both forms meets every size of base; the factors, the
+// choices, the switches and the names of fleks and suits.
+void typeRandomSettings(QRandomGenerator& rng, const Panel& panel) {
+  TFRMMain* m = FRMMain;
+  auto amount = [&](int maxUnits) {
+    switch (rng.bounded(4)) {
+      case 0: return cents(rng, 1);
+      case 1: return cents(rng, 10);
+      default: return cents(rng, maxUnits);
+    }
+  };
+  type(m->EDITCenaZaHru, rng.bounded(20) == 0 ? QStringLiteral("0") : amount(1000));
+  for (int pair = 0; pair < panel.prices.size(); ++pair) {
+    if (rng.bounded(4) == 0) type(panel.multipliers[pair], cents(rng, 1000));
+    else type(panel.prices[pair], amount(1000));
+  }
+  // The prices follow the multipliers; a base of at most 10 keeps every
+  // price within what a field takes.
+  if (rng.bounded(8) == 0) type(m->EDITCenaZaHru, amount(10));
+  for (QLineEdit* factor : {m->EDITCenaNasobeniCervenych, m->EDITNasobeniFleku, m->EDITFaktorNadStoNasobit})
+    type(factor, QString::number(1 + rng.bounded(300) / 100.0));
+  for (kvadus::RadioGroup* group : panel.choices) group->setItemIndex(rng.bounded(group->count()));
+  for (QCheckBox* box : panel.switches) box->setChecked(rng.bounded(2));
+  const QString letters = QStringLiteral("abcz ěšž:!-X");
+  auto name = [&] {
+    QString n;
+    for (int i = 0, len = 1 + rng.bounded(8); i < len; ++i) n += letters[rng.bounded(letters.size())];
+    return n.trimmed();  // a name is read back trimmed
+  };
+  for (int i = 0; i < m->LIBXFlekHraAbbrev->count(); ++i) m->LIBXFlekHraAbbrev->item(i)->setText(name());
+  for (int i = 0; i < m->RAGRTrumfy->count(); ++i) {
+    const QString suit = name();
+    m->RAGRTrumfy->button(i)->setText(suit.isEmpty() ? QStringLiteral("x") : suit);
+  }
+}
+
+// Every decimal setting as shown, and the prices of hands of every kind.
+struct Priced {
+  QStringList fields;
+  QVector<double> hands;
+};
+Priced priced() {
+  Priced out;
+  for (QLineEdit* field : FRMMain->decimalSettings()) out.fields << field->objectName() + "=" + field->text();
+  const kvadus::pricing::Tariff tariff = FRMMain->tariffFromControls();
+  for (int kind = 0; kind < 64; ++kind) {
+    kvadus::pricing::Hand hand{.type = kind % 4, .seven = bool(kind & 4), .hundred = bool(kind & 8),
+                               .red = bool(kind & 16), .won = !(kind & 32), .declarerTens = kind & 8 ? 14 : 6,
+                               .defenderTens = 3, .gameFleks = kind % 3};
+    hand.gameMultiplier = kvadus::pricing::flekMultiplier(tariff.flekFactor, hand.gameFleks);
+    out.hands << kvadus::pricing::handAmount(hand, tariff);
+  }
+  return out;
+}
+
+// The settings text made from the panel, as "Vytvor" makes it.
+QStringList createdText() {
+  FRMMain->MEMONastaveni->clear();
+  FRMMain->BUTNNastaveniVytvorClick();
+  return FRMMain->settingsTextLines();
+}
 
 }  // namespace
 
@@ -145,6 +238,55 @@ class TestSettingsFileWindow : public QObject {
     setText({"roztahnout okno : 1"});
     m->BUTNPouzijNastaveniClick();
     QVERIFY(!m->CHBXOknoRoztazene->isChecked());
+  }
+
+  // Hand-written lines whose price and multiplier disagree: the price wins,
+  // whichever comes last; with a base of 0 both stay. The report is as ever.
+  void handWrittenPriceWins() {
+    freshWindows(true);
+    m = FRMMain;
+    auto pairs = [this] {
+      return QStringList({m->EDITNasobekHryStovka->text(), m->EDITCenaZaStovku->text()}).join(' ');
+    };
+    setText({"cena za hru : 0.30", "cena za stovku : 0.40", "nasobeni ceny hry - stovka : 7"});
+    m->BUTNPouzijNastaveniClick();
+    QCOMPARE(pairs(), QString("1.3 0.40"));
+    QVERIFY(lastSummary().endsWith("pouzito_____: 3\n  - ignorovano__: 0\n  - chyb_______: 0"));
+    setText({"cena za hru : 0", "nasobeni ceny hry - stovka : 3", "cena za stovku : 0.20"});
+    m->BUTNPouzijNastaveniClick();
+    QCOMPARE(pairs(), QString("3.0 0.20"));
+  }
+
+  // The property: the text of any tariff, applied onto other settings,
+  // gives back every field and the price of every hand. One window serves
+  // all cases; another random tariff is typed in between, so that nothing
+  // of the written one is left to hide a field the text lost.
+  void randomTariffsComeBackAsWritten_data() { localeRows(); }
+  void randomTariffsComeBackAsWritten() {
+    useRowLocale();
+    // TARIFF_SEED and TARIFF_CASES run other tariffs, or more of them.
+    const quint32 seed = qEnvironmentVariableIsSet("TARIFF_SEED") ? qEnvironmentVariable("TARIFF_SEED").toUInt() : 25;
+    QRandomGenerator rng(seed);
+    createWindows();
+    m = FRMMain;
+    m->BUTNKontrolaCislaClick();
+    const Panel panel;
+    const int cases = qEnvironmentVariableIsSet("TARIFF_CASES") ? qEnvironmentVariableIntValue("TARIFF_CASES") : QLocale().decimalPoint() == "." ? 1000 : 200;
+    for (int i = 0; i < cases; ++i) {
+      typeRandomSettings(rng, panel);
+      const Priced written = priced();
+      const QStringList text = createdText();
+      typeRandomSettings(rng, panel);
+      setText(text);
+      person.reset();
+      m->BUTNPouzijNastaveniClick();
+      const Priced applied = priced();
+      const QString where = QString("seed %1 (TARIFF_SEED), case %2: %3 became %4")
+                                .arg(seed).arg(i).arg(written.fields.join(' '), applied.fields.join(' '));
+      QVERIFY2(lastSummary().endsWith("chyb_______: 0"), qPrintable(where));
+      QVERIFY2(applied.fields == written.fields && applied.hands == written.hands, qPrintable(where));
+      QVERIFY2(createdText() == text, qPrintable(where));
+    }
   }
 
   void conversionErrorStopsTheApply() {
@@ -334,6 +476,56 @@ class TestSettingsFileWindow : public QObject {
     d->BUTNLoadFilesClick();
     QCOMPARE(d->COMBOFileList->count(), 2);
     QCOMPARE(d->COMBOFileList->currentIndex(), -1);
+  }
+
+  // No system buttons: the window manager draws no frame (one would bring
+  // its buttons), the window its own title bar; dragged, the window moves;
+  // Escape still quits.
+  void selectionWindowHasNoSystemButtons() {
+    WorkingFolder folder;
+    freshWindows();
+    TFRMFileSelect* d = FRMFileSelect;
+    const Qt::WindowFlags flags = d->windowFlags();
+    QVERIFY(flags.testFlag(Qt::FramelessWindowHint));
+    for (Qt::WindowType button : {Qt::WindowSystemMenuHint, Qt::WindowMinimizeButtonHint, Qt::WindowMaximizeButtonHint,
+                                  Qt::WindowCloseButtonHint, Qt::WindowContextHelpButtonHint})
+      QVERIFY(!flags.testFlag(button));
+    QCOMPARE(d->LABLTitulek->text(), QString("Vyberte nastaveni"));
+    QCOMPARE(d->LABLTitulek->geometry(), QRect(1, 1, d->width() - 2, d->LABLTitulek->height()));
+    QVERIFY(d->LABLNastaveniPath->mapTo(d, QPoint(0, 0)).y() > d->LABLTitulek->geometry().bottom());
+
+    d->show();
+    QVERIFY(QTest::qWaitForWindowExposed(d));
+    const QPoint at = d->pos();
+    QTest::mousePress(d->LABLTitulek, Qt::LeftButton, {}, {50, 10});
+    QTest::mouseMove(d->LABLTitulek, {90, 30});
+    QTest::mouseRelease(d->LABLTitulek, Qt::LeftButton, {}, {90, 30});
+    QCOMPARE(d->pos(), at + QPoint(40, 20));
+    d->hide();
+
+    QTimer::singleShot(0, d, [d] { QTest::keyClick(d, Qt::Key_Escape); });
+    QCOMPARE(d->exec(), int(QDialog::Rejected));
+    QVERIFY(d->CHBXExit->isChecked());
+  }
+
+  // An automatic file named in other letters is offered, chosen and
+  // applied under its own name, and "Auto" writes into it.
+  void automaticFileInAnyLetterCase() {
+    WorkingFolder folder;
+    writeBytes("nastaveni/b.cfg", "x");
+    writeBytes("nastaveni/Auto.cfg", "cena za hru : 0.5\r\n");
+    freshWindows();
+    QCOMPARE(FRMFileSelect->COMBOFileList->itemText(0) + " " + FRMFileSelect->COMBOFileList->itemText(1), QString("Auto.cfg b.cfg"));
+    QCOMPARE(FRMFileSelect->COMBOFileList->currentIndex(), 0);
+    QCOMPARE(FRMFileSelect->EDITSelectedFile->text(), QDir::toNativeSeparators("nastaveni/Auto.cfg"));
+    firstShowing(FRMFileSelect->BUTNOk);
+    QCOMPARE(FRMMain->EDITCenaZaHru->text(), QString("0.50"));
+
+    setText({"cena za hru : 0.7"});
+    FRMMain->BUTNNastaveniAutoClick();
+    QCOMPARE(person.shown.last().caption, QString("Informace"));  // asked before it is overwritten
+    QCOMPARE(bytesOf("nastaveni/Auto.cfg"), QByteArray("cena za hru : 0.7\r\n"));
+    QCOMPARE(QDir("nastaveni").entryList(QDir::Files), QStringList({"Auto.cfg", "b.cfg"}));
   }
 
   // The page creates its text when it comes into view empty.

@@ -7,12 +7,25 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
 using kvadus::CommandLine;
 using kvadus::FolderPlaces;
 using kvadus::Folders;
+
+namespace {
+// The options a help text lists ("  -h, --help  Displays ..." gives -h and --help).
+QStringList optionsIn(const QString& help) {
+  static const QRegularExpression name(QStringLiteral("(?:^\\s+|, )(-{1,2}[\\w?-]+)"));
+  QStringList options;
+  for (const QString& line : help.section("Options:", 1).section("Arguments:", 0, 0).split('\n'))
+    for (auto it = name.globalMatch(line); it.hasNext();) options << it.next().captured(1);
+  return options;
+}
+}  // namespace
 
 class TestCommandLine : public QObject {
   Q_OBJECT
@@ -68,13 +81,51 @@ class TestCommandLine : public QObject {
     QVERIFY(help.text.contains(QStringLiteral("soubor")));
   }
 
-  // Before QApplication has taken Qt's own options out, --help and --version
-  // are still found and nothing else fails.
-  void earlyReadingLetsQtOptionsThrough() {
-    const QStringList withQt{"zuzereru", "-platform", "offscreen", "--version"};
-    QCOMPARE(kvadus::parseCommandLine(withQt, false).action, CommandLine::Action::ShowVersion);
-    const QStringList plain{"zuzereru", "-style", "fusion", "a.kvd"};
-    QCOMPARE(kvadus::parseCommandLine(plain, false).action, CommandLine::Action::Run);
+  // Before QApplication has taken Qt's own options out, they are read past
+  // (with their values), and a wrong option is still found. --help-all
+  // lists them.
+  void earlyReadingKnowsQtsOptions() {
+    auto early = [](const QStringList& args) { return kvadus::parseCommandLine(args, true); };
+    const CommandLine line = early({"zuzereru", "-style", "fusion", "--reverse", "a.kvd", "-platform", "xcb:x"});
+    QCOMPARE(line.resultsFile + " " + line.platform, QStringLiteral("a.kvd xcb:x"));
+    QVERIFY(early({"zuzereru", "-platform=offscreen"}).platform.isEmpty());  // Qt takes no "=" there
+    QCOMPARE(early({"zuzereru", "-style=fusion", "--bogus"}).text, QStringLiteral("Unknown option 'bogus'.\n"));
+    QCOMPARE(early({"zuzereru", "-platform"}).action, CommandLine::Action::Fail);  // its value is missing
+    const QString all = kvadus::parseCommandLine({"zuzereru", "--help-all"}).text;
+    QVERIFY(all.contains("--platform <") && all.contains("--style <"));
+  }
+
+  // The program itself, where no display exists: every option --help lists
+  // answers at once, a wrong option is named with exit code 2, and anything
+  // that would start the program says that there is no display.
+  void withoutADisplay() {
+    QTemporaryDir home;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(name);
+    env.insert("HOME", home.path());
+    env.insert("XDG_DATA_HOME", home.path() + "/data");
+    struct Ran { int code; QString out, err; };
+    auto run = [&](const QStringList& args) {
+      QProcess p;
+      p.setProcessEnvironment(env);
+      p.setWorkingDirectory(home.path());
+      p.start(QStringLiteral(ZUZ_PROGRAM), args);
+      if (!p.waitForFinished(60000)) p.kill();
+      return Ran{p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+                 QString::fromLocal8Bit(p.readAllStandardOutput()), QString::fromLocal8Bit(p.readAllStandardError())};
+    };
+    const QStringList listed = optionsIn(run({"--help"}).out);
+    QVERIFY2(listed.size() >= 5, qPrintable(listed.join(' ')));
+    for (const QString& option : listed) {
+      const Ran r = run({option});
+      QVERIFY2(r.code == 0 && !r.out.isEmpty() && r.err.isEmpty(), qPrintable(option + ": " + r.err));
+    }
+    for (const QStringList& wrong : {QStringList{"--bogus"}, QStringList{"-style", "fusion", "-x", "a.kvd"}}) {
+      const Ran r = run(wrong);
+      QVERIFY2(r.code == 2 && r.err.startsWith("zuzereru: Unknown option"), qPrintable(r.err));
+    }
+    const Ran start = run({"-style", "fusion", "a.kvd"});
+    QVERIFY2(start.code == 1 && start.err.contains("no display"), qPrintable(start.err));
   }
 
   // ---- folders --------------------------------------------------------------
