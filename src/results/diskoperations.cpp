@@ -35,11 +35,31 @@
 #include <QTextBlock>
 #include <QVBoxLayout>
 
+#include <new>
+
 using namespace kvadus;
 
 namespace {
 
 const QString kSaveCaption = QStringLiteral("Chyba pri ukladani souboru");
+const QString kTextCaption = QStringLiteral("Chyba pri zpracovani textu");
+
+// The grid made the same as `from`, cell for cell.
+void copyInto(ScoreGrid& to, const ScoreGrid& from)
+{
+    to.setRowCount(0);
+    to.setColumnCount(from.columnCount());
+    to.setRowCount(from.rowCount());
+    for (int r = 0; r < from.rowCount(); ++r)
+        for (int c = 0; c < from.columnCount(); ++c) to.setCell(c, r, from.cell(c, r));
+}
+
+MemoryGrid copyOf(const ScoreGrid& grid)
+{
+    MemoryGrid copy;
+    copyInto(copy, grid);
+    return copy;
+}
 
 // Plain text, read-only until editing is allowed, both scroll bars, no wrap.
 QPlainTextEdit* makeTextBox(const char* name)
@@ -445,17 +465,25 @@ void TFORMDiskoveOperace::BUTNPouzitClick()
 void TFORMDiskoveOperace::BUTNPridatVystupClick() { readOutput(results::ReadMode::Append); }
 
 // Reads the text output into a new table; the evening is replaced only when
-// the whole text was read, so a damaged text never costs the evening.
+// the whole text was read (and, where its sums disagree with its hands, the
+// person wants it), so a damaged text never costs the evening. Nor does a
+// text too large for the memory: that is told, and the evening stays.
 void TFORMDiskoveOperace::readOutput(results::ReadMode mode)
 {
-    const results::ReadResult read =
-        results::readResults(outputLines(), mode, *FRMMain->grid, EDITFileName->text());
-    RICHEDITVysledky->setPlainText(read.log.join(u'\n'));
-    if (read.ok) {
-        applyEvening(read);
-    } else {
-        showMessage(this, read.caption, read.message);
-        PGCTRLDisk->setCurrentWidget(TABVysledky);
+    try {
+        const results::ReadResult read = results::readResults(outputLines(), mode, *FRMMain->grid,
+                                                              EDITFileName->text(), FRMMain->playerCount());
+        RICHEDITVysledky->setPlainText(read.log.join(u'\n'));
+        if (!read.ok) {
+            showMessage(this, read.caption, read.message);
+            PGCTRLDisk->setCurrentWidget(TABVysledky);
+        } else if (read.sumsDisagree && !askYesNo(this, results::disagreeingSumsQuestion(), MsgAnswer::No)) {
+            PGCTRLDisk->setCurrentWidget(TABVysledky);  // the sum lines that disagree are marked there
+        } else {
+            applyEvening(read);
+        }
+    } catch (const std::bad_alloc&) {
+        showMessage(this, kTextCaption, QStringLiteral("Nedostatek pameti - text nelze zpracovat"));
     }
     BUTNZavrit->setFocus();
 }
@@ -465,14 +493,18 @@ void TFORMDiskoveOperace::applyEvening(const results::ReadResult& read)
     TFRMMain* m = FRMMain;
     const int players = int(read.players.size());
     {
-        // Filled whole and shown once.
+        // Filled whole and shown once; the evening comes back whole when the
+        // memory runs out half way.
         QTableWidget* table = m->STGOutput;
         table->setUpdatesEnabled(false);
-        m->grid->setRowCount(0);
-        m->grid->setColumnCount(read.table.columnCount());
-        m->grid->setRowCount(read.table.rowCount());
-        for (int r = 0; r < read.table.rowCount(); ++r)
-            for (int c = 0; c < read.table.columnCount(); ++c) m->grid->setCell(c, r, read.table.cell(c, r));
+        const MemoryGrid before = copyOf(*m->grid);
+        try {
+            copyInto(*m->grid, read.table);
+        } catch (const std::bad_alloc&) {
+            copyInto(*m->grid, before);
+            table->setUpdatesEnabled(true);
+            throw;
+        }
         table->setUpdatesEnabled(true);
     }
     {
