@@ -387,7 +387,7 @@ void TestResultsText::sumsAreCheckedTextByText()
     QVERIFY(r.ok && !r.sumsDisagree);
     // A sum line that is not a number, lacks a field, or does not come before
     // the next section or text is damaged data.
-    for (const QString& sum : {"1; -1; nic; s; ", "1; -1; 0", "1; -1; 0; ", "hry", "sloupcu : 3+1"}) {
+    for (const QString& sum : QStringList{"1; -1; nic; s; ", "1; -1; 0", "1; -1; 0; ", "hry", "sloupcu : 3+1"}) {
         const QStringList text = threePlayerText({"1; -1; 0; x; "}, sum) + QStringList{"1; -1; 0; s; "};
         r = readResults(text, ReadMode::Replace, MemoryGrid(), "f");
         QVERIFY(!r.ok);
