@@ -111,7 +111,6 @@ class TestDiskWindow : public QObject {
   void sumsThatDisagreeAreAskedAbout();
   void savedEveningsReadBackWithoutAQuestion();
   void appendingNeedsTheSamePlayers();
-  void tablesBeyondTheBoundAreRefused();
   void runningOutOfMemoryKeepsTheEvening();
 };
 
@@ -630,19 +629,6 @@ void TestDiskWindow::appendingNeedsTheSamePlayers() {
   click(d->BUTNPridatVystup);
   QCOMPARE(person.shown.last().caption, QStringLiteral("Oznameni"));
   QCOMPARE(sums(), QStringList({"      +2.50", "      -1.50", "      -0.50", "      -0.50"}));
-}
-
-void TestDiskWindow::tablesBeyondTheBoundAreRefused() {
-  // Four million cells asked for by 16 KB: refused before anything is built
-  // (the time and memory it takes are measured in bench/).
-  playEvening();
-  const QStringList before = evening();
-  QStringList text{"sloupcu : 1000+1", "hry"};
-  for (int i = 0; i < 4000; ++i) text << QStringLiteral("0;0");
-  d->REDTOutput->setPlainText(text.join(u'\n'));
-  click(d->BUTNPouzit);
-  QCOMPARE(person.shown.last().text, QStringLiteral("Text neodpovida formatu (chyba v datech)"));
-  QCOMPARE(evening(), before);
 }
 
 // A text within the bound that the memory cannot hold (100 MB of address
