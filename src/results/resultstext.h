@@ -51,8 +51,8 @@ struct ReadResult {
 // last, the descriptions); a text appended must have as many, and the table
 // its description column. fileName goes into the success message.
 //
-// Every text of the lines (from its "sloupcu" line on) must be whole: a text
-// cut anywhere before the end of its sum line is damaged data.
+// Every text of the lines must be whole: a text cut anywhere before the end of
+// its sum line is damaged data, refused at the last line read.
 ReadResult readResults(const QStringList& lines, ReadMode mode, const ScoreGrid& current,
                        const QString& fileName, int currentPlayers = -1);
 
