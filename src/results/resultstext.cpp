@@ -89,10 +89,13 @@ QStringList fieldsOf(QStringView line, int columns, int* ended)
     return fields;
 }
 
-// The cents of a money text ("%+4.2f"), exactly.
-qint64 centsOf(QString money)
+// The cents of a money text ("%+4.2f", padded), exactly.
+qint64 centsOf(const QString& money)
 {
-    return money.remove(u'.').trimmed().toLongLong();
+    qint64 cents = 0;
+    for (const QChar c : money)
+        if (c.isDigit()) cents = cents * 10 + c.digitValue();
+    return money.contains(u'-') ? -cents : cents;
 }
 
 // The lines that the reader would take as hands: each adds a row to the table.
@@ -345,8 +348,8 @@ ReadResult readResults(const QStringList& lines, ReadMode mode, const ScoreGrid&
                         // text rounds from exactly those: so the number is
                         // written directly, without the round trip.
                         cell = signedMoneyText(value);
-                        amount = lenientNumber(cell);
                         cents = centsOf(cell);
+                        amount = double(cents) / 100;
                     }
                     balances[j] += amount;
                     if (!(qAbs(balances[j]) <= ledger::kMaxBalance)) return fail(line, kDataError);
