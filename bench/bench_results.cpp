@@ -81,3 +81,17 @@ static void BM_ReadFileLines(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(readTextFile(folder.file()));
 }
 BENCHMARK(BM_ReadFileLines)->Unit(benchmark::kMillisecond);
+
+// A text of 1000 columns and 4,000 short hand lines (16 KB) asks for four
+// million cells: the reader refuses it before building any.
+static void BM_RefuseTextBeyondCellBound(benchmark::State& state) {
+  QStringList text{QStringLiteral("sloupcu : 999+1"), QStringLiteral("hry")};
+  for (int i = 0; i < 4000; ++i) text << QStringLiteral("0;0");
+  text << QStringLiteral("suma") << QStringLiteral("0; ").repeated(1000);
+  const MemoryGrid none;
+  for (auto _ : state) {
+    const results::ReadResult read = results::readResults(text, results::ReadMode::Replace, none, "f");
+    if (read.ok) state.SkipWithError("read");
+  }
+}
+BENCHMARK(BM_RefuseTextBeyondCellBound)->Unit(benchmark::kMicrosecond);

@@ -17,6 +17,8 @@
 #include <QTemporaryDir>
 #include <QCheckBox>
 #include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTableWidget>
 #include <benchmark/benchmark.h>
 
 static void BM_PricingPass(benchmark::State& state) {
@@ -108,6 +110,27 @@ static void BM_UseTextOfLongEvening(benchmark::State& state) {
   for (auto _ : state) FORMDiskoveOperace->BUTNPouzitClick();
 }
 BENCHMARK(BM_UseTextOfLongEvening)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// The worst a results text may ask of "Pouzit -->": a table of columns x
+// hands. Within the cell bound (1000 x 1000) it is read and shown; 1000
+// columns of 4,000 short hand lines (16 KB) ask for four million cells and
+// are refused before anything is built. Peak memory: run one alone under
+// /usr/bin/time -v.
+static void BM_UseTextOfManyCells(benchmark::State& state) {
+  const int columns = static_cast<int>(state.range(0));
+  const int hands = static_cast<int>(state.range(1));
+  QStringList text{QStringLiteral("sloupcu : %1+1").arg(columns - 1), QStringLiteral("hry")};
+  for (int i = 0; i < hands; ++i) text << QStringLiteral("0;0");
+  text << QStringLiteral("suma") << QStringLiteral("0; ").repeated(columns);
+  FORMDiskoveOperace->REDTOutput->setPlainText(text.join(u'\n'));
+  for (auto _ : state) FORMDiskoveOperace->BUTNPouzitClick();
+  state.counters["shown"] = FRMMain->STGOutput->rowCount() == hands + 2;
+}
+BENCHMARK(BM_UseTextOfManyCells)
+    ->Args({1000, 4000})
+    ->Args({1000, 998})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 
 // Writing the recovery copy after a hand: eight players, 1,000 hands with
 // their descriptions, into a data folder of the benchmark's own.

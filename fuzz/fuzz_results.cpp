@@ -6,10 +6,11 @@
 //
 // Properties: the reader never crashes and always ends in one message; a
 // failure ends the log with the failing line marked "x"; a success yields a
-// table of two to 32 players and the description column, every player cell
-// signed money text within the balance limit and every sum the sum of its
-// column. And a table read once, written by the writer and read again, comes
-// back the same: the writer's text is the reader's.
+// table of two or more players and the description column, within the cell
+// bound, every player cell signed money text within the balance limit and
+// every sum the sum of its column. And a table read once, written by the
+// writer and read again, comes back the same, its sums agreeing: the
+// writer's text is the reader's.
 #include "common/textfile.h"
 #include "common/textforms.h"
 #include "fuzzsupport.h"
@@ -42,6 +43,7 @@ void checkTable(const QStringList& lines, const ReadResult& r) {
   const int players = int(r.players.size());
   FUZZ_CHECK(players >= 2 && players + 1 <= kMaxColumns, where(lines, r));
   FUZZ_CHECK(t.columnCount() == players + 1 && t.rowCount() >= 2, where(lines, r));
+  FUZZ_CHECK(qint64(t.columnCount()) * t.rowCount() <= kMaxCells, where(lines, r));
   FUZZ_CHECK(r.declarer >= -1 && r.declarer < players && r.chooser == r.declarer, where(lines, r));
   for (int c = 0; c < players; ++c) {
     double sum = 0;
@@ -64,6 +66,7 @@ void checkRoundTrip(const ReadResult& first) {
   FUZZ_CHECK(lines == text, QStringLiteral("the file form of the text changes it"));
   const ReadResult again = readResults(lines, ReadMode::Replace, MemoryGrid(), QStringLiteral("f"));
   FUZZ_CHECK(again.ok, QStringLiteral("written text refused: ") + show(again.message) + u' ' + show(again.log.last()));
+  FUZZ_CHECK(!again.sumsDisagree, QStringLiteral("the sums of a written text disagree"));
   FUZZ_CHECK(again.declarer == first.declarer, QStringLiteral("declarer"));
   FUZZ_CHECK(again.table.rowCount() == first.table.rowCount() &&
                  again.table.columnCount() == first.table.columnCount(),

@@ -18,7 +18,7 @@ MessageResponder setMessageResponder(MessageResponder r) {
 }
 
 MsgAnswer showMessage(QWidget* parent, const QString& caption, const QString& text,
-                      MsgButtons buttons) {
+                      MsgButtons buttons, MsgAnswer defaultAnswer) {
   if (responder()) return responder()(caption, text, buttons);
 
   QMessageBox box(parent);
@@ -48,6 +48,11 @@ MsgAnswer showMessage(QWidget* parent, const QString& caption, const QString& te
       fallback = QMessageBox::Cancel;
       break;
   }
+  const QMessageBox::StandardButton preferred = defaultAnswer == MsgAnswer::Yes ? QMessageBox::Yes
+                                                 : defaultAnswer == MsgAnswer::No   ? QMessageBox::No
+                                                 : defaultAnswer == MsgAnswer::Cancel ? QMessageBox::Cancel
+                                                                                      : QMessageBox::Ok;
+  if (box.button(preferred)) box.setDefaultButton(preferred);
   const int result = box.exec();
   switch (result) {
     case QMessageBox::Yes: return MsgAnswer::Yes;
@@ -61,8 +66,8 @@ MsgAnswer showMessage(QWidget* parent, const QString& caption, const QString& te
   }
 }
 
-bool askYesNo(QWidget* parent, const QString& text) {
-  return showMessage(parent, QStringLiteral("Dotaz"), text, MsgButtons::YesNo) == MsgAnswer::Yes;
+bool askYesNo(QWidget* parent, const QString& text, MsgAnswer defaultAnswer) {
+  return showMessage(parent, QStringLiteral("Dotaz"), text, MsgButtons::YesNo, defaultAnswer) == MsgAnswer::Yes;
 }
 
 }  // namespace kvadus

@@ -29,17 +29,42 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTextBlock>
 #include <QVBoxLayout>
 
+#include <memory>
+#include <new>
+
 using namespace kvadus;
 
 namespace {
 
 const QString kSaveCaption = QStringLiteral("Chyba pri ukladani souboru");
+const QString kTextCaption = QStringLiteral("Chyba pri zpracovani textu");
+// What a cell of the score table takes at the most, item and text (measured:
+// about 170 bytes).
+constexpr qint64 kBytesPerShownCell = 256;
+
+// The grid made the same as `from`, cell for cell.
+void copyInto(ScoreGrid& to, const ScoreGrid& from)
+{
+    to.setRowCount(0);
+    to.setColumnCount(from.columnCount());
+    to.setRowCount(from.rowCount());
+    for (int r = 0; r < from.rowCount(); ++r)
+        for (int c = 0; c < from.columnCount(); ++c) to.setCell(c, r, from.cell(c, r));
+}
+
+MemoryGrid copyOf(const ScoreGrid& grid)
+{
+    MemoryGrid copy;
+    copyInto(copy, grid);
+    return copy;
+}
 
 // Plain text, read-only until editing is allowed, both scroll bars, no wrap.
 QPlainTextEdit* makeTextBox(const char* name)
@@ -445,17 +470,25 @@ void TFORMDiskoveOperace::BUTNPouzitClick()
 void TFORMDiskoveOperace::BUTNPridatVystupClick() { readOutput(results::ReadMode::Append); }
 
 // Reads the text output into a new table; the evening is replaced only when
-// the whole text was read, so a damaged text never costs the evening.
+// the whole text was read (and, where its sums disagree with its hands, the
+// person wants it), so a damaged text never costs the evening. Nor does a
+// text too large for the memory: that is told, and the evening stays.
 void TFORMDiskoveOperace::readOutput(results::ReadMode mode)
 {
-    const results::ReadResult read =
-        results::readResults(outputLines(), mode, *FRMMain->grid, EDITFileName->text());
-    RICHEDITVysledky->setPlainText(read.log.join(u'\n'));
-    if (read.ok) {
-        applyEvening(read);
-    } else {
-        showMessage(this, read.caption, read.message);
-        PGCTRLDisk->setCurrentWidget(TABVysledky);
+    try {
+        const results::ReadResult read = results::readResults(outputLines(), mode, *FRMMain->grid,
+                                                              EDITFileName->text(), FRMMain->playerCount());
+        RICHEDITVysledky->setPlainText(read.log.join(u'\n'));
+        if (!read.ok) {
+            showMessage(this, read.caption, read.message);
+            PGCTRLDisk->setCurrentWidget(TABVysledky);
+        } else if (read.sumsDisagree && !askYesNo(this, results::disagreeingSumsQuestion(), MsgAnswer::No)) {
+            PGCTRLDisk->setCurrentWidget(TABVysledky);  // the sum lines that disagree are marked there
+        } else {
+            applyEvening(read);
+        }
+    } catch (const std::bad_alloc&) {
+        showMessage(this, kTextCaption, QStringLiteral("Nedostatek pameti - text nelze zpracovat"));
     }
     BUTNZavrit->setFocus();
 }
@@ -463,41 +496,64 @@ void TFORMDiskoveOperace::readOutput(results::ReadMode mode)
 void TFORMDiskoveOperace::applyEvening(const results::ReadResult& read)
 {
     TFRMMain* m = FRMMain;
-    const int players = int(read.players.size());
-    {
-        // Filled whole and shown once.
-        QTableWidget* table = m->STGOutput;
-        table->setUpdatesEnabled(false);
-        m->grid->setRowCount(0);
-        m->grid->setColumnCount(read.table.columnCount());
-        m->grid->setRowCount(read.table.rowCount());
-        for (int r = 0; r < read.table.rowCount(); ++r)
-            for (int c = 0; c < read.table.columnCount(); ++c) m->grid->setCell(c, r, read.table.cell(c, r));
-        table->setUpdatesEnabled(true);
+    // The evening as it is, to come back whole when the memory runs out half way.
+    const MemoryGrid table = copyOf(*m->grid);
+    const QStringList players = itemTexts(m->LIBXHraci);
+    const int declarer = m->declarerIndex();
+    const QString chooser = m->LABLIndexVolice->text();
+    const bool described = m->CKBXZobrazovatDruhyHer->isChecked();
+    try {
+        showEvening(read.table, read.players, read.declarer, QString::number(read.chooser), true);
+        m->BUTNSpoctiSumuClick();
+    } catch (const std::bad_alloc&) {
+        showEvening(table, players, declarer, chooser, described);
+        throw;
     }
-    {
-        const QSignalBlocker block(m->LIBXHraci);
-        m->LIBXHraci->clear();
-        m->LIBXHraci->addItems(read.players);
-    }
-    m->LSTBXOznaceniVolice->clear();
-    for (int i = 0; i < players; ++i) m->LSTBXOznaceniVolice->addItem(QString());
-    m->selectDeclarer(read.declarer);
-    m->LABLIndexVolice->setText(QString::number(read.chooser));
-    m->refreshRoleMarkers();
-    m->BUTNPrepoctiClick();
-    m->flags.descriptionColumnGuard = 0;
-    m->CKBXZobrazovatDruhyHer->setChecked(true);
-    m->flags.descriptionColumnGuard = 1;
-    m->fitColumnWidths();
-    m->BUTNSpoctiSumuClick();
-    m->LABLPocetHracu->setText(ledger::playerCountText(players));
-    m->LABLPocetHracu->setVisible(players > 3);
-    FORMZadaniHracu->BUTNZamenit->setEnabled(players > 0 && FORMZadaniHracu->LBOXSeznamHracu->count() > 0);
     FormActivate();
     showMessage(this, read.caption, read.message);
     m->LIBXHraciClick();
     m->eveningChanged();
+}
+
+// Puts an evening into the main window: the table, the player list with its
+// markers, the declarer, the chooser and the description column setting.
+void TFORMDiskoveOperace::showEvening(const ScoreGrid& table, const QStringList& players, int declarer,
+                                      const QString& chooser, bool described)
+{
+    TFRMMain* m = FRMMain;
+    const int n = int(players.size());
+    {
+        // Qt's table items do not survive an allocation that fails: the
+        // memory the items take is asked for first, and only then filled.
+        const qint64 bytes = qint64(table.rowCount()) * table.columnCount() * kBytesPerShownCell;
+        if (!std::unique_ptr<char[]>(new (std::nothrow) char[bytes])) throw std::bad_alloc();
+    }
+    {
+        // Filled whole and shown once.
+        QTableWidget* grid = m->STGOutput;
+        grid->setUpdatesEnabled(false);
+        const auto show = qScopeGuard([grid] { grid->setUpdatesEnabled(true); });
+        copyInto(*m->grid, table);
+    }
+    {
+        const QSignalBlocker block(m->LIBXHraci);
+        m->LIBXHraci->clear();
+        m->LIBXHraci->addItems(players);
+    }
+    m->LSTBXOznaceniVolice->clear();
+    for (int i = 0; i < n; ++i) m->LSTBXOznaceniVolice->addItem(QString());
+    m->selectDeclarer(declarer);
+    m->LABLIndexVolice->setText(chooser);
+    m->refreshRoleMarkers();
+    m->BUTNPrepoctiClick();
+    m->flags.descriptionColumnGuard = 0;
+    m->CKBXZobrazovatDruhyHer->setChecked(described);
+    m->flags.descriptionColumnGuard = 1;
+    m->fitColumnWidths();
+    m->LABLPocetHerClick();
+    m->LABLPocetHracu->setText(ledger::playerCountText(n));
+    m->LABLPocetHracu->setVisible(n > 3);
+    FORMZadaniHracu->BUTNZamenit->setEnabled(n > 0 && FORMZadaniHracu->LBOXSeznamHracu->count() > 0);
 }
 
 // ---- clearing and printing ---------------------------------------------------

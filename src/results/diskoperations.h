@@ -16,6 +16,9 @@ class QPrinter;
 class QPushButton;
 class QTabWidget;
 
+namespace kvadus {
+class ScoreGrid;
+}
 namespace kvadus::results {
 struct ReadResult;
 enum class ReadMode;
@@ -108,6 +111,8 @@ class TFORMDiskoveOperace : public QDialog {
   bool obtainFileName(QFileDialog* dialog);
   void readOutput(kvadus::results::ReadMode mode);
   void applyEvening(const kvadus::results::ReadResult& read);
+  void showEvening(const kvadus::ScoreGrid& table, const QStringList& players, int declarer,
+                   const QString& chooser, bool described);
   void print(const QString& text);
   QPrinter* printer_ = nullptr;
 };

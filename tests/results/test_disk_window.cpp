@@ -7,11 +7,13 @@
 #include "common/textforms.h"
 #include "ledger/ledger.h"
 #include "results/diskoperations.h"
+#include "correction/balancecorrection.h"
 #include "results/resultstext.h"
 #include "dialogperson.h"
 #include "testsupport.h"
 
 #include <QFileDialog>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -105,6 +107,11 @@ class TestDiskWindow : public QObject {
   void badFilesAreRefused();
   void legacyCodePageFile();
   void printsTheTextAndTheLog();
+  void cutTextsAreRefusedAndTheEveningKept();
+  void sumsThatDisagreeAreAskedAbout();
+  void savedEveningsReadBackWithoutAQuestion();
+  void appendingNeedsTheSamePlayers();
+  void runningOutOfMemoryKeepsTheEvening();
 };
 
 void TestDiskWindow::buttonStatesFollowTableTextAndName() {
@@ -361,7 +368,7 @@ void TestDiskWindow::failedReadsKeepTheEvening() {
 
   // A good text appends: the new hands follow the old ones.
   person.reset();
-  d->REDTOutput->setPlainText("sloupcu : 3+1\nhry\n-3; 1,5; 1.5; dalsi; ");
+  d->REDTOutput->setPlainText("sloupcu : 3+1\nhry\n-3; 1,5; 1.5; dalsi; \nsuma\n-3; 1.5; 1.5; ; ");
   click(d->BUTNPridatVystup);
   QCOMPARE(person.shown.last().caption, QStringLiteral("Oznameni"));
   QCOMPARE(m->STGOutput->rowCount(), 5);
@@ -411,7 +418,7 @@ void TestDiskWindow::badFilesAreRefused() {
 
 void TestDiskWindow::legacyCodePageFile() {
   const QString text = QStringLiteral("sloupcu : 3\r\nbude : 3\r\njmena\r\nŠárka; Žofie; Čeněk; \r\nhry\r\n"
-                                      "1; -0,5; -0,5; \r\n");
+                                      "1; -0,5; -0,5; \r\nsuma\r\n1; -0,5; -0,5; \r\n");
   QStringEncoder cp1250("windows-1250");
   writeBytes("hry/stary.kvd", cp1250.encode(text));
   d->EDITFileName->setText("hry/stary.kvd");
@@ -447,6 +454,215 @@ void TestDiskWindow::printsTheTextAndTheLog() {
   dialogs.pdf.clear();
   click(d->BUTNTisk);
   QCOMPARE(dialogs.titles.size(), 3);
+}
+
+void TestDiskWindow::cutTextsAreRefusedAndTheEveningKept() {
+  playEvening();
+  click(d->BUTNVytvorVystup);
+  const QByteArray whole = kvadus::encodeTextLines(d->outputLines());
+  appendHand({"      +0.20", "      -0.10", "      -0.10", "dalsi"});
+  const QStringList before = evening();
+  // Cut at every line end and in the middle of every line; read in place of
+  // the evening and appended to it.
+  QList<qsizetype> cuts;
+  for (qsizetype at = whole.indexOf('\n'), from = 0; at >= 0; from = at + 1, at = whole.indexOf('\n', from))
+    cuts << (from + at) / 2 << at + 1;
+  cuts.removeLast();  // the whole file
+  for (qsizetype cut : cuts) {
+    writeBytes("hry/cut.kvd", whole.left(cut));
+    d->EDITFileName->setText("hry/cut.kvd");
+    click(d->BUTNNahrat);
+    const QStringList lines = d->outputLines();
+    for (QPushButton* b : {d->BUTNPouzit, d->BUTNPridatVystup}) {
+      person.reset();
+      click(b);
+      const QString where = QStringLiteral("cut at %1 by %2").arg(cut).arg(b->objectName());
+      QVERIFY2(person.shown.last().text == QStringLiteral("Text neodpovida formatu (chyba v datech)"), qPrintable(where));
+      QCOMPARE(person.shown.last().caption, QStringLiteral("Chyba pri zpracovani textu"));
+      QVERIFY2(evening() == before, qPrintable(where));
+      // The log ends with the last line read, marked.
+      QCOMPARE(d->logLines().last(), QStringLiteral("x  > ") + lines.last());
+      QCOMPARE(d->PGCTRLDisk->currentWidget(), d->TABVysledky);
+    }
+  }
+}
+
+void TestDiskWindow::sumsThatDisagreeAreAskedAbout() {
+  playEvening();
+  click(d->BUTNVytvorVystup);
+  QStringList edited = d->outputLines();
+  QCOMPARE(edited[11], QStringLiteral("     +1.00;      -0.50;      -0.50; Ada : obycejna; "));
+  edited[11] = QStringLiteral("     +1.00;      -0.60;      -0.50; Ada : obycejna; ");
+  d->REDTOutput->setPlainText(edited.join(u'\n'));
+  const QStringList before = evening();
+  const QString question = "Soucty hracu v textu nesouhlasi s odehranymi hrami\n(text byl upraven nebo je poskozen).\n"
+                           "Pouzit ho presto ?";
+
+  // No: the evening stays, the log shows the sum line that disagrees.
+  person.answers << MsgAnswer::Yes << MsgAnswer::No;
+  click(d->BUTNPouzit);
+  QCOMPARE(person.texts().last(), question);
+  QCOMPARE(person.shown.last().caption, QStringLiteral("Dotaz"));
+  QCOMPARE(person.shown.last().buttons, MsgButtons::YesNo);
+  QCOMPARE(evening(), before);
+  QCOMPARE(d->PGCTRLDisk->currentWidget(), d->TABVysledky);
+  QCOMPARE(d->logLines().last(), "?  > " + edited.last());
+  QCOMPARE(d->logLines().size(), edited.size());
+  person.reset();
+  person.answers << MsgAnswer::No;
+  click(d->BUTNPridatVystup);
+  QCOMPARE(person.texts(), QStringList{question});
+  QCOMPARE(evening(), before);
+
+  // Yes: the text's hands, the sums from them.
+  person.reset();
+  click(d->BUTNPouzit);
+  QCOMPARE(person.texts().mid(1), QStringList({question, "Soubor 'hry/vysledky.kvd'\nzpracovan uspesne."}));
+  QCOMPARE(tableRow(1).mid(0, 3), QStringList({"      +1.00", "      -0.60", "      -0.50"}));
+  QCOMPARE(sums(), QStringList({"      +0.60", "      +0.20", "      -0.90"}));
+
+  // Enter in the real box answers No.
+  const QStringList now = evening();
+  const kvadus::MessageResponder scripted = kvadus::setMessageResponder({});
+  bool defaultNo = false;
+  QTimer::singleShot(0, this, [&defaultNo] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    QVERIFY(box);
+    defaultNo = box->defaultButton() == box->button(QMessageBox::No) && box->text().startsWith("Soucty");
+    QTest::keyClick(box, Qt::Key_Return);
+  });
+  d->BUTNPridatVystupClick();
+  kvadus::setMessageResponder(scripted);
+  QVERIFY(defaultNo);
+  QCOMPARE(evening(), now);
+}
+
+// Evenings played, folded, corrected and appended as a person does, by forty
+// players under a comma locale, are written and read back without a question.
+void TestDiskWindow::savedEveningsReadBackWithoutAQuestion() {
+  QLocale::setDefault(QLocale(QLocale::Czech, QLocale::CzechRepublic));
+  QStringList names;
+  for (int i = 0; i < 40; ++i) names << QStringLiteral("Hrac %1").arg(i);
+  m->CKBXHraniPauzirovaneho->setChecked(true);
+  startGame(names, 3);
+  auto playHands = [&](int count) {
+    for (int i = 0; i < count; ++i) {
+      m->RAGRPocitaniPauziraku->setItemIndex(i % 4);
+      points(i % 6 + 3, 6 - i % 6);
+      m->CKBXCervene->setChecked(i % 3 == 0);
+      QVERIFY(!m->BUTNPridejSkore->isHidden());
+      QTest::mouseClick(m->BUTNPridejSkore, Qt::LeftButton);
+    }
+  };
+  // The hands and the players' sums (the sum row's description is made anew).
+  auto money = [&] {
+    const QStringList all = evening();
+    return all.mid(1, m->STGOutput->rowCount() - 2) + sums() + all.mid(m->STGOutput->rowCount());
+  };
+  auto readBack = [&](QPushButton* by, const QString& what, bool same = true) {
+    person.reset();
+    const QStringList before = money();
+    click(by);
+    QVERIFY2(!person.texts().contains(kvadus::results::disagreeingSumsQuestion()), qPrintable(what));
+    QVERIFY2(person.shown.last().caption == QStringLiteral("Oznameni"), qPrintable(what + person.texts().join(" | ")));
+    QVERIFY2(!same || money() == before, qPrintable(what));
+  };
+  auto textOfTheEvening = [&] {
+    d->REDTOutput->clear();
+    visit();
+    click(d->BUTNVytvorVystup);
+  };
+  playHands(25);
+  textOfTheEvening();
+  readBack(d->BUTNPouzit, "played");
+  m->POPUPSmazHry->trigger();  // folded into one row
+  playHands(7);
+  textOfTheEvening();
+  readBack(d->BUTNPouzit, "folded");
+
+  FRMUpravaStavu->show();
+  FRMUpravaStavu->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(FRMUpravaStavu));
+  FRMUpravaStavu->STRGRNoveClick(5);
+  FRMUpravaStavu->EDITNovePenize->setText("12,37");
+  FRMUpravaStavu->EDITNovePenizeExit(nullptr, false);
+  FRMUpravaStavu->BUTNPouzitClick();
+  FRMUpravaStavu->hide();
+  QCOMPARE(tableRow(1).last(), QStringLiteral("uprava stavu penez"));
+  playHands(4);
+  textOfTheEvening();
+  readBack(d->BUTNPouzit, "corrected");
+
+  readBack(d->BUTNPridatVystup, "appended to itself", false);
+  textOfTheEvening();
+  readBack(d->BUTNPouzit, "appended");
+  d->EDITFileName->setText("hry/dvakrat.kvd");
+  click(d->BUTNUlozitPridat);
+  click(d->BUTNUlozitPridat);
+  click(d->BUTNNahrat);
+  readBack(d->BUTNPouzit, "saved twice to one file", false);
+  QCOMPARE(d->logLines().filter(QRegularExpression("^[x?]")), QStringList());
+}
+
+void TestDiskWindow::appendingNeedsTheSamePlayers() {
+  startGame({"Ada", "Bara", "Cyril", "Dan"});
+  appendHand({"      +1.50", "      -0.50", "      -0.50", "      -0.50", "Ada : obycejna"});
+  const QString three = "sloupcu : 3+1\njmena\nA; B; C; popis; \nhry\n1; -0,5; -0,5; hra; \nsuma\n1; -0,5; -0,5; s; ";
+  const QString four = "sloupcu : 4+1\njmena\nA; B; C; D; popis; \nhry\n1; -1; 0; 0; hra; \nsuma\n1; -1; 0; 0; s; ";
+  m->CKBXZobrazovatDruhyHer->setChecked(false);  // Yes to the question: four columns, four players
+  QCOMPARE(m->STGOutput->columnCount(), 4);
+  const QStringList before = evening();
+  for (const auto& [text, message] : {std::pair{three, QStringLiteral("je 4, soubor ale obsahuje 3 sloupcu")},
+                                      std::pair{four, QStringLiteral("je 4, soubor ale obsahuje 5 sloupcu")}}) {
+    person.reset();
+    d->REDTOutput->setPlainText(text);
+    visit();
+    click(d->BUTNPridatVystup);
+    QCOMPARE(person.texts(), QStringList{"Pocet sloupcu v prave hrane hre " + message + "\n- koncim konverzi"});
+    QCOMPARE(person.shown.last().caption, QStringLiteral("Chyba pri zpracovani textu"));
+    QCOMPARE(evening(), before);
+    QCOMPARE(d->logLines().last(), QStringLiteral("x  > sloupcu : %1+1").arg(text == three ? 3 : 4));
+  }
+  // With the descriptions shown, the four appends.
+  m->CKBXZobrazovatDruhyHer->setChecked(true);
+  person.reset();
+  click(d->BUTNPridatVystup);
+  QCOMPARE(person.shown.last().caption, QStringLiteral("Oznameni"));
+  QCOMPARE(sums(), QStringList({"      +2.50", "      -1.50", "      -0.50", "      -0.50"}));
+}
+
+// A text within the bound that the memory cannot hold (100 MB of address
+// space left, where a thousand by a thousand cells need about 270 MB): told,
+// and the evening stays, whether the reading or the showing runs out.
+void TestDiskWindow::runningOutOfMemoryKeepsTheEvening() {
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define ZUZ_ADDRESS_SANITIZER
+#endif
+#endif
+#if defined(__SANITIZE_ADDRESS__) || defined(ZUZ_ADDRESS_SANITIZER)
+  QSKIP("the address sanitizer reserves more address space than any limit leaves");
+#else
+  playEvening();
+  const QStringList before = evening();
+  QStringList text{"sloupcu : 999+1", "hry"};
+  for (int i = 0; i < 998; ++i) text << QStringLiteral("0;0");
+  text << QStringLiteral("suma") << QStringLiteral("0; ").repeated(1000);
+  d->REDTOutput->setPlainText(text.join(u'\n'));
+  QFile status("/proc/self/status");
+  QVERIFY(status.open(QIODevice::ReadOnly));
+  const QString vm = QString::fromLatin1(status.readAll()).section(QStringLiteral("VmSize:"), 1).section(u'k', 0, 0);
+  rlimit old{};
+  getrlimit(RLIMIT_AS, &old);
+  rlimit small = old;
+  small.rlim_cur = (vm.trimmed().toULongLong() + 100 * 1024) * 1024;
+  setrlimit(RLIMIT_AS, &small);
+  d->BUTNPouzitClick();
+  setrlimit(RLIMIT_AS, &old);
+  QCOMPARE(person.texts().last(), QStringLiteral("Nedostatek pameti - text nelze zpracovat"));
+  QCOMPARE(person.shown.last().caption, QStringLiteral("Chyba pri zpracovani textu"));
+  QCOMPARE(evening(), before);
+#endif
 }
 
 QTEST_MAIN(TestDiskWindow)

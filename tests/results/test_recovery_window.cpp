@@ -373,7 +373,7 @@ class TestRecoveryWindow : public QObject {
     same("order corrected");
 
     FORMDiskoveOperace->REDTOutput->setPlainText(
-        "sloupcu : 3+1\nbude : 2\njmena\nX; Y; Z; popis; \nhry\n1; -0,5; -0,5; hra; \nsuma\n");
+        "sloupcu : 3+1\nbude : 2\njmena\nX; Y; Z; popis; \nhry\n1; -0,5; -0,5; hra; \nsuma\n1; -0,5; -0,5; s; ");
     FORMDiskoveOperace->BUTNPouzitClick();
     QCOMPARE(itemTexts(FRMMain->LIBXHraci), QStringList({"X", "Y", "Z"}));
     same("evening loaded");

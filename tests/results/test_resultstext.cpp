@@ -40,13 +40,14 @@ QStringList textOf(const MemoryGrid& g, int players, bool described, int declare
     return writeResults(g, {players, described, declarer, false, QStringLiteral("1.1.2026 - 10:00:00")});
 }
 
-// A text of three players by hand, with the given hand lines.
-QStringList threePlayerText(const QStringList& handLines, const QString& count = QStringLiteral("3+1"))
+// A text of three players by hand, with the given hand lines and sum line.
+QStringList threePlayerText(const QStringList& handLines, const QString& sumLine,
+                            const QString& count = QStringLiteral("3+1"))
 {
     QStringList t{QStringLiteral("  sloupcu       : ") + count, QStringLiteral("  bude volit    : 2"),
                   QStringLiteral("  Jmena hracu   :"), QStringLiteral("  Ada; Bara; Cyril; popis; "),
                   QStringLiteral("  hry  : ---")};
-    return t + handLines;
+    return t + handLines + QStringList{QStringLiteral("  suma : ---"), sumLine};
 }
 
 }  // namespace
@@ -66,6 +67,9 @@ class TestResultsText : public QObject {
     void legacyBytesAndLineEnds();
     void valuesBeyondTheBalanceLimit();
     void junkNeverCrashes();
+    void cutTextsAreRefused();
+    void sumsAreCheckedTextByText();
+    void tablesBeyondTheCellBoundAreRefused();
 };
 
 void TestResultsText::knownEveningLineByLine()
@@ -180,7 +184,7 @@ void TestResultsText::appendAddsHandsAfterTheOldOnes()
 void TestResultsText::decimalMarks()
 {
     testsupport::useRowLocale();
-    const ReadResult r = readResults(threePlayerText({"12,5; 12.5; -0; x; "}), ReadMode::Replace, MemoryGrid(), "f");
+    const ReadResult r = readResults(threePlayerText({"12,5; 12.5; -0; x; "}, "12.50; 12.50; 0; s; "), ReadMode::Replace, MemoryGrid(), "f");
     QVERIFY2(r.ok, qPrintable(r.message));
     QCOMPARE(r.table.cell(0, 1), QStringLiteral("     +12.50"));
     QCOMPARE(r.table.cell(1, 1), QStringLiteral("     +12.50"));
@@ -190,12 +194,12 @@ void TestResultsText::decimalMarks()
 
 void TestResultsText::shortHandLineRepeatsItsLastField()
 {
-    ReadResult r = readResults(threePlayerText({"1; 2"}), ReadMode::Replace, MemoryGrid(), "f");
+    ReadResult r = readResults(threePlayerText({"1; 2"}, "1; 2; 2; s; "), ReadMode::Replace, MemoryGrid(), "f");
     QVERIFY(r.ok);
     QCOMPARE(r.table.row(1), QStringList({signedMoneyText(1), signedMoneyText(2), signedMoneyText(2), "2"}));
     QCOMPARE(r.declarer, 1);
 
-    r = readResults(threePlayerText({"1; abc"}), ReadMode::Replace, MemoryGrid(), "f");
+    r = readResults(threePlayerText({"1; abc"}, "1; 0; 0; s; "), ReadMode::Replace, MemoryGrid(), "f");
     QVERIFY(!r.ok);
     QCOMPARE(r.message, QStringLiteral("Text neodpovida formatu (chyba v datech)"));
     QCOMPARE(r.log.last(), QStringLiteral("x  > 1; abc"));
@@ -203,21 +207,35 @@ void TestResultsText::shortHandLineRepeatsItsLastField()
 
 void TestResultsText::columnCountMessages()
 {
-    ReadResult r = readResults(threePlayerText({}, "1+1"), ReadMode::Replace, MemoryGrid(), "f");
+    ReadResult r = readResults(threePlayerText({}, "0; ", "1+1"), ReadMode::Replace, MemoryGrid(), "f");
     QCOMPARE(r.message, QStringLiteral("Pocet sloupcu musi byt minimalne 3."));
     QCOMPARE(r.caption, QStringLiteral("Chyba pri zpracovani textu"));
     // Two players are accepted, with and without the "+1".
-    QVERIFY(readResults({"sloupcu : 2+1", "jmena", "A; B; ", "hry", "1; -1; d"}, ReadMode::Replace,
-                        MemoryGrid(), "f").ok);
-    QVERIFY(readResults({"sloupcu : 2"}, ReadMode::Replace, MemoryGrid(), "f").ok);
+    QVERIFY(readResults({"sloupcu : 2+1", "jmena", "A; B; ", "hry", "1; -1; d", "suma", "1; -1; s; "},
+                        ReadMode::Replace, MemoryGrid(), "f").ok);
+    QVERIFY(readResults({"sloupcu : 2", "hry", "suma", "0; 0; "}, ReadMode::Replace, MemoryGrid(), "f").ok);
 
+    // Appending needs the table's description column and as many players: a
+    // table of four without descriptions has as many columns as the text of
+    // three with them, and the message then names the player columns.
+    const QStringList three = threePlayerText({}, "0; 0; 0; s; ");
     const MemoryGrid hidden = evening({"A", "B", "C"}, {{1, -0.5, -0.5}}, false);
-    r = readResults(threePlayerText({}), ReadMode::Append, hidden, "f");
-    QCOMPARE(r.message, QStringLiteral("Pocet sloupcu v prave hrane hre je 3, soubor ale obsahuje 4 sloupcu\n"
-                                       "- koncim konverzi"));
-    QVERIFY(!r.ok);
+    const MemoryGrid hiddenFour = evening({"A", "B", "C", "D"}, {{1, -0.5, -0.5, 0}}, false);
+    const MemoryGrid shownFour = evening({"A", "B", "C", "D"}, {{1, -0.5, -0.5, 0}}, true);
+    const QList<std::tuple<const MemoryGrid*, int, int, int>> appendCases{
+        {&hidden, 3, 3, 4}, {&hiddenFour, 4, 4, 3}, {&shownFour, 4, 5, 4}};
+    for (const auto& [table, players, shownTable, shownText] : appendCases) {
+        r = readResults(three, ReadMode::Append, *table, "f", players);
+        QVERIFY(!r.ok);
+        QCOMPARE(r.message, QStringLiteral("Pocet sloupcu v prave hrane hre je %1, soubor ale obsahuje %2 sloupcu\n"
+                                           "- koncim konverzi").arg(shownTable).arg(shownText));
+        QCOMPARE(r.log.last(), QStringLiteral("x  >   sloupcu       : 3+1"));
+    }
+    // A text written without its descriptions appends to a table that has them.
+    QVERIFY(readResults(threePlayerText({"1; -1; 0; "}, "1; -1; 0; ", "3"), ReadMode::Append,
+                        evening({"A", "B", "C"}, {}, true), "f", 3).ok);
 
-    r = readResults(threePlayerText({}) + QStringList{"sloupcu : 4+1"}, ReadMode::Replace, MemoryGrid(), "f");
+    r = readResults(three + QStringList{"sloupcu : 4+1"}, ReadMode::Replace, MemoryGrid(), "f");
     QCOMPARE(r.message, QStringLiteral("Pocet sloupcu byl nastaven na 4, \nsoubor ale obsahuje dalsi sekci "
                                        "pro 5 sloupcu\n - koncim konverzi"));
     QCOMPARE(r.log.last(), QStringLiteral("x  > sloupcu : 4+1"));
@@ -229,7 +247,10 @@ void TestResultsText::columnCountMessages()
     for (const QStringList& text : {QStringList{"jmena", "A; B; C; "}, QStringList{"hry", "1; 2; 3; "},
                                     QStringList{"Vysledky", "", "bude : 2"}, QStringList{},
                                     QStringList{"sloupcu : tri"}, QStringList{"bude : x"},
-                                    QStringList{"sloupcu : 99999999999999999999"}}) {
+                                    QStringList{"sloupcu : 99999999999999999999"},
+                                    QStringList{"sloupcu : 9223372036854775807"},
+                                    QStringList{"sloupcu : 9223372036854775807+1"},
+                                    QStringList{"sloupcu : 1001+1"}}) {
         r = readResults(text, ReadMode::Replace, MemoryGrid(), "f");
         QVERIFY(!r.ok);
         QCOMPARE(r.message, QStringLiteral("Text neodpovida formatu (chyba v datech)"));
@@ -259,19 +280,20 @@ void TestResultsText::valuesBeyondTheBalanceLimit()
     // The largest balance the table keeps is taken; a cell of three hundred
     // digits, or hands that add up beyond the limit, are damaged data.
     const QString limit = QString::number(ledger::kMaxBalance, 'f', 0);
-    QVERIFY(readResults(threePlayerText({limit + "; -" + limit + "; 0; x; "}), ReadMode::Replace, MemoryGrid(), "f").ok);
+    QVERIFY(readResults(threePlayerText({limit + "; -" + limit + "; 0; x; "}, limit + "; -" + limit + "; 0; s; "),
+                        ReadMode::Replace, MemoryGrid(), "f").ok);
     const QString huge = "1" + QString(300, u'0');
     for (const QStringList& hands : {QStringList{huge + "; 0; 0; x; "},
                                      QStringList{limit + "; 0; 0; x; ", "0.01; 0; 0; y; "}}) {
-        const ReadResult r = readResults(threePlayerText(hands), ReadMode::Replace, MemoryGrid(), "f");
+        const ReadResult r = readResults(threePlayerText(hands, "0; 0; 0; s; "), ReadMode::Replace, MemoryGrid(), "f");
         QVERIFY(!r.ok);
         QCOMPARE(r.message, QStringLiteral("Text neodpovida formatu (chyba v datech)"));
         QCOMPARE(r.log.last(), "x  > " + hands.last());
     }
     // Appending counts the balances the table already holds.
     const MemoryGrid current = evening({"A", "B", "C"}, {{ledger::kMaxBalance, 0, 0}}, true);
-    QVERIFY(!readResults(threePlayerText({"1; 0; 0; x; "}), ReadMode::Append, current, "f").ok);
-    QVERIFY(readResults(threePlayerText({"-1; 0; 0; x; "}), ReadMode::Append, current, "f").ok);
+    QVERIFY(!readResults(threePlayerText({"1; 0; 0; x; "}, "1; 0; 0; s; "), ReadMode::Append, current, "f").ok);
+    QVERIFY(readResults(threePlayerText({"-1; 0; 0; x; "}, "-1; 0; 0; s; "), ReadMode::Append, current, "f").ok);
 }
 
 void TestResultsText::junkNeverCrashes()
@@ -286,7 +308,119 @@ void TestResultsText::junkNeverCrashes()
         QVERIFY(r.ok || !r.message.isEmpty());
     }
     const QString longLine = QStringLiteral("1;").repeated(200000);
-    QVERIFY(readResults(threePlayerText({longLine}), ReadMode::Replace, MemoryGrid(), "f").ok);
+    QVERIFY(readResults(threePlayerText({longLine}, "1; 1; 1; s; "), ReadMode::Replace, MemoryGrid(), "f").ok);
+}
+
+void TestResultsText::cutTextsAreRefused()
+{
+    // A saved evening cut anywhere, at a line end or inside a line, is
+    // refused at the last line read; only the whole text reads (a lost
+    // trailing blank or line end loses nothing). The appended file of two
+    // texts likewise, from the title of the second text on: a cut inside that
+    // title leaves a fragment that begins no text.
+    const MemoryGrid three = evening({"Ada", "Bara", "Cyril"}, {{1, -0.5, -0.5}, {-0.4, 0.8, -0.4}, {0, 0, 0}}, true);
+    const MemoryGrid four = evening({"A", "B", "C", "D"}, {{3, -1, -1, -1}}, false);
+    const QByteArray first = encodeTextLines(textOf(three, 3, true));
+    const QByteArray empty = encodeTextLines(textOf(evening({"A", "B", "C"}, {}, true), 3, true));
+    struct File {
+        QByteArray bytes;
+        qsizetype firstCut;  // cuts from here on are checked
+    };
+    const QList<File> files{{first, 0}, {encodeTextLines(textOf(four, 4, false)), 0}, {empty, 0},
+                            {first + first, first.size() + first.indexOf("bitvy") + 5}};
+    for (const File& file : files) {
+        const qsizetype whole = file.bytes.lastIndexOf(';') + 1;
+        for (qsizetype cut = file.firstCut; cut <= file.bytes.size(); ++cut) {
+            const QStringList lines = decodeTextLines(file.bytes.left(cut));
+            const ReadResult r = readResults(lines, ReadMode::Replace, MemoryGrid(), "f");
+            const QString where = QStringLiteral("cut at %1 of %2").arg(cut).arg(file.bytes.size());
+            QVERIFY2(r.ok == (cut >= whole), qPrintable(where));
+            if (r.ok) continue;
+            QCOMPARE(r.caption, QStringLiteral("Chyba pri zpracovani textu"));
+            QCOMPARE(r.message, QStringLiteral("Text neodpovida formatu (chyba v datech)"));
+            QVERIFY2(r.log.last() == QStringLiteral("x  > ") + lines.value(r.log.size() - 1), qPrintable(where));
+            QCOMPARE(r.table.rowCount(), 2);
+        }
+    }
+    // A text cut inside its hands, then another appended after it, fails where
+    // the second begins.
+    QStringList cut = textOf(three, 3, true);
+    cut = cut.mid(0, 12) + QStringList{"     -0.40;      +0.8"} + cut;
+    const ReadResult r = readResults(cut, ReadMode::Replace, MemoryGrid(), "f");
+    QVERIFY(!r.ok);
+    QCOMPARE(r.log.size(), 14);
+    QCOMPARE(r.log.last(), QStringLiteral("x  >        Vysledky kvadusove bitvy"));
+}
+
+void TestResultsText::sumsAreCheckedTextByText()
+{
+    const MemoryGrid a = evening({"A", "B", "C"}, {{1, -0.5, -0.5}, {-0.4, 0.8, -0.4}}, true);
+    const MemoryGrid b = evening({"A", "B", "C"}, {{-2, 1, 1}}, false);
+    const QStringList good = textOf(a, 3, true) + textOf(b, 3, false);
+    ReadResult r = readResults(good, ReadMode::Replace, MemoryGrid(), "f");
+    QVERIFY(r.ok && !r.sumsDisagree);
+    QVERIFY(r.log.contains(QStringLiteral("-  >      +0.60;      +0.30;      -0.90;  << sumy za kazdeho hrace "
+                                          "(suma celkem: 0 penez); ")));
+
+    // A hand changed by a cent in either text: read whole, the sum line of that
+    // text marked "?", the other's not; the question is the caller's.
+    for (int text : {0, 1}) {
+        QStringList edited = good;
+        const int hand = text == 0 ? 11 : 15 + 11;
+        edited[hand].replace(QStringLiteral("-0.50;"), QStringLiteral("-0.51;"))
+            .replace(QStringLiteral("-2.00;"), QStringLiteral("-2.01;"));
+        QVERIFY(edited[hand] != good[hand]);
+        r = readResults(edited, ReadMode::Replace, MemoryGrid(), "f");
+        QVERIFY(r.ok && r.sumsDisagree);
+        QCOMPARE(r.log.size(), edited.size());
+        QCOMPARE(r.log.filter(QRegularExpression("^\\?  > ")), QStringList{"?  > " + edited[text == 0 ? 14 : 15 + 13]});
+    }
+    // A sum line of both texts together, in place of the second text's own.
+    QStringList together = good;
+    together.last() = QStringLiteral("-1.40; 1.30; 0.10; ");
+    QVERIFY(readResults(together, ReadMode::Replace, MemoryGrid(), "f").sumsDisagree);
+
+    // Appended: the text's own hands only, not the table's; the short hand
+    // line repeats its last field into the sums too.
+    r = readResults(threePlayerText({"-1; 0,5"}, "-1; 0.5; 0.50; s; "), ReadMode::Append, a, "f", 3);
+    QVERIFY(r.ok && !r.sumsDisagree);
+    // A sum line that is not a number, lacks a field, or does not come before
+    // the next section or text is damaged data.
+    for (const QString& sum : QStringList{"1; -1; nic; s; ", "1; -1; 0", "1; -1; 0; ", "hry", "sloupcu : 3+1"}) {
+        const QStringList text = threePlayerText({"1; -1; 0; x; "}, sum) + QStringList{"1; -1; 0; s; "};
+        r = readResults(text, ReadMode::Replace, MemoryGrid(), "f");
+        QVERIFY(!r.ok);
+        QCOMPARE(r.message, QStringLiteral("Text neodpovida formatu (chyba v datech)"));
+        QCOMPARE(r.log.last(), "x  > " + sum);
+    }
+    // The declarer comes in range whatever the count.
+    QCOMPARE(readResults(good + QStringList{"bude : 9223372036854775807"}, ReadMode::Replace, MemoryGrid(), "f").declarer, 2);
+    QCOMPARE(readResults(good + QStringList{"bude : -9223372036854775808"}, ReadMode::Replace, MemoryGrid(), "f").declarer, -1);
+}
+
+void TestResultsText::tablesBeyondTheCellBoundAreRefused()
+{
+    // A thousand columns of short hand lines: four million cells from 16 KB.
+    QStringList text{"sloupcu : 1000+1", "hry"};
+    for (int i = 0; i < 4000; ++i) text << QStringLiteral("0;0");
+    text << QStringLiteral("suma") << QStringLiteral("0;");
+    ReadResult r = readResults(text, ReadMode::Replace, MemoryGrid(), "f");
+    QVERIFY(!r.ok);
+    QCOMPARE(r.message, QStringLiteral("Text neodpovida formatu (chyba v datech)"));
+    QCOMPARE(r.log, QStringList({"x  > sloupcu : 1000+1"}));
+
+    // The bound counts the cells in all: few columns and many hands, and the
+    // rows of the table appended to.
+    const qint64 hands = kMaxCells / 4 - 1;  // with the names and sum rows: just over
+    QVERIFY(4 * (hands + 2) > kMaxCells);
+    text = QStringList{"sloupcu : 3+1", "hry"};
+    for (qint64 i = 0; i < hands; ++i) text << QStringLiteral("0;0");
+    text << QStringLiteral("suma") << QStringLiteral("0; 0; 0; 0; ");
+    QVERIFY(!readResults(text, ReadMode::Replace, MemoryGrid(), "f").ok);
+    text.remove(2, 2);
+    QVERIFY(readResults(text, ReadMode::Replace, MemoryGrid(), "f").ok);
+    const MemoryGrid played = evening({"A", "B", "C"}, {{0, 0, 0}, {0, 0, 0}}, true);
+    QVERIFY(!readResults(text, ReadMode::Append, played, "f", 3).ok);
 }
 
 QTEST_GUILESS_MAIN(TestResultsText)

@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QTimer>
 
+using kvadus::MsgAnswer;
 using namespace testsupport;
 
 namespace {
@@ -101,6 +102,32 @@ class TestStartFile : public QObject {
     QCOMPARE(person.shown.size(), 1);  // the reader's own message
     QCOMPARE(person.shown[0].caption, QStringLiteral("Chyba pri zpracovani textu"));
     QCOMPARE(FRMMain->STGOutput->rowCount(), 2);
+  }
+
+  // A file cut short is damaged data; one whose sums disagree with its hands
+  // is used only when the person says so.
+  void aCutOrEditedFileIsAskedAboutOrRefused() {
+    WorkingFolder folder;
+    const QStringList whole = eveningText();
+    const qsizetype hry = whole.indexOf(QStringLiteral("  hry  : ") + QStringLiteral("-").repeated(19 * 3));
+    QVERIFY(hry > 0);
+    QVERIFY(kvadus::writeTextFile(folder.path("cut.kvd"), whole.mid(0, hry + 2), kvadus::SaveMode::Overwrite).ok);
+    FRMMain->openStartFile(folder.path("cut.kvd"));
+    QCOMPARE(person.texts(), QStringList({"Text neodpovida formatu (chyba v datech)"}));
+    QCOMPARE(FRMMain->STGOutput->rowCount(), 2);
+
+    QStringList edited = whole;
+    edited[hry + 1].replace(QStringLiteral("+2.00"), QStringLiteral("+3.00"));
+    QVERIFY(kvadus::writeTextFile(folder.path("edited.kvd"), edited, kvadus::SaveMode::Overwrite).ok);
+    for (MsgAnswer answer : {MsgAnswer::No, MsgAnswer::Yes}) {
+      person.reset();
+      person.answers << answer;
+      FORMDiskoveOperace->REDTOutput->clear();  // as at start
+      FRMMain->openStartFile(folder.path("edited.kvd"));
+      QCOMPARE(person.texts().first(), kvadus::results::disagreeingSumsQuestion());
+      QCOMPARE(FRMMain->STGOutput->rowCount(), answer == MsgAnswer::Yes ? 4 : 2);
+    }
+    QCOMPARE(sums().first(), kvadus::signedMoneyText(-1.0));
   }
 
   void nothingNamedNothingOpened() {
