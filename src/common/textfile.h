@@ -40,13 +40,13 @@ struct TextFileWrite {
 // Overwrite: the lines become the file. Append: the file keeps its content
 // (re-encoded as UTF-8 when it was in the old code page, and closed with a
 // line end when its last line had none) and the lines follow it; a missing
-// file is created. Either way the file is replaced in one step, so a failure
-// (disk full, file size limit, no rights) leaves it as it was. A missing
-// folder on the way is created.
+// file is created. Either way the file is replaced in one step, synced to the
+// disk first, so a failure (disk full, file size limit, no rights, a failing
+// disk) leaves it as it was. A missing folder on the way is created.
 //
 // Append failures carry the messages "Soubor nelze otevrit pro pridani",
 // "Chyba pri zapisu (plny disk ?)" and "Chyba pri uzavirani souboru";
-// overwrite failures the system's own text.
+// overwrite failures the system's own reason ("File too large").
 TextFileWrite writeTextFile(const QString& path, const QStringList& lines, SaveMode mode);
 
 }  // namespace kvadus
