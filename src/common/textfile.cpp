@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <QStringEncoder>
 
 #include <cerrno>
 #include <system_error>
@@ -141,6 +142,22 @@ QStringList decodeTextLines(const QByteArray& bytes)
     return lines;
 }
 
+std::optional<QByteArray> encodeLegacyLines(const QStringList& lines)
+{
+    QString text;
+    for (const QString& line : lines) text += line + QStringLiteral("\r\n");
+    bool ascii = true;
+    for (const QChar c : text) ascii = ascii && c.unicode() < 0x80;
+    if (ascii) return text.toLatin1();  // the same bytes in either encoding
+    QStringEncoder encoder("windows-1250");
+    if (!encoder.isValid()) return std::nullopt;
+    const QByteArray bytes = encoder.encode(text);
+    // A letter without a form there becomes a substitute: read back, it would
+    // not be the letter written.
+    if (encoder.hasError() || QStringDecoder("windows-1250").decode(bytes) != text) return std::nullopt;
+    return bytes;
+}
+
 QByteArray encodeTextLines(const QStringList& lines)
 {
     qsizetype size = 0;
@@ -198,7 +215,7 @@ TextFileRead readTextFile(const QString& path, qint64 maxBytes)
     return result;
 }
 
-TextFileWrite writeTextFile(const QString& path, const QStringList& lines, SaveMode mode)
+TextFileWrite writeTextFile(const QString& path, const QStringList& lines, SaveMode mode, LegacyFile legacy)
 {
     TextFileWrite result;
     QString openError, writeError, commitError;
@@ -211,18 +228,27 @@ TextFileWrite writeTextFile(const QString& path, const QStringList& lines, SaveM
     const QString cannotOpen = QStringLiteral("Soubor nelze otevrit pro pridani");
     QByteArray old;
     QString readError;
-    const TextFileRead::Status before = readBytes(path, kMaxTextFileBytes, &old, &readError);
-    if (before == TextFileRead::Failed) {
+    if (readBytes(path, kMaxTextFileBytes, &old, &readError) == TextFileRead::Failed) {
         result.error = cannotOpen;
         return result;
     }
-    if (before == TextFileRead::Ok) {
-        // One file, one encoding: a file of the old code page becomes UTF-8
-        // before UTF-8 lines are added to it.
-        if (!isValidUtf8(old)) old = encodeTextLines(decodeTextLines(old));
-        else if (!old.isEmpty() && !old.endsWith('\n') && !old.endsWith('\r')) old += "\r\n";
+    // The old content stays byte for byte, and the new lines follow in the
+    // file's own encoding: a file that is not UTF-8 reads as the old code
+    // page (whatever it really holds), so its new lines are written in it.
+    QByteArray added;
+    if (isValidUtf8(old)) {
+        added = encodeTextLines(lines);
+    } else if (const std::optional<QByteArray> inCodePage = encodeLegacyLines(lines)) {
+        added = *inCodePage;
+    } else if (legacy == LegacyFile::Keep) {
+        result.needsUtf8 = true;
+        return result;
+    } else {
+        old = QStringEncoder(QStringEncoder::Utf8).encode(decodeText(old));
+        added = encodeTextLines(lines);
     }
-    result.ok = replaceFile(path, old + encodeTextLines(lines), &openError, &writeError, &commitError);
+    if (!old.isEmpty() && !old.endsWith('\n') && !old.endsWith('\r')) old += "\r\n";
+    result.ok = replaceFile(path, old + added, &openError, &writeError, &commitError);
     if (!openError.isEmpty()) result.error = cannotOpen;
     else if (!writeError.isEmpty()) result.error = QStringLiteral("Chyba pri zapisu (plny disk ?)");
     else if (!commitError.isEmpty()) result.error = QStringLiteral("Chyba pri uzavirani souboru");

@@ -1,4 +1,7 @@
-// The program's text files: a sync to the disk that fails is a failed save.
+// The program's text files: appending keeps every byte of the old file and
+// writes the new lines in the file's own encoding (asking before a file of
+// the old code page would have to become UTF-8), and a sync to the disk that
+// fails is a failed save.
 //
 // The test program is also its own child: started with --sync-fails it
 // writes with every sync failing (a library loaded before the C library)
@@ -9,6 +12,9 @@
 
 #include <QCoreApplication>
 #include <QProcess>
+#include <QRandomGenerator>
+#include <QStringDecoder>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -30,6 +36,16 @@ void writeBytes(const QString& path, const QByteArray& bytes) {
   QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
   QCOMPARE(f.write(bytes), bytes.size());
 }
+QByteArray cp1250(const QString& text) { return QStringEncoder("windows-1250").encode(text); }
+
+// A file that is not text: every byte value, no line end at its end.
+QByteArray binaryBytes() {
+  QByteArray junk;
+  for (int i = 0; i < 5000; ++i) junk += char((i * 7919 + 13) % 256);
+  if (junk.endsWith('\n') || junk.endsWith('\r')) junk.chop(1);
+  return junk;
+}
+
 // The child: writes with every sync failing and says what each write said.
 int writeWithFailingSync(const QString& folder) {
 #ifdef ZUZ_FAILSYNC
@@ -60,6 +76,120 @@ class TestTextFile : public QObject {
   QString path(const QString& name) const { return dir.filePath(name); }
 
  private slots:
+  void appendKeepsEveryOldByte_data() {
+    QTest::addColumn<QByteArray>("old");  // "<none>": no file
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QByteArray>("added");
+    const QStringList czech = {"Čeněk; Žofie;", ""};
+    const QByteArray czechUtf8 = "\xC4\x8C" "en\xC4\x9Bk; \xC5\xBD" "ofie;\r\n\r\n";
+    QTest::newRow("UTF-8") << QByteArray("a\r\nb\r\n") << czech << czechUtf8;
+    QTest::newRow("UTF-8 with a BOM") << QByteArray("\xEF\xBB\xBFjmena\r\n") << czech << czechUtf8;
+    QTest::newRow("last line without an end") << QByteArray("bez konce") << czech << "\r\n" + czechUtf8;
+    QTest::newRow("LF line ends") << QByteArray("a\nb\n") << czech << czechUtf8;
+    QTest::newRow("CR line ends") << QByteArray("a\rb\r") << czech << czechUtf8;
+    QTest::newRow("empty file") << QByteArray() << czech << czechUtf8;
+    QTest::newRow("no file") << QByteArray("<none>") << czech << czechUtf8;
+    const QByteArray legacy = cp1250("Šárka; Jiří;\r\n1; -0,5; -0,5;\r\n");
+    QTest::newRow("Windows-1250") << legacy << czech << cp1250(czech.join("\r\n") + "\r\n");
+    QTest::newRow("Windows-1250 without a last line end")
+        << legacy.chopped(2) << czech << "\r\n" + cp1250(czech.join("\r\n") + "\r\n");
+    QTest::newRow("Windows-1250, plain letters added") << legacy << QStringList({"abc"}) << QByteArray("abc\r\n");
+    QTest::newRow("binary") << binaryBytes() << czech << "\r\n" + cp1250(czech.join("\r\n") + "\r\n");
+  }
+  void appendKeepsEveryOldByte() {
+    QFETCH(QByteArray, old);
+    QFETCH(QStringList, lines);
+    QFETCH(QByteArray, added);
+    const QString file = path(QTest::currentDataTag());
+    QFile::remove(file);
+    if (old == "<none>")
+      old.clear();
+    else
+      writeBytes(file, old);
+    const TextFileWrite w = writeTextFile(file, lines, SaveMode::Append);
+    QVERIFY2(w.ok, qPrintable(w.error));
+    QVERIFY(!w.needsUtf8);
+    QCOMPARE(bytesOf(file), old + added);
+    QCOMPARE(QDir(dir.path()).entryList({QFileInfo(file).fileName() + "*"}, QDir::Files).size(), 1);
+  }
+
+  // A letter the old code page lacks: nothing is written until the caller
+  // agrees to UTF-8; then the whole file is UTF-8, its text unchanged.
+  void legacyFileBecomesUtf8OnlyWhenAgreed_data() {
+    QTest::addColumn<QByteArray>("old");
+    QTest::addColumn<QStringList>("before");  // the old file's lines
+    QTest::newRow("Windows-1250") << cp1250("Šárka;\r\nŽofie") << QStringList({"Šárka;", "Žofie"});
+    QTest::newRow("binary") << binaryBytes() << decodeTextLines(binaryBytes());
+  }
+  void legacyFileBecomesUtf8OnlyWhenAgreed() {
+    QFETCH(QByteArray, old);
+    QFETCH(QStringList, before);
+    const QString file = path("legacy.kvd");
+    writeBytes(file, old);
+    const QStringList lines = {"Łódź ☺", "中"};
+    const TextFileWrite asked = writeTextFile(file, lines, SaveMode::Append);
+    QVERIFY(!asked.ok);
+    QVERIFY(asked.needsUtf8);
+    QCOMPARE(bytesOf(file), old);
+
+    const TextFileWrite w = writeTextFile(file, lines, SaveMode::Append, LegacyFile::ConvertToUtf8);
+    QVERIFY2(w.ok, qPrintable(w.error));
+    const QByteArray now = bytesOf(file);
+    QVERIFY(isValidUtf8(now));
+    QCOMPARE(decodeTextLines(now), before + lines);
+    QVERIFY(now.endsWith("\xE4\xB8\xAD\r\n"));
+  }
+
+  // Many random files and lines: the old bytes stay, the new lines read back
+  // as written, and a file is turned into UTF-8 only when it has to be.
+  void appendRoundTripsRandomFiles() {
+    QRandomGenerator rng(25);
+    const QString letters = QStringLiteral("aZ09 ;.,:-+ěščřžýáíéůúťďňĚŠČŘŽÝÁÍÉŮÚŤĎŇäöüßŁłźż€");
+    const QString foreign = QStringLiteral("☺Ω中");
+    auto text = [&](const QString& from, int maxLength) {
+      QString t;
+      for (int i = int(rng.bounded(maxLength + 1)); i > 0; --i) t += from.at(rng.bounded(int(from.size())));
+      return t;
+    };
+    const QString file = path("random.kvd");
+    for (int round = 0; round < 300; ++round) {
+      QByteArray old;
+      switch (rng.bounded(4)) {
+        case 0:  // any bytes
+          for (int i = int(rng.bounded(300)); i > 0; --i) old += char(rng.bounded(256));
+          break;
+        case 1:
+          old = text(letters + "\r\n\n", 200).toUtf8();
+          break;
+        case 2:
+          old = cp1250(text(letters + "\r\n\n", 200));
+          break;
+        default:
+          break;  // empty
+      }
+      QStringList lines;
+      for (int i = int(rng.bounded(5)); i > 0; --i)
+        lines << text(rng.bounded(8) == 0 ? letters + foreign : letters, 30);
+      writeBytes(file, old);
+      const QStringList oldLines = decodeTextLines(old);
+      const QString what = QString("round %1: %2 old bytes, lines %3").arg(round).arg(old.size()).arg(lines.join('|'));
+
+      const TextFileWrite w = writeTextFile(file, lines, SaveMode::Append);
+      const bool legacy = !isValidUtf8(old);
+      const bool fits = encodeLegacyLines(lines).has_value();
+      QVERIFY2(w.needsUtf8 == (legacy && !fits), qPrintable(what));
+      if (w.needsUtf8) {
+        QVERIFY2(bytesOf(file) == old, qPrintable(what));
+        QVERIFY2(writeTextFile(file, lines, SaveMode::Append, LegacyFile::ConvertToUtf8).ok, qPrintable(what));
+        QVERIFY2(isValidUtf8(bytesOf(file)), qPrintable(what));
+      } else {
+        QVERIFY2(w.ok, qPrintable(what + ": " + w.error));
+        QVERIFY2(bytesOf(file).startsWith(old), qPrintable(what));
+      }
+      QVERIFY2(decodeTextLines(bytesOf(file)) == oldLines + lines, qPrintable(what));
+    }
+  }
+
   // With every sync to the disk failing, no write passes as saved and the
   // old file stays as it was.
   void failingSyncIsAFailedWrite() {
