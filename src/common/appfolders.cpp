@@ -40,6 +40,7 @@ Folders currentFolders() {
 
 Folders findFolders(const FolderPlaces& p) {
   Folders f;
+  if (!p.userData.isEmpty()) f.data = inFolder(p.userData, kProgramFolder);
   // A working folder with help/ is a source folder (or a copy of one): the
   // program keeps everything there, as it always did.
   const bool local = isFolder(p.workingFolder, kHelp);
@@ -56,13 +57,13 @@ Folders findFolders(const FolderPlaces& p) {
   if (isFolder(p.workingFolder, kSettings))
     f.settings = kSettings;
   else
-    f.settings = inFolder(inFolder(p.userData, kProgramFolder), kSettings);
+    f.settings = inFolder(f.data, kSettings);
   if (isFolder(p.workingFolder, kGames))
     f.games = kGames;
   else if (!p.userDocuments.isEmpty())
     f.games = inFolder(p.userDocuments, kProgramFolder);
   else
-    f.games = inFolder(inFolder(p.userData, kProgramFolder), kGames);
+    f.games = inFolder(f.data, kGames);
   return f;
 }
 
@@ -111,8 +112,17 @@ QString shippedSettingsFolder() { return currentFolders().shippedSettings; }
 
 QString gamesFolder() { return currentFolders().games; }
 
-QString dataFolder() {
-  return QDir::fromNativeSeparators(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+QString dataFolder() { return currentFolders().data; }
+
+QString earlierDataFolder() {
+  // QStandardPaths::AppDataLocation is <base>/[<organisation>/]<application>;
+  // earlier versions ran under the application name "Zuzereru vevizor", as
+  // the program still does, and name no organisation.
+  QString base = QDir::fromNativeSeparators(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+  if (base.isEmpty()) return {};
+  if (!QCoreApplication::applicationName().isEmpty()) base = QFileInfo(base).path();
+  if (!QCoreApplication::organizationName().isEmpty()) base = QFileInfo(base).path();
+  return inFolder(base, QStringLiteral("Zuzereru vevizor"));
 }
 
 QString inFolder(const QString& folder, const QString& fileName) {

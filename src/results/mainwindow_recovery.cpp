@@ -151,8 +151,8 @@ CopyWriter& copyWriter()
     return writer;
 }
 
-// Moves the recovery file aside under a dated name that is not taken yet.
-bool moveAside(const QString& path)
+// A dated name for a copy set aside that is not taken yet.
+QString asideTarget()
 {
     QDateTime when = QDateTime::currentDateTime();
     QString target = inFolder(dataFolder(), recovery::asideName(when));
@@ -160,10 +160,38 @@ bool moveAside(const QString& path)
         when = when.addSecs(1);
         target = inFolder(dataFolder(), recovery::asideName(when));
     }
+    return target;
+}
+
+// Moves the recovery file aside under a dated name that is not taken yet.
+bool moveAside(const QString& path)
+{
+    const QString target = asideTarget();
     if (QFile::rename(path, target)) return true;
     qWarning("zuzereru: cannot move the recovery copy %s aside to %s; it stays and no new copy is written",
              qPrintable(QDir::toNativeSeparators(path)), qPrintable(QDir::toNativeSeparators(target)));
     return false;
+}
+
+// Earlier versions kept the copy, and the copies set aside, in a folder of
+// their own: they move into the data folder, where the start finds them. A
+// copy whose name is taken there is set aside, so nothing is overwritten.
+void moveEarlierCopies()
+{
+    const QString from = earlierDataFolder();
+    const QString to = dataFolder();
+    if (from.isEmpty() || to.isEmpty() || !QFileInfo(from).isDir() || QFileInfo(from) == QFileInfo(to)) return;
+    QDir().mkpath(to);
+    const QStringList names = QDir(from).entryList({QStringLiteral("rozehrano*.kvd")}, QDir::Files);
+    for (const QString& name : names) {
+        QString target = inFolder(to, name);
+        if (QFileInfo::exists(target)) target = asideTarget();
+        if (!QFile::rename(inFolder(from, name), target))
+            qWarning("zuzereru: cannot move the recovery copy %s to %s",
+                     qPrintable(QDir::toNativeSeparators(inFolder(from, name))),
+                     qPrintable(QDir::toNativeSeparators(target)));
+    }
+    QDir().rmdir(from);  // only once it is empty
 }
 
 }  // namespace
@@ -185,6 +213,7 @@ void TFRMMain::waitForRecoveryCopy() { copyWriter().drain(); }
 
 void TFRMMain::offerRecovery()
 {
+    moveEarlierCopies();
     const QString path = recoveryPath();
     if (!QFileInfo::exists(path)) {
         recoveryArmed = true;

@@ -329,6 +329,36 @@ class TestRecoveryWindow : public QObject {
     QVERIFY(QFile::remove(dataFolder()));
   }
 
+  // All of the user's data lives in one folder named after the program; a
+  // copy left by an earlier version in its own folder is moved there and
+  // offered, and the copies it had set aside come along.
+  void earlierFolderIsMovedIn() {
+    QCOMPARE(dataFolder(), privateDataHome() + "/zuzereru");
+    FolderPlaces places{"/nowhere", "/nowhere", privateDataHome(), ""};
+    QCOMPARE(findFolders(places).data, dataFolder());
+
+    FRMMain->offerRecovery();
+    startGame(kPlayers);
+    playHands(2);
+    const QStringList before = windowEvening();
+    const QString earlier = privateDataHome() + "/Zuzereru vevizor";
+    QCOMPARE(earlierDataFolder(), earlier);
+    QVERIFY(QDir().mkpath(earlier));
+    QVERIFY(QFile::rename(copyPath(), earlier + "/rozehrano.kvd"));
+    QVERIFY(QFile::copy(earlier + "/rozehrano.kvd", earlier + "/rozehrano-20240101-200000.kvd"));
+    destroyWindows();
+    freshWindows();
+
+    person.answers = {MsgAnswer::Yes};
+    FRMMain->offerRecovery();
+    QCOMPARE(person.texts(),
+             QStringList({"Posledni vecer nebyl radne ukoncen (2 her, hraci: Franta, Pepa, Lojza).\nObnovit ho?"}));
+    QCOMPARE(windowEvening(), before);
+    QVERIFY(!QFileInfo::exists(earlier));
+    QCOMPARE(asideFiles(), QStringList({"rozehrano-20240101-200000.kvd"}));
+    QDir(earlier).removeRecursively();
+  }
+
   // Every change of the evening leaves a copy equal to the window.
   void everyChangeIsCopied() {
     FRMMain->offerRecovery();
