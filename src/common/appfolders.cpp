@@ -1,5 +1,7 @@
 #include "common/appfolders.h"
 
+#include "common/textfile.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
@@ -94,9 +96,12 @@ void seedSettingsFolder(const Folders& folders) {
   while (it.hasNext()) {
     it.next();
     const QString target = inFolder(folders.settings, it.fileName());
-    if (!QFileInfo::exists(target) && QFile::copy(it.filePath(), target))
-      // The shipped copies are read-only; the user's own must not be.
-      QFile::setPermissions(target, QFile::permissions(target) | QFileDevice::WriteOwner);
+    if (QFileInfo::exists(target)) continue;
+    // Written whole and synced, as every file of the program: a copy cut
+    // short by a power cut would stay the user's for good. The copy is the
+    // user's own, so writable whatever the shipped file's rights.
+    QFile shipped(it.filePath());
+    if (shipped.open(QIODevice::ReadOnly)) writeFileBytes(target, shipped.readAll());
   }
 }
 

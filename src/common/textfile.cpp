@@ -215,15 +215,20 @@ TextFileRead readTextFile(const QString& path, qint64 maxBytes)
     return result;
 }
 
+TextFileWrite writeFileBytes(const QString& path, const QByteArray& bytes)
+{
+    TextFileWrite result;
+    QString openError, writeError, commitError;
+    result.ok = replaceFile(path, bytes, &openError, &writeError, &commitError);
+    result.error = openError + writeError + commitError;
+    return result;
+}
+
 TextFileWrite writeTextFile(const QString& path, const QStringList& lines, SaveMode mode, LegacyFile legacy)
 {
     TextFileWrite result;
     QString openError, writeError, commitError;
-    if (mode == SaveMode::Overwrite) {
-        result.ok = replaceFile(path, encodeTextLines(lines), &openError, &writeError, &commitError);
-        result.error = openError + writeError + commitError;
-        return result;
-    }
+    if (mode == SaveMode::Overwrite) return writeFileBytes(path, encodeTextLines(lines));
 
     const QString cannotOpen = QStringLiteral("Soubor nelze otevrit pro pridani");
     QByteArray old;

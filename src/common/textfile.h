@@ -59,4 +59,8 @@ struct TextFileWrite {
 TextFileWrite writeTextFile(const QString& path, const QStringList& lines, SaveMode mode,
                             LegacyFile legacy = LegacyFile::Keep);
 
+// Bytes as the whole new content of a file, replaced and synced as above;
+// the error carries the system's reason.
+TextFileWrite writeFileBytes(const QString& path, const QByteArray& bytes);
+
 }  // namespace kvadus
