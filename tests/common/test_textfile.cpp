@@ -8,6 +8,7 @@
 // and prints what each write said.
 
 #include "common/textfile.h"
+#include "filebytes.h"
 #include "testsupport.h"
 
 #include <QCoreApplication>
@@ -24,18 +25,10 @@
 #endif
 
 using namespace kvadus;
+using namespace testsupport;
 
 namespace {
 
-QByteArray bytesOf(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<none>");
-}
-void writeBytes(const QString& path, const QByteArray& bytes) {
-  QFile f(path);
-  QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-  QCOMPARE(f.write(bytes), bytes.size());
-}
 QByteArray cp1250(const QString& text) { return QStringEncoder("windows-1250").encode(text); }
 
 // A file that is not text: every byte value, no line end at its end.

@@ -18,6 +18,7 @@
 #include "players/declarerchange.h"
 #include "results/diskoperations.h"
 #include "results/recovery.h"
+#include "filebytes.h"
 #include "testsupport.h"
 
 #include <QApplication>
@@ -44,15 +45,6 @@ QString copyPath() {
   return FRMMain->recoveryPath();
 }
 
-QByteArray bytesOf(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<none>");
-}
-void writeBytes(const QString& path, const QByteArray& bytes) {
-  QFile f(path);
-  QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-  QCOMPARE(f.write(bytes), bytes.size());
-}
 bool setModified(const QString& path, const QDateTime& when) {
   QFile f(path);
   return f.open(QIODevice::ReadWrite) && f.setFileTime(when, QFileDevice::FileModificationTime);
