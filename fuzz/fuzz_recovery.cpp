@@ -7,9 +7,11 @@
 //
 // Properties: the reader never crashes; a refusal says why; an evening read
 // has a table of its players' columns (plus the description column when
-// shown) and at least the names and sum rows, a declarer among its players,
-// and comes back the same when written again and read again.
+// shown) and at least the names and sum rows, a declarer and a chooser among
+// its players (or none), every player's cell of a hand a money text, and
+// comes back the same when written again and read again.
 #include "common/textfile.h"
+#include "common/textforms.h"
 #include "fuzzsupport.h"
 #include "results/recovery.h"
 
@@ -54,6 +56,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FUZZ_CHECK(e.table.columnCount() == n + (e.descriptionShown ? 1 : 0), cellsOf(e));
   FUZZ_CHECK(e.table.rowCount() >= 2 && n >= 2, cellsOf(e));
   FUZZ_CHECK(e.declarer >= -1 && e.declarer < n, cellsOf(e));
+  FUZZ_CHECK(e.chooser >= -1 && e.chooser < n, cellsOf(e));
+  for (int r = 1; r + 1 < e.table.rowCount(); ++r)
+    for (int c = 0; c < n; ++c) {
+      double value = 0;
+      FUZZ_CHECK(strictNumber(e.table.cell(c, r).trimmed(), u'.', &value), cellsOf(e));
+    }
 
   const ReadBack again =
       readRecovery(buildRecovery(e.table, e.players, e.declarer, e.chooser, e.descriptionShown, QStringLiteral("s")));

@@ -1,5 +1,7 @@
 #include "common/appfolders.h"
 
+#include "common/textfile.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
@@ -40,6 +42,7 @@ Folders currentFolders() {
 
 Folders findFolders(const FolderPlaces& p) {
   Folders f;
+  if (!p.userData.isEmpty()) f.data = inFolder(p.userData, kProgramFolder);
   // A working folder with help/ is a source folder (or a copy of one): the
   // program keeps everything there, as it always did.
   const bool local = isFolder(p.workingFolder, kHelp);
@@ -56,13 +59,13 @@ Folders findFolders(const FolderPlaces& p) {
   if (isFolder(p.workingFolder, kSettings))
     f.settings = kSettings;
   else
-    f.settings = inFolder(inFolder(p.userData, kProgramFolder), kSettings);
+    f.settings = inFolder(f.data, kSettings);
   if (isFolder(p.workingFolder, kGames))
     f.games = kGames;
   else if (!p.userDocuments.isEmpty())
     f.games = inFolder(p.userDocuments, kProgramFolder);
   else
-    f.games = inFolder(inFolder(p.userData, kProgramFolder), kGames);
+    f.games = inFolder(f.data, kGames);
   return f;
 }
 
@@ -93,9 +96,12 @@ void seedSettingsFolder(const Folders& folders) {
   while (it.hasNext()) {
     it.next();
     const QString target = inFolder(folders.settings, it.fileName());
-    if (!QFileInfo::exists(target) && QFile::copy(it.filePath(), target))
-      // The shipped copies are read-only; the user's own must not be.
-      QFile::setPermissions(target, QFile::permissions(target) | QFileDevice::WriteOwner);
+    if (QFileInfo::exists(target)) continue;
+    // Written whole and synced, as every file of the program: a copy cut
+    // short by a power cut would stay the user's for good. The copy is the
+    // user's own, so writable whatever the shipped file's rights.
+    QFile shipped(it.filePath());
+    if (shipped.open(QIODevice::ReadOnly)) writeFileBytes(target, shipped.readAll());
   }
 }
 
@@ -111,8 +117,17 @@ QString shippedSettingsFolder() { return currentFolders().shippedSettings; }
 
 QString gamesFolder() { return currentFolders().games; }
 
-QString dataFolder() {
-  return QDir::fromNativeSeparators(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+QString dataFolder() { return currentFolders().data; }
+
+QString earlierDataFolder() {
+  // QStandardPaths::AppDataLocation is <base>/[<organisation>/]<application>;
+  // earlier versions ran under the application name "Zuzereru vevizor", as
+  // the program still does, and name no organisation.
+  QString base = QDir::fromNativeSeparators(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+  if (base.isEmpty()) return {};
+  if (!QCoreApplication::applicationName().isEmpty()) base = QFileInfo(base).path();
+  if (!QCoreApplication::organizationName().isEmpty()) base = QFileInfo(base).path();
+  return inFolder(base, QStringLiteral("Zuzereru vevizor"));
 }
 
 QString inFolder(const QString& folder, const QString& fileName) {

@@ -34,9 +34,17 @@ QString shippedSettingsFolder();
 // The folder the evenings are saved to by default.
 QString gamesFolder();
 
-// The user's data folder of the program (QStandardPaths::AppDataLocation):
-// the recovery copy of the evening lives there.
+// The user's data folder of the program, <user data>/zuzereru: everything
+// the program keeps of the user's by itself lives there (the settings files
+// of an installed program in nastaveni/, the recovery copy of the evening).
+// <user data> is QStandardPaths::GenericDataLocation: ~/.local/share (or
+// $XDG_DATA_HOME) on Linux, the local application data on Windows.
 QString dataFolder();
+
+// The folder where earlier versions kept the recovery copy (the application's
+// own data folder under its name, "Zuzereru vevizor"); empty when unknown.
+// Read only to move what is there into dataFolder().
+QString earlierDataFolder();
 
 // folder + '/' + fileName.
 QString inFolder(const QString& folder, const QString& fileName);
@@ -45,11 +53,12 @@ QString inFolder(const QString& folder, const QString& fileName);
 struct FolderPlaces {
   QString workingFolder;  // the working folder (absolute)
   QString dataFolder;     // the installed data folder (<prefix>/share/zuzereru)
-  QString userData;       // the user's writable data folder, for nastaveni/
+  QString userData;       // the user's writable data folder (holds zuzereru/)
   QString userDocuments;  // the user's documents, for the saved evenings
 };
 
 struct Folders {
+  QString data;  // the user's data folder of the program
   QString help;
   QString settings;
   QString shippedSettings;

@@ -5,6 +5,21 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <QStringEncoder>
+
+#include <cerrno>
+#include <system_error>
+
+#if defined(Q_OS_WIN)
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <io.h>
+#include <windows.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 namespace kvadus {
 
@@ -19,20 +34,81 @@ QString decodeText(const QByteArray& bytes)
     return legacy.isValid() ? QString(legacy.decode(bytes)) : QString::fromLatin1(bytes);
 }
 
+// The system's text for an error number of the C library.
+QString systemReason(int error)
+{
+    return QString::fromStdString(std::generic_category().message(error));
+}
+
+// Puts what was written to the open file on the disk itself, not only into
+// the system's cache: QSaveFile syncs before its rename but does not look at
+// the result, so a disk that fails there would pass as saved.
+bool syncToDisk(QFileDevice& file, QString* error)
+{
+#if defined(Q_OS_WIN)
+    const HANDLE handle = reinterpret_cast<HANDLE>(_get_osfhandle(file.handle()));
+    if (handle != INVALID_HANDLE_VALUE && FlushFileBuffers(handle)) return true;
+    *error = QString::fromStdString(std::system_category().message(int(GetLastError())));
+    return false;
+#else
+    const int fd = file.handle();
+    int result = 0;
+    do {
+#if defined(Q_OS_LINUX)
+        result = ::fdatasync(fd);
+#elif defined(Q_OS_DARWIN)
+        // Only F_FULLFSYNC reaches the platter there; not every file system has it.
+        result = ::fcntl(fd, F_FULLFSYNC);
+        if (result != 0 && errno != EINTR) result = ::fsync(fd);
+#else
+        result = ::fsync(fd);
+#endif
+    } while (result != 0 && errno == EINTR);
+    if (result == 0) return true;
+    *error = systemReason(errno);
+    return false;
+#endif
+}
+
+// After a rename the folder holds the new name only in the cache until the
+// folder itself is synced. Best effort: not every file system syncs folders,
+// and the file is whole under either name.
+void syncFolder(const QString& folder)
+{
+#if !defined(Q_OS_WIN)
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+#else
+    Q_UNUSED(folder);
+#endif
+}
+
 // Writes the bytes as the whole new content of the file, or nothing at all.
-// Every write is checked and the data flushed before the commit: a short
-// write must not replace the old file with a truncated one.
+// Every write is checked and the data synced to the disk before the commit: a
+// short write must not replace the old file with a truncated one, nor a
+// failing disk pass as saved. The file is unbuffered so that a failing write
+// reports the system's reason ("File too large", "No space left on device"):
+// a short write reports none, the write of the rest that follows does.
 bool replaceFile(const QString& path, const QByteArray& bytes, QString* openError, QString* writeError,
                  QString* commitError)
 {
-    QDir().mkpath(QFileInfo(path).absolutePath());
+    const QString folder = QFileInfo(path).absolutePath();
+    QDir().mkpath(folder);
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         *openError = file.errorString();
         return false;
     }
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        *writeError = file.errorString();
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0) break;
+        done += written;
+    }
+    if (done < bytes.size()) *writeError = file.errorString();
+    if (done < bytes.size() || !syncToDisk(file, writeError)) {
         file.cancelWriting();  // the temporary file goes, the old file stays
         return false;
     }
@@ -40,6 +116,7 @@ bool replaceFile(const QString& path, const QByteArray& bytes, QString* openErro
         *commitError = file.errorString();
         return false;
     }
+    syncFolder(folder);
     return true;
 }
 
@@ -66,6 +143,22 @@ QStringList decodeTextLines(const QByteArray& bytes)
     }
     if (start < text.size()) lines << text.mid(start);
     return lines;
+}
+
+std::optional<QByteArray> encodeLegacyLines(const QStringList& lines)
+{
+    QString text;
+    for (const QString& line : lines) text += line + QStringLiteral("\r\n");
+    bool ascii = true;
+    for (const QChar c : text) ascii = ascii && c.unicode() < 0x80;
+    if (ascii) return text.toLatin1();  // the same bytes in either encoding
+    QStringEncoder encoder("windows-1250");
+    if (!encoder.isValid()) return std::nullopt;
+    const QByteArray bytes = encoder.encode(text);
+    // A letter without a form there becomes a substitute: read back, it would
+    // not be the letter written.
+    if (encoder.hasError() || QStringDecoder("windows-1250").decode(bytes) != text) return std::nullopt;
+    return bytes;
 }
 
 QByteArray encodeTextLines(const QStringList& lines)
@@ -125,31 +218,45 @@ TextFileRead readTextFile(const QString& path, qint64 maxBytes)
     return result;
 }
 
-TextFileWrite writeTextFile(const QString& path, const QStringList& lines, SaveMode mode)
+TextFileWrite writeFileBytes(const QString& path, const QByteArray& bytes)
 {
     TextFileWrite result;
     QString openError, writeError, commitError;
-    if (mode == SaveMode::Overwrite) {
-        result.ok = replaceFile(path, encodeTextLines(lines), &openError, &writeError, &commitError);
-        result.error = openError + writeError + commitError;
-        return result;
-    }
+    result.ok = replaceFile(path, bytes, &openError, &writeError, &commitError);
+    result.error = openError + writeError + commitError;
+    return result;
+}
+
+TextFileWrite writeTextFile(const QString& path, const QStringList& lines, SaveMode mode, LegacyFile legacy)
+{
+    TextFileWrite result;
+    QString openError, writeError, commitError;
+    if (mode == SaveMode::Overwrite) return writeFileBytes(path, encodeTextLines(lines));
 
     const QString cannotOpen = QStringLiteral("Soubor nelze otevrit pro pridani");
     QByteArray old;
     QString readError;
-    const TextFileRead::Status before = readBytes(path, kMaxTextFileBytes, &old, &readError);
-    if (before == TextFileRead::Failed) {
+    if (readBytes(path, kMaxTextFileBytes, &old, &readError) == TextFileRead::Failed) {
         result.error = cannotOpen;
         return result;
     }
-    if (before == TextFileRead::Ok) {
-        // One file, one encoding: a file of the old code page becomes UTF-8
-        // before UTF-8 lines are added to it.
-        if (!isValidUtf8(old)) old = encodeTextLines(decodeTextLines(old));
-        else if (!old.isEmpty() && !old.endsWith('\n') && !old.endsWith('\r')) old += "\r\n";
+    // The old content stays byte for byte, and the new lines follow in the
+    // file's own encoding: a file that is not UTF-8 reads as the old code
+    // page (whatever it really holds), so its new lines are written in it.
+    QByteArray added;
+    if (isValidUtf8(old)) {
+        added = encodeTextLines(lines);
+    } else if (const std::optional<QByteArray> inCodePage = encodeLegacyLines(lines)) {
+        added = *inCodePage;
+    } else if (legacy == LegacyFile::Keep) {
+        result.needsUtf8 = true;
+        return result;
+    } else {
+        old = QStringEncoder(QStringEncoder::Utf8).encode(decodeText(old));
+        added = encodeTextLines(lines);
     }
-    result.ok = replaceFile(path, old + encodeTextLines(lines), &openError, &writeError, &commitError);
+    if (!old.isEmpty() && !old.endsWith('\n') && !old.endsWith('\r')) old += "\r\n";
+    result.ok = replaceFile(path, old + added, &openError, &writeError, &commitError);
     if (!openError.isEmpty()) result.error = cannotOpen;
     else if (!writeError.isEmpty()) result.error = QStringLiteral("Chyba pri zapisu (plny disk ?)");
     else if (!commitError.isEmpty()) result.error = QStringLiteral("Chyba pri uzavirani souboru");

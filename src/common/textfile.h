@@ -10,6 +10,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace kvadus {
 
 // Bytes as lines: UTF-8 when the bytes are valid UTF-8, otherwise
@@ -20,6 +22,8 @@ bool isValidUtf8(const QByteArray& bytes);
 
 // Lines as file content: UTF-8, every line followed by CR LF.
 QByteArray encodeTextLines(const QStringList& lines);
+// The same in Windows-1250, or nothing when a letter has no form there.
+std::optional<QByteArray> encodeLegacyLines(const QStringList& lines);
 
 // The largest file the program reads: far beyond any evening or tariff.
 constexpr qint64 kMaxTextFileBytes = 64LL * 1024 * 1024;
@@ -33,20 +37,30 @@ struct TextFileRead {
 TextFileRead readTextFile(const QString& path, qint64 maxBytes = kMaxTextFileBytes);
 
 enum class SaveMode { Overwrite, Append };
+// Appending to a file in the old code page new lines that have letters it
+// lacks: ask first (Keep), or turn the whole file into UTF-8.
+enum class LegacyFile { Keep, ConvertToUtf8 };
 struct TextFileWrite {
   bool ok = false;
-  QString error;  // the reason, for the user, when not ok
+  bool needsUtf8 = false;  // Append, Keep: nothing written, the file would have to become UTF-8
+  QString error;           // the reason, for the user, when not ok
 };
-// Overwrite: the lines become the file. Append: the file keeps its content
-// (re-encoded as UTF-8 when it was in the old code page, and closed with a
-// line end when its last line had none) and the lines follow it; a missing
-// file is created. Either way the file is replaced in one step, so a failure
-// (disk full, file size limit, no rights) leaves it as it was. A missing
-// folder on the way is created.
+// Overwrite: the lines become the file. Append: every byte of the file stays
+// as it was and the lines follow it (after a line end when its last line had
+// none), in the file's own encoding: UTF-8, or Windows-1250 for a file that
+// is not valid UTF-8 (so reads as that code page); a missing file is
+// created. Either way the file is replaced in one step, synced to the disk
+// first, so a failure (disk full, file size limit, no rights, a failing
+// disk) leaves it as it was. A missing folder on the way is created.
 //
 // Append failures carry the messages "Soubor nelze otevrit pro pridani",
 // "Chyba pri zapisu (plny disk ?)" and "Chyba pri uzavirani souboru";
-// overwrite failures the system's own text.
-TextFileWrite writeTextFile(const QString& path, const QStringList& lines, SaveMode mode);
+// overwrite failures the system's own reason ("File too large").
+TextFileWrite writeTextFile(const QString& path, const QStringList& lines, SaveMode mode,
+                            LegacyFile legacy = LegacyFile::Keep);
+
+// Bytes as the whole new content of a file, replaced and synced as above;
+// the error carries the system's reason.
+TextFileWrite writeFileBytes(const QString& path, const QByteArray& bytes);
 
 }  // namespace kvadus

@@ -377,7 +377,13 @@ int TFORMDiskoveOperace::saveToFile(const QString& fileName, SaveMode mode, cons
     if (mode == SaveMode::Overwrite && QFileInfo(path).isFile()
         && !askYesNo(this, QStringLiteral("Soubor s danym jmenem jiz existuje.\nOpravdu ho chcete prepsat ?")))
         return 0;
-    const TextFileWrite written = writeTextFile(path, lines, mode);
+    TextFileWrite written = writeTextFile(path, lines, mode);
+    if (written.needsUtf8) {
+        if (!askYesNo(this, QStringLiteral("Soubor je v kodovani Windows-1250 a pridavany text obsahuje znaky, "
+                                           "ktere v nem nejsou.\nPrevest cely soubor do UTF-8 ?")))
+            return 0;
+        written = writeTextFile(path, lines, mode, LegacyFile::ConvertToUtf8);
+    }
     if (!written.ok) {
         showMessage(this, kSaveCaption, written.error);
         return -1;

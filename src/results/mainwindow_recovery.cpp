@@ -1,9 +1,10 @@
 // The recovery copy of the evening on the main window: written after every
 // change of the evening, offered back at the next start, removed at a clean
 // end. Writing never asks and never stops the evening: the lines are made
-// here, the file is written by a thread of its own (the one thread of the
+// here, the file is written by the copies' thread (the one thread of the
 // program besides the windows'), a failure is told once on standard error and
-// the next change tries again.
+// the next change tries again. Several programs at once each keep a copy of
+// their own (results/recoverycopies.h).
 
 #include "common/appfolders.h"
 #include "common/controls.h"
@@ -14,24 +15,17 @@
 #include "ledger/tablegrid.h"
 #include "players/playerentry.h"
 #include "results/recovery.h"
+#include "results/recoverycopies.h"
 #include "shell/mainwindow.h"
 #include "shell/startup.h"
 
 #include <QCheckBox>
-#include <QDateTime>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTableWidget>
-
-#include <condition_variable>
-#include <mutex>
-#include <thread>
-#include <utility>
 
 using namespace kvadus;
 
@@ -72,160 +66,65 @@ void restoreEvening(TFRMMain* m, const recovery::Evening& e)
     m->LIBXHraciClick();
 }
 
-// Writes the copies on a thread of its own, so that the disk's sync never
-// holds up the evening. Only the newest copy matters: one waiting to be
-// written is replaced by a newer one. A failure is told once on standard
-// error, until a write succeeds again.
-class CopyWriter {
- public:
-    ~CopyWriter()
-    {
-        {
-            const std::lock_guard lock(mutex_);
-            stopping_ = true;
-        }
-        wake_.notify_all();
-        if (thread_.joinable()) thread_.join();
-    }
-
-    void write(const QString& path, const QStringList& lines)
-    {
-        {
-            const std::lock_guard lock(mutex_);
-            path_ = path;
-            lines_ = lines;
-            pending_ = true;
-            if (!thread_.joinable()) thread_ = std::thread([this] { run(); });
-        }
-        wake_.notify_all();
-    }
-
-    // Returns once nothing waits and nothing is being written.
-    void drain()
-    {
-        std::unique_lock lock(mutex_);
-        idle_.wait(lock, [this] { return !pending_ && !busy_; });
-    }
-
- private:
-    void run()
-    {
-        std::unique_lock lock(mutex_);
-        for (;;) {
-            wake_.wait(lock, [this] { return pending_ || stopping_; });
-            if (!pending_) return;
-            const QString path = std::exchange(path_, QString());
-            const QStringList lines = std::exchange(lines_, QStringList());
-            pending_ = false;
-            busy_ = true;
-            lock.unlock();
-            const TextFileWrite written = writeTextFile(path, lines, SaveMode::Overwrite);
-            if (written.ok) {
-                failing_ = false;
-            } else if (!failing_) {
-                failing_ = true;
-                qWarning("zuzereru: cannot write the recovery copy %s: %s (trying again at the next change)",
-                         qPrintable(QDir::toNativeSeparators(path)), qPrintable(written.error));
-            }
-            lock.lock();
-            busy_ = false;
-            if (!pending_) idle_.notify_all();
-        }
-    }
-
-    std::mutex mutex_;
-    std::condition_variable wake_;
-    std::condition_variable idle_;
-    std::thread thread_;
-    QString path_;
-    QStringList lines_;
-    bool pending_ = false;
-    bool busy_ = false;
-    bool stopping_ = false;
-    bool failing_ = false;  // only the writing thread reads and sets it
-};
-
-CopyWriter& copyWriter()
-{
-    static CopyWriter writer;
-    return writer;
-}
-
-// Moves the recovery file aside under a dated name that is not taken yet.
-bool moveAside(const QString& path)
-{
-    QDateTime when = QDateTime::currentDateTime();
-    QString target = inFolder(dataFolder(), recovery::asideName(when));
-    for (int i = 0; QFileInfo::exists(target) && i < 3600; ++i) {
-        when = when.addSecs(1);
-        target = inFolder(dataFolder(), recovery::asideName(when));
-    }
-    if (QFile::rename(path, target)) return true;
-    qWarning("zuzereru: cannot move the recovery copy %s aside to %s; it stays and no new copy is written",
-             qPrintable(QDir::toNativeSeparators(path)), qPrintable(QDir::toNativeSeparators(target)));
-    return false;
-}
-
 }  // namespace
 
-QString TFRMMain::recoveryPath() const { return inFolder(dataFolder(), recovery::fileName()); }
+QString TFRMMain::recoveryPath() const { return recoveryCopies ? recoveryCopies->ownPath() : QString(); }
 
 void TFRMMain::eveningChanged()
 {
-    // Before the start has offered the last evening, its copy must stay.
-    if (!recoveryArmed) return;
+    // Before the start has offered the evenings left behind, nothing is written.
+    if (!recoveryArmed || !recoveryCopies) return;
     const int n = playerCount();
     if (n < 2) return;  // no game yet: nothing to keep
     const QStringList lines = recovery::buildRecovery(*grid, itemTexts(LIBXHraci), declarerIndex(), chooserIndex(),
                                                       ledger::hasDescriptionColumn(*grid, n), dateTimeStamp());
-    copyWriter().write(recoveryPath(), lines);
+    recoveryCopies->write(lines);
 }
 
-void TFRMMain::waitForRecoveryCopy() { copyWriter().drain(); }
+void TFRMMain::waitForRecoveryCopy()
+{
+    if (recoveryCopies) recoveryCopies->drain();
+}
 
 void TFRMMain::offerRecovery()
 {
-    const QString path = recoveryPath();
-    if (!QFileInfo::exists(path)) {
-        recoveryArmed = true;
-        return;
+    // Every copy whose program is gone, newest first, one question each. The
+    // copies of programs still running are never seen here.
+    recoveryCopies = std::make_unique<recovery::Copies>(dataFolder());
+    const QStringList left = recoveryCopies->claimLeftCopies(earlierDataFolder());
+    bool restored = false;
+    for (const QString& path : left) {
+        if (restored) {  // the others stay for the next start
+            recoveryCopies->giveBack(path);
+            continue;
+        }
+        const TextFileRead file = readTextFile(path);
+        recovery::ReadBack back;
+        if (file.status == TextFileRead::Ok)
+            back = recovery::readRecovery(file.lines);
+        else
+            back.error = file.error;
+        if (!back.ok) {
+            qWarning("zuzereru: the recovery copy %s is damaged (%s); it is moved aside and not offered",
+                     qPrintable(QDir::toNativeSeparators(path)), qPrintable(back.error));
+            recoveryCopies->setAside(path);
+        } else if (back.evening.hands() == 0) {
+            recoveryCopies->remove(path);  // an evening without hands holds nothing worth a question
+        } else if (askYesNo(this, recovery::question(back.evening))) {
+            restoreEvening(this, back.evening);
+            recoveryCopies->adopt(path);  // its copy goes on as this program's own
+            restored = true;
+        } else {
+            recoveryCopies->setAside(path);
+        }
     }
-    const TextFileRead file = readTextFile(path);
-    if (file.status == TextFileRead::Missing) {
-        recoveryArmed = true;
-        return;
-    }
-    recovery::ReadBack back;
-    if (file.status == TextFileRead::Ok)
-        back = recovery::readRecovery(file.lines);
-    else
-        back.error = file.error;
-    if (!back.ok) {
-        qWarning("zuzereru: the recovery copy %s is damaged (%s); it is moved aside and not offered",
-                 qPrintable(QDir::toNativeSeparators(path)), qPrintable(back.error));
-        recoveryArmed = moveAside(path);
-        return;
-    }
-    // An evening without hands holds nothing worth a question.
-    if (back.evening.hands() == 0) {
-        recoveryArmed = QFile::remove(path) || !QFileInfo::exists(path);
-        return;
-    }
-    if (askYesNo(this, recovery::question(back.evening))) {
-        restoreEvening(this, back.evening);
-        recoveryArmed = true;
-        eveningChanged();
-    } else {
-        recoveryArmed = moveAside(path);
-    }
+    recoveryArmed = true;
+    if (restored) eveningChanged();
 }
 
 void TFRMMain::endRecovery()
 {
     if (!recoveryArmed) return;
     recoveryArmed = false;  // the evening is over: nothing is written after it
-    copyWriter().drain();
-    const QString path = recoveryPath();
-    if (QFileInfo::exists(path) && !QFile::remove(path))
-        qWarning("zuzereru: cannot remove the recovery copy %s", qPrintable(QDir::toNativeSeparators(path)));
+    if (recoveryCopies) recoveryCopies->end();
 }

@@ -1,9 +1,12 @@
 #include "results/recovery.h"
 
 #include "common/textforms.h"
+#include "ledger/ledger.h"
 #include "results/resultstext.h"
 
 #include <QCryptographicHash>
+
+#include <optional>
 
 namespace kvadus::recovery {
 
@@ -169,6 +172,50 @@ class SectionReader {
     qsizetype to_;
 };
 
+// The cents of a money cell as the table writes it, or nothing; never more
+// than a balance may hold.
+std::optional<qint64> moneyCents(const QString& cell)
+{
+    if (!looksLikeMoneyCell(cell)) return std::nullopt;
+    const QString text = cell.trimmed();
+    const QStringView whole = QStringView(text).mid(1, text.size() - 4);
+    if (whole.size() > 14) return std::nullopt;  // beyond any balance
+    qint64 cents = 0;
+    for (const QChar c : whole) cents = cents * 10 + (c.unicode() - u'0');
+    cents = cents * 100 + (text.at(text.size() - 2).unicode() - u'0') * 10 + (text.at(text.size() - 1).unicode() - u'0');
+    if (cents > qint64(ledger::kMaxBalance * 100)) return std::nullopt;
+    return text.at(0) == u'-' ? -cents : cents;
+}
+
+// The evening's money as the table holds it after any change of the
+// program: every player's cell of a hand a money text within the balance
+// limit, every running balance within it, and the sum row the sums of the
+// hands (to the cent, or as the sums are recomputed from the texts). An empty
+// text when it is, else what is wrong.
+QString moneyFault(const ScoreGrid& table, int players)
+{
+    const int sumRow = table.rowCount() - 1;
+    const qint64 limit = qint64(ledger::kMaxBalance * 100);
+    for (int c = 0; c < players; ++c) {
+        qint64 exact = 0;
+        double recomputed = 0;
+        for (int r = 1; r < sumRow; ++r) {
+            const std::optional<qint64> cents = moneyCents(table.cell(c, r));
+            if (!cents) return QStringLiteral("a player's cell is not money (column %1, row %2)").arg(c).arg(r);
+            exact += *cents;
+            if (exact > limit || exact < -limit) return QStringLiteral("a balance is beyond the limit");
+            recomputed += lenientNumber(table.cell(c, r));
+        }
+        double sum = 0;
+        const QString sumCell = table.cell(c, sumRow).trimmed();
+        if (!strictNumber(sumCell, u'.', &sum)) return QStringLiteral("a sum is not a number (column %1)").arg(c);
+        const std::optional<qint64> asWritten = moneyCents(signedMoneyText(sum));
+        if (!asWritten || (*asWritten != exact && *asWritten != moneyCents(signedMoneyText(recomputed))))
+            return QStringLiteral("the sum row is not the sum of the hands (column %1)").arg(c);
+    }
+    return {};
+}
+
 ReadBack refused(const QString& why)
 {
     ReadBack r;
@@ -202,7 +249,10 @@ QStringList buildRecovery(const ScoreGrid& table, const QStringList& players, in
 
     out << prefix("vecera") + QString::number(kFormat);
     out << prefix("volic") + QString::number(declarer);
-    out << prefix("voli") + QString::number(chooser);
+    // A chooser left from a larger game (a new game keeps the index) marks
+    // nobody and passes the turn to the first player, as "none" does: it is
+    // kept as "none", so that a chooser beyond the players is damage.
+    out << prefix("voli") + QString::number(chooser >= 0 && chooser < n ? chooser : -1);
     out << prefix("popisy") + (descriptionShown ? QStringLiteral("ano") : QStringLiteral("ne"));
     out << prefix("radku") + QString::number(rows);
     out << prefix("sloupcu") + QString::number(columns);
@@ -266,9 +316,11 @@ ReadBack readRecovery(const QStringList& lines)
         e.players << name;
     }
     const int n = int(e.players.size());
+    if (n < 2) return refused(QStringLiteral("fewer than two players"));
     if (columns != n + (e.descriptionShown ? 1 : 0) || rows < 2)
         return refused(QStringLiteral("the table's size does not fit its players"));
     if (e.declarer < -1 || e.declarer >= n) return refused(QStringLiteral("the declarer is out of range"));
+    if (e.chooser < -1 || e.chooser >= n) return refused(QStringLiteral("the chooser is out of range"));
 
     const results::ReadResult read =
         results::readResults(lines.mid(0, sectionAt), results::ReadMode::Replace, MemoryGrid(), QString());
@@ -290,6 +342,9 @@ ReadBack readRecovery(const QStringList& lines)
         e.table.setCell(c, r, text);
     }
     if (!section.done()) return refused(QStringLiteral("the recovery section is damaged"));
+    // The checksum says the file is whole, not that its lines were written
+    // by the program: what comes back is checked as strictly as a results text.
+    if (const QString fault = moneyFault(e.table, n); !fault.isEmpty()) return refused(fault);
     back.ok = true;
     return back;
 }

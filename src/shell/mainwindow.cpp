@@ -9,6 +9,7 @@
 #include "players/declarerchange.h"
 #include "players/playerentry.h"
 #include "results/diskoperations.h"
+#include "results/recoverycopies.h"
 #include "settings/fileselect.h"
 #include "shell/application.h"
 #include "shell/commandline.h"

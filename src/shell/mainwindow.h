@@ -14,6 +14,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <memory>
+
 class QAction;
 class QCheckBox;
 class QGroupBox;
@@ -26,6 +28,9 @@ class QPushButton;
 class QTabWidget;
 class QTableWidget;
 
+namespace kvadus::recovery {
+class Copies;
+}
 namespace kvadus {
 class RadioGroup;
 class UpDown;
@@ -250,12 +255,13 @@ class TFRMMain : public QWidget,
   void redBoxesFollowCervene();
 
   // ---- recovery copy of the evening (results/mainwindow_recovery.cpp) -----
-  void eveningChanged();  // writes the recovery copy (once the start offered the last one)
-  void offerRecovery();   // at start: offers an evening that did not end cleanly
-  void endRecovery();     // a clean end: the copy goes
+  void eveningChanged();  // writes the recovery copy (once the start offered the last ones)
+  void offerRecovery();   // at start: offers the evenings of programs that did not end cleanly
+  void endRecovery();     // a clean end: this program's copy goes
   void waitForRecoveryCopy();  // until the copy of the last change is on disk
-  QString recoveryPath() const;
+  QString recoveryPath() const;  // this program's copy (empty before its first)
   bool recoveryArmed = false;  // copies are written only after the offer at start
+  std::unique_ptr<kvadus::recovery::Copies> recoveryCopies;  // made by the offer
 
   // ---- settings panel (settings/) ---------------------------------------
   QGroupBox* GRPBXNastaveni = nullptr;

@@ -10,6 +10,7 @@
 #include "correction/balancecorrection.h"
 #include "results/resultstext.h"
 #include "dialogperson.h"
+#include "filesizelimit.h"
 #include "testsupport.h"
 
 #include <QFileDialog>
@@ -20,34 +21,11 @@
 #include <QStringEncoder>
 #include <QTabWidget>
 
-#include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 using kvadus::MsgAnswer;
 using kvadus::MsgButtons;
 using namespace testsupport;
-
-namespace {
-
-// Writes past `bytes` fail while this lives, as on a full disk.
-struct FileSizeLimit {
-  explicit FileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &old);
-    previous = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit = old;
-    limit.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, previous);
-  }
-  rlimit old{};
-  void (*previous)(int) = nullptr;
-};
-
-}  // namespace
 
 class TestDiskWindow : public QObject {
   Q_OBJECT
@@ -315,10 +293,10 @@ void TestDiskWindow::overwriteAsksAndAFailedWriteKeepsTheOldFile() {
     }
     QCOMPARE(result, -1);
     QCOMPARE(person.shown.last().caption, QStringLiteral("Chyba pri ukladani souboru"));
-    if (mode == kvadus::SaveMode::Append)
-      QCOMPARE(person.shown.last().text, QStringLiteral("Chyba pri zapisu (plny disk ?)"));
-    else
-      QVERIFY(!person.shown.last().text.isEmpty());
+    // Overwriting names the system's reason; appending keeps its own message.
+    QCOMPARE(person.shown.last().text, mode == kvadus::SaveMode::Append
+                                           ? QStringLiteral("Chyba pri zapisu (plny disk ?)")
+                                           : QStringLiteral("File too large"));
     QCOMPARE(bytesOf("hry/vysledky.kvd"), old);
     QCOMPARE(QDir("hry").entryList(QDir::Files), QStringList({"vysledky.kvd"}));  // no temporary left
   }
@@ -429,9 +407,30 @@ void TestDiskWindow::legacyCodePageFile() {
   QCOMPARE(m->declarerIndex(), 2);
   QCOMPARE(tableRow(1), QStringList({"      +1.00", "      -0.50", "      -0.50", ""}));
 
-  // Appending to the old file turns it into UTF-8 as a whole.
+  // Appending keeps the old bytes and adds the new lines in the old code page.
+  const QByteArray old = bytesOf("hry/stary.kvd");
   QCOMPARE(d->saveToFile("hry/stary.kvd", kvadus::SaveMode::Append, {"Ďas"}), 1);
-  QCOMPARE(QString::fromUtf8(bytesOf("hry/stary.kvd")), text + QStringLiteral("Ďas\r\n"));
+  QCOMPARE(bytesOf("hry/stary.kvd"), old + cp1250.encode(QStringLiteral("Ďas\r\n")));
+  QCOMPARE(person.shown.last().text, QStringLiteral("Data uspesne ulozena"));
+
+  // A letter the code page lacks: asked first; No writes nothing.
+  const QByteArray kept = bytesOf("hry/stary.kvd");
+  const QString question = QStringLiteral("Soubor je v kodovani Windows-1250 a pridavany text obsahuje znaky, "
+                                          "ktere v nem nejsou.\nPrevest cely soubor do UTF-8 ?");
+  person.reset();
+  person.answers << MsgAnswer::No;
+  QCOMPARE(d->saveToFile("hry/stary.kvd", kvadus::SaveMode::Append, {"Łódź ☺"}), 0);
+  QCOMPARE(person.shown.size(), 1);
+  QCOMPARE(person.shown[0].caption, QStringLiteral("Dotaz"));
+  QCOMPARE(person.shown[0].buttons, MsgButtons::YesNo);
+  QCOMPARE(person.shown[0].text, question);
+  QCOMPARE(bytesOf("hry/stary.kvd"), kept);
+
+  // Yes turns the whole file into UTF-8, the new lines after it.
+  person.reset();
+  QCOMPARE(d->saveToFile("hry/stary.kvd", kvadus::SaveMode::Append, {"Łódź ☺"}), 1);
+  QCOMPARE(person.texts(), QStringList({question, "Data uspesne ulozena"}));
+  QCOMPARE(QString::fromUtf8(bytesOf("hry/stary.kvd")), text + QStringLiteral("Ďas\r\nŁódź ☺\r\n"));
 }
 
 void TestDiskWindow::printsTheTextAndTheLog() {

@@ -1,11 +1,14 @@
 // The recovery copy on the windows: a killed program's evening offered back
 // at the next start, "No" keeping it under a dated name, a clean end leaving
 // nothing, damaged copies moved aside, a data folder that cannot be written,
-// and a fresh copy after every change of the evening.
+// a fresh copy after every change of the evening, and several programs at
+// once, each with a copy of its own that no other program touches.
 //
 // The test program is also its own child: started with --play-then-wait it
-// plays hands offscreen, prints its evening and "ready", and waits to be
-// killed.
+// plays an evening offscreen, prints it, its copy's path and "ready", and
+// waits to be killed or told "end" (a clean end) on standard input. Children
+// and parent share one data folder; each is a program of its own with its
+// own locks.
 
 #include "common/appfolders.h"
 #include "common/controls.h"
@@ -15,15 +18,19 @@
 #include "players/declarerchange.h"
 #include "results/diskoperations.h"
 #include "results/recovery.h"
+#include "filebytes.h"
 #include "testsupport.h"
 
 #include <QApplication>
+#include <QCryptographicHash>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSocketNotifier>
 #include <QTimer>
 
 #include <cstdio>
+#include <unistd.h>
 
 using namespace testsupport;
 using namespace kvadus;
@@ -32,10 +39,15 @@ namespace {
 
 const QStringList kPlayers = {"Franta", "Pepa", "Lojza"};
 
-// The copy of the last change, once it is on disk.
+// This program's copy of the last change, once it is on disk.
 QString copyPath() {
   FRMMain->waitForRecoveryCopy();
   return FRMMain->recoveryPath();
+}
+
+bool setModified(const QString& path, const QDateTime& when) {
+  QFile f(path);
+  return f.open(QIODevice::ReadWrite) && f.setFileTime(when, QFileDevice::FileModificationTime);
 }
 
 // The evening as lines, from the window or from a read-back copy.
@@ -58,8 +70,8 @@ QStringList windowEvening() {
   if (FRMMain->CKBXZobrazovatDruhyHer->isChecked() != shown) out << "the column switch disagrees";
   return out;
 }
-QStringList copiedEvening() {
-  const TextFileRead file = readTextFile(copyPath());
+QStringList copiedEvening(const QString& path = copyPath()) {
+  const TextFileRead file = readTextFile(path);
   if (file.status != TextFileRead::Ok) return {"no copy: " + file.error};
   const recovery::ReadBack back = recovery::readRecovery(file.lines);
   if (!back.ok) return {"refused: " + back.error};
@@ -69,6 +81,10 @@ QStringList copiedEvening() {
 
 QStringList asideFiles() {
   return QDir(dataFolder()).entryList({"rozehrano-*.kvd"}, QDir::Files, QDir::Name);
+}
+// Every file of the recovery copies in the data folder: copies, locks, leftovers.
+QStringList copyFiles() {
+  return QDir(dataFolder()).entryList({"rozehrano*"}, QDir::Files | QDir::Hidden, QDir::Name);
 }
 
 void clearDataFolder() { QDir(dataFolder()).removeRecursively(); }
@@ -80,22 +96,47 @@ void playHands(int count) {
   }
 }
 
-// The child: an evening played offscreen, then killed by the parent.
-int playThenWait() {
-  ScriptedPerson person;
+// The lines with the count and checksum made to fit again, as an editor who
+// knows the format would leave them.
+QByteArray resealed(const QByteArray& bytes) {
+  QStringList lines = decodeTextLines(bytes);
+  lines.removeLast();
+  lines.removeLast();
+  QCryptographicHash hash(QCryptographicHash::Md5);
+  for (const QString& l : lines) hash.addData((l + u'\n').toUtf8());
+  lines << QString("  obnova kontrola : %1 ").arg(lines.size()) + QString::fromLatin1(hash.result().toHex())
+        << "  obnova konec";
+  return encodeTextLines(lines);
+}
+
+// The child: an evening of these players and hands, played offscreen; then
+// killed by the parent, or ended cleanly when told "end".
+int playThenWait(const QStringList& players, int hands) {
+  ScriptedPerson person;  // answers Yes to "opravdu chcete skoncit ?"
   freshWindows();
   FRMMain->flags.firstShowing = 0;
   FRMMain->show();
-  FRMMain->offerRecovery();  // nothing there: copies are written from now on
-  startGame(kPlayers, 1);
-  playHands(5);
+  FRMMain->offerRecovery();  // nothing of its own there: copies are written from now on
+  startGame(players, 1);
+  playHands(hands);
   clickRow(FRMMain->LIBXHraci, 0);  // a declarer who is not the chooser
   FRMMain->waitForRecoveryCopy();  // killed after the copy of the last change is on disk
   for (const QString& line : windowEvening()) std::printf("%s\n", qPrintable(line));
+  std::printf("copy: %s\n", qPrintable(FRMMain->recoveryPath()));
   std::printf("ready\n");
   std::fflush(stdout);
+  QSocketNotifier told(STDIN_FILENO, QSocketNotifier::Read);
+  QObject::connect(&told, &QSocketNotifier::activated, [&told] {
+    char buffer[64];
+    if (::read(STDIN_FILENO, buffer, sizeof buffer) <= 0 || qstrncmp(buffer, "end", 3) == 0) {
+      told.setEnabled(false);
+      FRMMain->close();  // a clean end, as the person's "Yes" to the question makes it
+    }
+  });
   QTimer::singleShot(120000, qApp, &QCoreApplication::quit);  // never outlive a lost parent
-  return qApp->exec();
+  const int code = qApp->exec();
+  destroyWindows();
+  return code;
 }
 
 // Counts the warnings on standard error while it lives.
@@ -124,26 +165,58 @@ class TestRecoveryWindow : public QObject {
 
   ScriptedPerson person;
 
-  // Runs the child until it is ready, kills it with SIGKILL and returns the
-  // evening it had.
-  QStringList killedChild() {
-    QProcess child;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    child.setProcessEnvironment(env);
-    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    child.start(QCoreApplication::applicationFilePath(), {"--play-then-wait"});
-    QStringList said;
-    QElapsedTimer clock;
-    clock.start();
-    while (!said.contains("ready") && clock.elapsed() < 60000) {
-      if (!child.canReadLine() && !child.waitForReadyRead(1000) && child.state() == QProcess::NotRunning) break;
-      while (child.canReadLine()) said << QString::fromUtf8(child.readLine()).chopped(1);
+  // A program of its own on the same data folder, playing an evening.
+  struct Child {
+    QProcess process;
+    QStringList evening;  // as its window had it
+    QString copy;         // its copy's path
+
+    bool start(const QStringList& players, int hands) {
+      QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+      env.insert("QT_QPA_PLATFORM", "offscreen");
+      process.setProcessEnvironment(env);
+      process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+      process.start(QCoreApplication::applicationFilePath(),
+                    {"--play-then-wait", players.join(','), QString::number(hands)});
+      QStringList said;
+      QElapsedTimer clock;
+      clock.start();
+      while (!said.contains("ready") && clock.elapsed() < 60000) {
+        if (!process.canReadLine() && !process.waitForReadyRead(1000) && process.state() == QProcess::NotRunning)
+          break;
+        while (process.canReadLine()) said << QString::fromUtf8(process.readLine()).chopped(1);
+      }
+      if (!said.contains("ready")) {
+        qWarning("child said: %s", qPrintable(said.join(" / ")));
+        return false;
+      }
+      said = said.mid(0, said.indexOf("ready"));
+      copy = said.takeLast().mid(6);
+      evening = said;
+      return QFile::exists(copy);
     }
-    child.kill();  // SIGKILL on Unix: nothing of the program runs after it
-    child.waitForFinished(10000);
-    if (!said.contains("ready")) qWarning("child said: %s", qPrintable(said.join(" / ")));
-    return said.mid(0, said.indexOf("ready"));
+    // SIGKILL on Unix: nothing of the program runs after it.
+    void kill() {
+      process.kill();
+      process.waitForFinished(10000);
+    }
+    // "Yes" to the question at the end, as a person would.
+    bool endCleanly() {
+      process.write("end\n");
+      return process.waitForFinished(30000) && process.exitCode() == 0;
+    }
+    ~Child() {
+      if (process.state() != QProcess::NotRunning) kill();
+    }
+  };
+
+  // One child, killed once its evening is on disk.
+  QStringList killedChild(QString* copy = nullptr) {
+    Child child;
+    if (!child.start(kPlayers, 5)) return {};
+    child.kill();
+    if (copy) *copy = child.copy;
+    return child.evening;
   }
 
  private slots:
@@ -159,9 +232,9 @@ class TestRecoveryWindow : public QObject {
   }
 
   void killedEveningComesBackOnYes() {
-    const QStringList before = killedChild();
+    QString left;
+    const QStringList before = killedChild(&left);
     QVERIFY(before.size() > 5);
-    QVERIFY(QFile::exists(copyPath()));
 
     person.answers = {MsgAnswer::Yes};
     FRMMain->offerRecovery();
@@ -178,31 +251,28 @@ class TestRecoveryWindow : public QObject {
     QVERIFY(FRMMain->BUTNPridejSkore->isEnabled());
     QVERIFY(asideFiles().isEmpty());
 
-    // The evening goes on from there, and so does its copy.
+    // The evening goes on from there, and so does its copy, in its place.
     playHands(1);
     QCOMPARE(FRMMain->STGOutput->rowCount(), 8);
+    QCOMPARE(copyPath(), left);
     QCOMPARE(copiedEvening(), windowEvening());
   }
 
   void noKeepsTheCopyUnderADatedName() {
-    killedChild();
-    const QByteArray bytes = [] {
-      QFile f(copyPath());
-      return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }();
-    QVERIFY(!bytes.isEmpty());
+    QString left;
+    killedChild(&left);
+    const QByteArray bytes = bytesOf(left);
+    QVERIFY(bytes.contains("obnova konec"));
 
     person.answers = {MsgAnswer::No};
     FRMMain->offerRecovery();
     QCOMPARE(person.shown.size(), 1);
     QCOMPARE(FRMMain->playerCount(), 0);  // the program starts as always
-    QVERIFY(!QFile::exists(copyPath()));
+    QVERIFY(!QFile::exists(left));
     const QStringList aside = asideFiles();
     QCOMPARE(aside.size(), 1);
     QVERIFY2(QRegularExpression("^rozehrano-\\d{8}-\\d{6}\\.kvd$").match(aside[0]).hasMatch(), qPrintable(aside[0]));
-    QFile kept(inFolder(dataFolder(), aside[0]));
-    QVERIFY(kept.open(QIODevice::ReadOnly));
-    QCOMPARE(kept.readAll(), bytes);
+    QCOMPARE(bytesOf(inFolder(dataFolder(), aside[0])), bytes);
 
     // A new evening gets a copy of its own; the old one stays.
     startGame(kPlayers);
@@ -217,55 +287,54 @@ class TestRecoveryWindow : public QObject {
     FRMMain->show();
     startGame(kPlayers);
     playHands(2);
-    QVERIFY(QFile::exists(copyPath()));
+    const QString copy = copyPath();
+    QVERIFY(QFile::exists(copy));
 
     person.answers = {MsgAnswer::No};
     QVERIFY(!FRMMain->close());  // "No" to the question: the evening and its copy stay
-    QVERIFY(QFile::exists(copyPath()));
+    QVERIFY(QFile::exists(copy));
 
     QVERIFY(FRMMain->close());  // "Yes"
-    QVERIFY(!QFile::exists(copyPath()));
-    QVERIFY(asideFiles().isEmpty());
+    QCOMPARE(copyFiles(), QStringList());  // neither the copy nor its lock
   }
 
-  // A copy cut short or damaged is no evening: it goes aside with a line on
+  // A copy cut short, damaged, or edited and sealed again with what the
+  // program would never write is no evening: it goes aside with a line on
   // standard error, no question, and the program starts as always.
   void damagedCopyIsNotOffered_data() {
     QTest::addColumn<int>("damage");
     QTest::newRow("cut short") << 0;
     QTest::newRow("a byte changed") << 1;
     QTest::newRow("not ours at all") << 2;
+    QTest::newRow("resealed, chooser out of range") << 3;
+    QTest::newRow("resealed, a cell not money") << 4;
   }
   void damagedCopyIsNotOffered() {
     QFETCH(int, damage);
     FRMMain->offerRecovery();
     startGame(kPlayers);
     playHands(3);
-    QFile f(copyPath());
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    QByteArray bytes = f.readAll();
-    f.close();
+    const QString copy = copyPath();
+    QByteArray bytes = bytesOf(copy);
     if (damage == 0) bytes.chop(bytes.size() / 3);
     if (damage == 1) bytes[bytes.size() / 2] = char(bytes[bytes.size() / 2] ^ 0x01);
     if (damage == 2) bytes = QByteArray("\xff\xfe\x00\x01 binary", 12);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-    f.close();
-
+    if (damage == 3) bytes = resealed(bytes.replace("  obnova voli     : 0", "  obnova voli     : 99"));
+    if (damage == 4) bytes = resealed(bytes.replace("  obnova kontrola", "  obnova bunka    : 1 2 sto korun\r\n  obnova kontrola"));
     FRMMain->waitForRecoveryCopy();
-    destroyWindows();
+    destroyWindows();  // killed, as it were: the copy stays, its lock goes
+    writeBytes(copy, bytes);
+
     freshWindows();
     WarningCounter warnings;
     FRMMain->offerRecovery();
     QVERIFY2(person.shown.isEmpty(), qPrintable(person.texts().join(" | ")));
     QCOMPARE(warnings.count, 1);
     QVERIFY(warnings.texts[0].contains("damaged"));
-    QVERIFY(!QFile::exists(copyPath()));
+    QVERIFY(!QFile::exists(copy));
     const QStringList aside = asideFiles();
     QCOMPARE(aside.size(), 1);
-    QFile kept(inFolder(dataFolder(), aside[0]));
-    QVERIFY(kept.open(QIODevice::ReadOnly));
-    QCOMPARE(kept.readAll(), bytes);
+    QCOMPARE(bytesOf(inFolder(dataFolder(), aside[0])), bytes);
 
     QCOMPARE(FRMMain->playerCount(), 0);
     startGame(kPlayers);
@@ -281,15 +350,14 @@ class TestRecoveryWindow : public QObject {
     freshWindows();
     FRMMain->offerRecovery();
     QVERIFY(person.shown.isEmpty());
-    QVERIFY(!QFile::exists(copyPath()));
-    QVERIFY(asideFiles().isEmpty());
+    QCOMPARE(copyFiles(), QStringList());
   }
 
-  // Before the start has offered the last evening, nothing overwrites it.
+  // Before the start has offered what was left, nothing is written.
   void nothingIsWrittenBeforeTheOffer() {
     startGame(kPlayers);
     playHands(2);
-    QVERIFY(!QFile::exists(copyPath()));
+    QCOMPARE(copyFiles(), QStringList());
     QVERIFY(FRMMain->close());  // nor removed by an end before the offer
   }
 
@@ -297,11 +365,11 @@ class TestRecoveryWindow : public QObject {
   // goes on without a box, stderr hears of it once, and the copy is written
   // as soon as the folder can be.
   void unwritableDataFolderDoesNotDisturb() {
-    FRMMain->offerRecovery();
     QVERIFY(QDir().mkpath(QFileInfo(dataFolder()).path()));
     QFile blocker(dataFolder());
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
+    FRMMain->offerRecovery();
 
     WarningCounter warnings;
     startGame(kPlayers);
@@ -327,6 +395,187 @@ class TestRecoveryWindow : public QObject {
     FRMMain->waitForRecoveryCopy();
     QCOMPARE(warnings.count, 2);
     QVERIFY(QFile::remove(dataFolder()));
+  }
+
+  // All of the user's data lives in one folder named after the program; a
+  // copy left by an earlier version in its own folder is moved there and
+  // offered, and the copies it had set aside come along.
+  void earlierFolderIsMovedIn() {
+    QCOMPARE(dataFolder(), privateDataHome() + "/zuzereru");
+    FolderPlaces places{"/nowhere", "/nowhere", privateDataHome(), ""};
+    QCOMPARE(findFolders(places).data, dataFolder());
+
+    FRMMain->offerRecovery();
+    startGame(kPlayers);
+    playHands(2);
+    const QStringList before = windowEvening();
+    const QString earlier = privateDataHome() + "/Zuzereru vevizor";
+    QCOMPARE(earlierDataFolder(), earlier);
+    QVERIFY(QDir().mkpath(earlier));
+    const QString copy = copyPath();
+    QVERIFY(QFile::rename(copy, earlier + "/rozehrano.kvd"));
+    QVERIFY(QFile::copy(earlier + "/rozehrano.kvd", earlier + "/rozehrano-20240101-200000.kvd"));
+    destroyWindows();
+    freshWindows();
+
+    person.answers = {MsgAnswer::Yes};
+    FRMMain->offerRecovery();
+    QCOMPARE(person.texts(),
+             QStringList({"Posledni vecer nebyl radne ukoncen (2 her, hraci: Franta, Pepa, Lojza).\nObnovit ho?"}));
+    QCOMPARE(windowEvening(), before);
+    QVERIFY(!QFileInfo::exists(earlier));
+    QCOMPARE(asideFiles(), QStringList({"rozehrano-20240101-200000.kvd"}));
+    QDir(earlier).removeRecursively();
+  }
+
+  // Two programs play different evenings on one data folder; one is killed.
+  // A third start offers exactly the killed one's evening, never the living
+  // one's, whose copy no one touches; the living one's clean end removes
+  // only its own copy.
+  void severalProgramsNeverLoseAnEvening() {
+    Child a, b;
+    QVERIFY(a.start({"Ada", "Bara", "Cyril"}, 4));
+    QVERIFY(b.start({"Dan", "Eva", "Filip", "Gita"}, 7));
+    QVERIFY(a.copy != b.copy);
+    const QByteArray living = bytesOf(b.copy);
+    QCOMPARE(copiedEvening(b.copy), b.evening);
+    // A leftover of the living one's copy is its own business too.
+    writeBytes(b.copy + ".Ab12Cd", "rozepsano");
+
+    a.kill();
+    QCOMPARE(bytesOf(b.copy), living);
+    QCOMPARE(copiedEvening(a.copy), a.evening);
+
+    person.answers = {MsgAnswer::Yes};
+    FRMMain->offerRecovery();
+    QCOMPARE(person.texts(),
+             QStringList({"Posledni vecer nebyl radne ukoncen (4 her, hraci: Ada, Bara, Cyril).\nObnovit ho?"}));
+    QCOMPARE(windowEvening(), a.evening);
+    QCOMPARE(bytesOf(b.copy), living);
+    QCOMPARE(bytesOf(b.copy + ".Ab12Cd"), QByteArray("rozepsano"));
+    playHands(2);
+    QCOMPARE(copyPath(), a.copy);  // the restored evening goes on in its copy
+    const QByteArray mine = bytesOf(a.copy);
+    QCOMPARE(bytesOf(b.copy), living);
+
+    QVERIFY(b.endCleanly());
+    QVERIFY(!QFile::exists(b.copy));
+    QVERIFY(!QFile::exists(b.copy + ".lock"));
+    QCOMPARE(bytesOf(a.copy), mine);
+    QCOMPARE(copiedEvening(), windowEvening());
+    QVERIFY(asideFiles().isEmpty());
+  }
+
+  // Several evenings left behind: the newest is asked first, one question
+  // each; "Yes" on one leaves the others for the next start.
+  void newestFirstAndTheOthersStay() {
+    Child older, newer;
+    QVERIFY(older.start({"Ada", "Bara"}, 2));
+    QVERIFY(newer.start({"Cyril", "Dan", "Eva"}, 3));
+    older.kill();
+    newer.kill();
+    QVERIFY(setModified(older.copy, QDateTime::currentDateTime().addSecs(-60)));
+    const QByteArray left = bytesOf(older.copy);
+
+    person.answers = {MsgAnswer::Yes};
+    FRMMain->offerRecovery();
+    QCOMPARE(person.texts(),
+             QStringList({"Posledni vecer nebyl radne ukoncen (3 her, hraci: Cyril, Dan, Eva).\nObnovit ho?"}));
+    QCOMPARE(windowEvening(), newer.evening);
+    QCOMPARE(bytesOf(older.copy), left);
+
+    QVERIFY(FRMMain->close());  // a clean end
+    destroyWindows();
+    freshWindows();
+    person.reset();
+    person.answers = {MsgAnswer::Yes};
+    FRMMain->offerRecovery();
+    QCOMPARE(person.texts(),
+             QStringList({"Posledni vecer nebyl radne ukoncen (2 her, hraci: Ada, Bara).\nObnovit ho?"}));
+    QCOMPARE(windowEvening(), older.evening);
+  }
+
+  // The lock of a process that is gone, or of a process that is another
+  // program by now, does not keep its copy from the offer.
+  void staleLockDoesNotBlockTheOffer_data() {
+    QTest::addColumn<bool>("pidReused");
+    QTest::newRow("its process ended") << false;
+    QTest::newRow("its number is another program's now") << true;
+  }
+  void staleLockDoesNotBlockTheOffer() {
+    QFETCH(bool, pidReused);
+    FRMMain->offerRecovery();
+    startGame(kPlayers);
+    playHands(2);
+    const QString copy = copyPath();
+    destroyWindows();  // the lock goes with the program
+    qint64 pid = 1;    // the system's first process
+    if (!pidReused) {
+      QProcess gone;
+      gone.start("true");
+      QVERIFY(gone.waitForStarted());
+      pid = gone.processId();
+      QVERIFY(gone.waitForFinished());
+    }
+    writeBytes(copy + ".lock",
+               QString("%1\nzuzereru\n%2\n").arg(pid).arg(QSysInfo::machineHostName()).toUtf8());
+
+    freshWindows();
+    person.answers = {MsgAnswer::No};
+    FRMMain->offerRecovery();
+    QCOMPARE(person.texts(),
+             QStringList({"Posledni vecer nebyl radne ukoncen (2 her, hraci: Franta, Pepa, Lojza).\nObnovit ho?"}));
+    QCOMPARE(asideFiles().size(), 1);
+    QCOMPARE(copyFiles(), asideFiles());  // the stale lock is gone too
+  }
+
+  // What a kill between writing the temporary file and its rename leaves is
+  // settled at the next start: the newest complete, sealed copy newer than
+  // the copy is offered in its place, every other leftover goes.
+  void leftoverTemporariesAreSettled() {
+    FRMMain->offerRecovery();
+    startGame(kPlayers);
+    playHands(2);
+    const QString copy = copyPath();
+    const QByteArray two = bytesOf(copy);
+    playHands(1);
+    FRMMain->waitForRecoveryCopy();
+    const QByteArray three = bytesOf(copy);
+    destroyWindows();
+    const QString place2 = inFolder(dataFolder(), "rozehrano2.kvd");
+    const QDateTime now = QDateTime::currentDateTime();
+    const QList<std::tuple<QString, QByteArray, int>> files = {
+        {copy, two, -30},                         // the copy
+        {copy + ".Sealed", three, -10},           // complete, newer: offered
+        {copy + ".Cut123", three.left(200), -5},  // cut short
+        {copy + ".Older1", three, -60},           // complete but older than the copy
+        {place2 + ".x9Y8z7", three, -20},         // a copy that never got its name
+        {place2 + ".Cut456", "rozehrano", -1}};
+    for (const auto& [path, bytes, age] : files) {
+      writeBytes(path, bytes);
+      QVERIFY(setModified(path, now.addSecs(age)));
+    }
+
+    freshWindows();
+    person.answers = {MsgAnswer::Yes};
+    FRMMain->offerRecovery();
+    QCOMPARE(person.texts(),
+             QStringList({"Posledni vecer nebyl radne ukoncen (3 her, hraci: Franta, Pepa, Lojza).\nObnovit ho?"}));
+    QCOMPARE(FRMMain->STGOutput->rowCount(), 5);
+    QCOMPARE(copyPath(), copy);
+    QCOMPARE(copyFiles(), QStringList({"rozehrano.kvd", "rozehrano.kvd.lock", "rozehrano2.kvd"}));
+    QCOMPARE(bytesOf(place2), three);  // stays for the next start
+
+    // The next start offers it; "No" sets it aside.
+    FRMMain->waitForRecoveryCopy();
+    QVERIFY(FRMMain->close());
+    destroyWindows();
+    freshWindows();
+    person.reset();
+    person.answers = {MsgAnswer::No};
+    FRMMain->offerRecovery();
+    QCOMPARE(person.shown.size(), 1);
+    QCOMPARE(copyFiles(), asideFiles());
   }
 
   // Every change of the evening leaves a copy equal to the window.
@@ -388,7 +637,8 @@ class TestRecoveryWindow : public QObject {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  if (argc > 1 && qstrcmp(argv[1], "--play-then-wait") == 0) return playThenWait();
+  if (argc > 3 && qstrcmp(argv[1], "--play-then-wait") == 0)
+    return playThenWait(QString::fromLocal8Bit(argv[2]).split(','), QString::fromLocal8Bit(argv[3]).toInt());
   TestRecoveryWindow test;
   return QTest::qExec(&test, argc, argv);
 }

@@ -3,6 +3,7 @@
 // window tests that save, load and print.
 
 #include "common/dialogs.h"
+#include "filebytes.h"
 
 #include <QDialog>
 #include <QFile>
@@ -57,17 +58,6 @@ struct DialogPerson {
   QStringList shown;    // their object names
   QStringList offered;  // the file each file dialog offered
 };
-
-inline QByteArray bytesOf(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-inline void writeBytes(const QString& path, const QByteArray& bytes) {
-  QFile f(path);
-  QVERIFY(f.open(QIODevice::WriteOnly));
-  QCOMPARE(f.write(bytes), qint64(bytes.size()));
-}
 
 // Pages of a PDF written by Qt: one page object each.
 inline int pdfPages(const QString& path) {
