@@ -5,6 +5,7 @@
 
 #include "common/dialogs.h"
 #include "common/radiogroup.h"
+#include "common/textforms.h"
 #include "stats/records.h"
 #include "stats/reports.h"
 #include "stats/resultswindow.h"
@@ -177,6 +178,28 @@ class TestReportsWindow : public QObject {
     lines = linesOf(g);
     QCOMPARE(lines.size(), 6);
     QCOMPARE(lines.last(), QString(43, u'='));
+  }
+
+  // Balances whose binary remainders once made a payment of 0.00 (Hrac4 to
+  // Hrac5): neither the settlement page nor the receipt shows one.
+  void noPaymentOfNothing() {
+    QStringList names, cells;
+    const QList<double> balances{0.69, 0, 0.09, -0.78, 0.72, 0, 0.82, -0.34, -0.59, -0.35, -0.26};
+    for (int k = 0; k < balances.size(); ++k) {
+      names << QString("Hrac%1").arg(k + 1);
+      cells << kvadus::signedMoneyText(balances[k]);
+    }
+    evening(names, {cells});
+    QCOMPARE(g->STGRUctenka->item(4, 1)->text(), QString("       0.69"));  // Hrac4 pays Hrac1 first
+    for (int r = 1; r <= 12; ++r)
+      for (int c = 1; c <= 12; ++c) {
+        const QTableWidgetItem* cell = g->STGRUctenka->item(r, c);
+        QVERIFY2(!cell || cell->text().trimmed() != "0.00", qPrintable(QString("%1,%2").arg(c).arg(r)));
+      }
+    g->BUTNUctenka->click();
+    const QString receipt = textOf(g);
+    QVERIFY(receipt.contains("    Hrac3                :        0.09  [ ]"));
+    QVERIFY2(!receipt.contains(": " + kvadus::moneyText(0)), qPrintable(receipt));
   }
 
   void invalidSettlementGivesBalancesOnly() {
