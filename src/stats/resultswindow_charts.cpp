@@ -46,10 +46,8 @@ namespace stats = kvadus::stats;
 
 namespace {
 
-QColor toColor(int paletteEntry) {
-  const stats::Rgb c = stats::paletteColor(paletteEntry);
-  return QColor(c.red, c.green, c.blue);
-}
+QColor toColor(const stats::Rgb& c) { return QColor(c.red, c.green, c.blue); }
+QColor toColor(int paletteEntry) { return toColor(stats::paletteColor(paletteEntry)); }
 
 QChartView* makeChartView(QWidget* parent, const char* name, const QString& hint) {
   auto* view = new QChartView(new ResultsChart, parent);
@@ -60,7 +58,7 @@ QChartView* makeChartView(QWidget* parent, const char* name, const QString& hint
   view->setDragMode(QGraphicsView::NoDrag);
   view->chart()->setBackgroundRoundness(0);
   view->chart()->setPlotAreaBackgroundVisible(true);
-  view->chart()->setPlotAreaBackgroundBrush(QColor(236, 236, 236));
+  view->chart()->setPlotAreaBackgroundBrush(toColor(stats::plotAreaColor()));
   return view;
 }
 
@@ -248,7 +246,7 @@ void TFRMGrafika::BUTNPrekresliCelkemClick() {
     values[k] = data[k].value;
     set->append(values);
     set->setColor(toColor(data[k].palette));
-    set->setBorderColor(QColor(64, 64, 64));
+    set->setBorderColor(toColor(stats::outlineColor()));
     bars->append(set);
     zeroLine << QPointF(k, 0);
     low = std::min(low, data[k].value);
@@ -329,6 +327,9 @@ void TFRMGrafika::drawCourseChart(bool balances) {
       chart->addSeries(line);
       line->attachAxis(x);
       line->attachAxis(y);
+      // A light colour (white, yellow ...) would vanish on the plot area.
+      if (stats::needsOutline(stats::paletteColor(s.palette)))
+        chart->addOutline(line, toColor(stats::outlineColor()));
       connect(line, &QLineSeries::clicked, this, [this, line](const QPointF& at) {
         courseSeriesClicked(static_cast<int>(grafChart()->series().indexOf(line)), at);
       });
@@ -344,7 +345,7 @@ void TFRMGrafika::drawCourseChart(bool balances) {
       for (const stats::ChartPoint& pt : s.points) values << pt.value;
       set->append(values);
       set->setColor(color);
-      set->setBorderColor(QColor(64, 64, 64));
+      set->setBorderColor(toColor(stats::outlineColor()));
       barSeries->append(set);
       const int setIndex = p;
       connect(set, &QBarSet::clicked, this, [this, setIndex](int index) {
@@ -371,6 +372,7 @@ void TFRMGrafika::drawCourseChart(bool balances) {
   LABLHodnotaGrafu->clear();
   LABLNazevHry->clear();
   CHBXSchody->setEnabled(balances);
+  chart->fitLegend();
   chart->placeMarks();
   chart->update();
 }
