@@ -206,7 +206,10 @@ void TFRMMain::formShowWork() {
   // windows its place and size.
   BUTNUmistiCClick();
   FORMZadaniHracu->resize(FORMZadaniHracu->width(), height());
-  FRMGrafika->resize(width(), height());
+  // The results window is as wide as its tabs need, within the work area.
+  FRMGrafika->resize(FRMGrafika->openingSize(size()));
+  FRMGrafika->move(windowsize::keepOnScreen(
+      QRect(FRMGrafika->pos(), FRMGrafika->size() + windowsize::frameExtra(frameMetrics)), workArea));
   FORMDiskoveOperace->resize(width(), height());
   FRMUpravaStavu->resize(width(), height());
   openStartFile(startFile());

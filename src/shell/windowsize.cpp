@@ -30,6 +30,11 @@ bool fits(const WorkArea& work, const QSize& size) {
   return work && work->width() >= size.width() && work->height() >= size.height();
 }
 
+QSize clientSizeWithin(const QSize& wanted, const WorkArea& work, const FrameMetrics& m) {
+  if (!work) return wanted;
+  return wanted.boundedTo(work->size() - frameExtra(m));
+}
+
 bool isWide(int currentWidth, int narrowWidth) { return currentWidth > narrowWidth + 10; }
 
 QPoint keepOnScreen(const QRect& window, const WorkArea& work) {

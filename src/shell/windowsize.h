@@ -45,6 +45,10 @@ using WorkArea = std::optional<QRect>;
 // True when a window of this outer size fits the work area (equal fits).
 bool fits(const WorkArea& work, const QSize& size);
 
+// A client size as large as `wanted` but no larger than the work area leaves
+// room for, the frame counted in; an unknown area leaves it as it is.
+QSize clientSizeWithin(const QSize& wanted, const WorkArea& work, const FrameMetrics& m);
+
 // A window wider than the narrow width by more than 10 pixels is the wide one.
 bool isWide(int currentWidth, int narrowWidth);
 

@@ -10,6 +10,7 @@
 #include "ledger/ledger.h"
 #include "ledger/tablegrid.h"
 #include "shell/mainwindow.h"
+#include "shell/screenmetrics.h"
 #include "shell/startup.h"
 #include "stats/records.h"
 #include "stats/resultswindow_grids.h"
@@ -27,6 +28,7 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QStyle>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -96,7 +98,6 @@ TFRMGrafika::TFRMGrafika(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("FRMGrafika"));
   setWindowTitle(QStringLiteral("Vysledky"));
   setToolTip(QStringLiteral("vysledky partie"));
-  resize(792, 560);
   printer_ = new QPrinter(QPrinter::HighResolution);
 
   PGCTRLOutPut = new QTabWidget(this);
@@ -154,6 +155,18 @@ TFRMGrafika::TFRMGrafika(QWidget* parent) : QWidget(parent, Qt::Window) {
   connectControls();
   BUTNSirkySloupcuClick();
   resetPriceList();
+  resize(openingSize(QSize(792, 560)));
+}
+
+QSize TFRMGrafika::openingSize(const QSize& wanted) const {
+  // Every tab caption whole, without scroll arrows: the tab bar's own width,
+  // the window's margins and the tab widget's frame around it.
+  const QMargins around = layout()->contentsMargins();
+  const int frame = 2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, PGCTRLOutPut);
+  const int tabs = PGCTRLOutPut->tabBar()->sizeHint().width() + around.left() + around.right() + frame + 4;
+  const ScreenMetrics screen = screenMetrics(this);
+  return windowsize::clientSizeWithin(QSize(std::max(wanted.width(), tabs), wanted.height()), screen.workArea,
+                                      screen.frame);
 }
 
 TFRMGrafika::~TFRMGrafika() { delete printer_; }

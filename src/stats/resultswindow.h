@@ -65,6 +65,9 @@ class TFRMGrafika : public QWidget {
   void FormActivate();
   void BUTNPrepoctiClick();
   void BUTNCloseClick();
+  // The size the window opens at for a wanted size: at least as wide as
+  // every tab caption needs, and no larger than the work area allows.
+  QSize openingSize(const QSize& wanted) const;
 
   // ==== records (stats/resultswindow_records.cpp) ===================================
   QTableWidget* STRGRMinMax = nullptr;

@@ -120,6 +120,18 @@ class TestWindowSizeWindow : public QObject {
     QCOMPARE(m->EDITCelkemCena->text(), QString(" +0.20"));
   }
 
+  // The results window opens as wide as its tabs need (more than the narrow
+  // main window), but never wider than the work area.
+  void resultsWindowWithinTheWorkArea() {
+    windowsOn({1280, 1024});
+    const QSize roomy = FRMGrafika->openingSize(FRMMain->size());
+    QVERIFY(roomy.width() > FRMMain->width());
+    QCOMPARE(roomy.height(), FRMMain->height());
+    destroyWindows();
+    windowsOn(QSize(roomy.width() - 20, 700) + QSize(kExtra.width(), 0));
+    QCOMPARE(FRMGrafika->openingSize(FRMMain->size()), QSize(roomy.width() - 20, FRMMain->height()));
+  }
+
   // The settings text stretches the window only where the wide window fits.
   void settingsTextStretchesOnlyWhereItFits() {
     const QStringList text{"roztahnout okno : ano"};
