@@ -1,9 +1,12 @@
 #include "shell/screenmetrics.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QScreen>
 #include <QStyle>
+#include <QThread>
 #include <QWidget>
+#include <QWindow>
 
 namespace kvadus {
 
@@ -13,11 +16,67 @@ ScreenMetricsProvider& provider() {
   return p;
 }
 
+// Events for up to `ms` milliseconds (none from the person), then a short
+// rest, so that waiting does not spin.
+void waitForEvents(int ms) {
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, ms);
+  QThread::msleep(5);
+}
+
+std::optional<QMargins> probeFrame() {
+  const QString platform = QGuiApplication::platformName();
+  if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal")) return std::nullopt;
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return std::nullopt;
+  // A window like the main window: of a fixed size (a window manager gives a
+  // resizable window grips, openbox a thicker bottom edge) and without a
+  // maximize button.
+  QWindow probe;
+  probe.setFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+  probe.setTitle(QCoreApplication::applicationName());
+  probe.setOpacity(0);  // where a compositor can, nobody sees it
+  const QSize size(160, 40);
+  probe.setMinimumSize(size);
+  probe.setMaximumSize(size);
+  probe.setGeometry(QRect(screen->availableGeometry().topLeft() + QPoint(40, 60), size));
+  probe.show();
+  // A window manager frames a window before it maps it: by the first
+  // exposure the frame is known, or there is no window manager.
+  QDeadlineTimer shown(2000);
+  while (!probe.isExposed() && !shown.hasExpired()) waitForEvents(20);
+  QDeadlineTimer grace(300);
+  QMargins frame = probe.frameMargins();
+  while (frame.isNull() && !grace.hasExpired()) {
+    waitForEvents(10);
+    frame = probe.frameMargins();
+  }
+  probe.destroy();
+  if (frame.isNull()) return std::nullopt;
+  return frame;
+}
+
+std::optional<std::optional<QMargins>>& measured() {
+  static std::optional<std::optional<QMargins>> frame;
+  return frame;
+}
+
+std::optional<QMargins> platformFrame(const QWidget* window) {
+  // A window on screen tells its own.
+  if (window && window->isVisible() && window->windowHandle()) {
+    const QMargins own = window->windowHandle()->frameMargins();
+    if (!own.isNull()) return own;
+  }
+  measurePlatformFrame();
+  return *measured();
+}
+
 ScreenMetrics realMetrics(const QWidget* window) {
   ScreenMetrics m;
   const QScreen* screen = window ? window->screen() : nullptr;
   if (!screen) screen = QGuiApplication::primaryScreen();
   if (screen && screen->availableGeometry().isValid()) m.workArea = screen->availableGeometry();
+  m.frame.platformFrame = platformFrame(window);
   const QStyle* style = window ? window->style() : QApplication::style();
   if (style) {
     m.frame.captionHeight = style->pixelMetric(QStyle::PM_TitleBarHeight);
@@ -28,6 +87,10 @@ ScreenMetrics realMetrics(const QWidget* window) {
   return m;
 }
 }  // namespace
+
+void measurePlatformFrame() {
+  if (!measured()) measured() = probeFrame();
+}
 
 ScreenMetrics screenMetrics(const QWidget* window) {
   return provider() ? provider()(window) : realMetrics(window);

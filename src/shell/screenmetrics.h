@@ -1,7 +1,9 @@
 #pragma once
 // What the screen gives the window size rules: the work area of the screen a
-// window is on and the frame metrics. The program asks the screen and the
-// style; tests install a provider of their own and simulate any screen.
+// window is on and the frame around a window. The program asks the screen,
+// the platform (the window manager's real frame) and, where the platform
+// cannot tell, the style; tests install a provider of their own and simulate
+// any screen.
 
 #include "shell/windowsize.h"
 
@@ -15,6 +17,14 @@ struct ScreenMetrics {
   windowsize::WorkArea workArea;       // nullopt: the system could not tell it
   windowsize::FrameMetrics frame;      // a 0 is a metric the system did not give
 };
+
+// Asks the platform once what frame its window manager draws around a
+// window: a small window is shown for a moment and its frame margins read.
+// Platforms without frames (offscreen), and a display without a window
+// manager, report none; the style's metrics stand in then. The program
+// measures before it makes its windows; screenMetrics() measures on first
+// use otherwise.
+void measurePlatformFrame();
 
 // The metrics for this window (null: the primary screen).
 ScreenMetrics screenMetrics(const QWidget* window);

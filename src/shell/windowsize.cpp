@@ -4,6 +4,7 @@ namespace kvadus::windowsize {
 
 QStringList missingMetrics(const FrameMetrics& m) {
   QStringList names;
+  if (m.platformFrame) return names;
   if (m.captionHeight == 0) names << QStringLiteral("Velikost nadpisu");
   if (m.frameWidth == 0) names << QStringLiteral("Sirka ohraniceni X");
   if (m.frameHeight == 0) names << QStringLiteral("Sirka ohraniceni Y");
@@ -16,6 +17,8 @@ QString missingMetricText(const QString& name) {
 }
 
 QSize frameExtra(const FrameMetrics& m) {
+  if (m.platformFrame)
+    return {m.platformFrame->left() + m.platformFrame->right(), m.platformFrame->top() + m.platformFrame->bottom()};
   return {2 * m.frameWidth, m.captionHeight + 2 * m.frameHeight};
 }
 

@@ -22,7 +22,7 @@ Q_DECLARE_METATYPE(Placement)
 namespace {
 // Caption 20, frames 4: the narrow window is 648 x 604 outside (640 x 576
 // inside), the wide one 796 x 728 (788 x 700 inside).
-const kvadus::windowsize::FrameMetrics kMetrics{20, 4, 4};
+const kvadus::windowsize::FrameMetrics kMetrics{20, 4, 4, {}};
 const QSize kNarrow(648, 604);
 const QSize kWide(796, 728);
 const QSize kExtra(8, 28);
@@ -274,6 +274,33 @@ class TestWindowSizeWindow : public QObject {
     QCOMPARE(person.texts(), QStringList({kTooSmall}));  // the page opened this time
   }
 
+  // The frame the window manager reports stands for the style's metrics: an
+  // 800 x 600 screen holds the narrow window in openbox's frame (1, 20, 1, 1),
+  // though not in the style's; a window manager without borders is no
+  // missing metric.
+  void windowManagersFrame_data() {
+    QTest::addColumn<QSize>("work");
+    QTest::addColumn<QMargins>("frame");
+    QTest::addColumn<QSize>("narrow");
+    QTest::addColumn<bool>("fits");
+    QTest::newRow("800 x 600, openbox") << QSize(800, 600) << QMargins(1, 20, 1, 1) << QSize(642, 597) << true;
+    QTest::newRow("no borders") << QSize(800, 600) << QMargins(0, 18, 0, 0) << QSize(640, 594) << true;
+    QTest::newRow("one pixel too low") << QSize(800, 596) << QMargins(1, 20, 1, 1) << QSize(642, 597) << false;
+  }
+  void windowManagersFrame() {
+    QFETCH(QSize, work);
+    QFETCH(QMargins, frame);
+    QFETCH(QSize, narrow);
+    QFETCH(bool, fits);
+    kvadus::windowsize::FrameMetrics metrics{24, 4, 4, {}};  // the style's: 648 x 608
+    metrics.platformFrame = frame;
+    windowsOn(work, metrics);
+    QCOMPARE(FRMMain->narrowSize, narrow);
+    QCOMPARE(FRMMain->screenTooSmall, !fits);
+    QCOMPARE(person.texts(), fits ? QStringList() : QStringList({kTooSmall}));
+    if (fits) QCOMPARE(FRMMain->size() + QSize(frame.left() + frame.right(), frame.top() + frame.bottom()), narrow);
+  }
+
   void unknownScreenOrMetricEndsTheProgram() {
     screen.workArea.reset();
     screen.frame = kMetrics;
@@ -286,7 +313,7 @@ class TestWindowSizeWindow : public QObject {
     // A metric of 0 is reported at each measuring: once, and again after the
     // fixed size was forced on.
     person.reset();
-    windowsOn({1280, 1024}, {20, 0, 4});
+    windowsOn({1280, 1024}, {20, 0, 4, {}});
     const QString missing("Parametr systemu 'Sirka ohraniceni X'\n se nepodarilo zjistit");
     QCOMPARE(person.texts(), QStringList({missing, missing, kTooSmall}));
     QVERIFY(FRMMain->screenTooSmall && !FRMMain->wideWindowFits());
