@@ -23,22 +23,25 @@ void waitForEvents(int ms) {
   QThread::msleep(5);
 }
 
-std::optional<QMargins> probeFrame() {
+std::optional<QMargins> probeFrame(WindowKind kind) {
   const QString platform = QGuiApplication::platformName();
   if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal")) return std::nullopt;
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (!screen) return std::nullopt;
-  // A window like the main window: of a fixed size (a window manager gives a
-  // resizable window grips, openbox a thicker bottom edge) and without a
-  // maximize button.
+  // Of a fixed size like the main window, without a maximize button; or
+  // resizable like the other windows.
   QWindow probe;
-  probe.setFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+  probe.setFlags(kind == WindowKind::FixedSize
+                     ? Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
+                     : Qt::Window);
   probe.setTitle(QCoreApplication::applicationName());
   probe.setOpacity(0);  // where a compositor can, nobody sees it
   const QSize size(160, 40);
-  probe.setMinimumSize(size);
-  probe.setMaximumSize(size);
+  if (kind == WindowKind::FixedSize) {
+    probe.setMinimumSize(size);
+    probe.setMaximumSize(size);
+  }
   probe.setGeometry(QRect(screen->availableGeometry().topLeft() + QPoint(40, 60), size));
   probe.show();
   // A window manager frames a window before it maps it: by the first
@@ -56,27 +59,28 @@ std::optional<QMargins> probeFrame() {
   return frame;
 }
 
-std::optional<std::optional<QMargins>>& measured() {
-  static std::optional<std::optional<QMargins>> frame;
-  return frame;
+// The frames measured, by kind of window; empty until measured.
+std::optional<std::optional<QMargins>>& measured(WindowKind kind) {
+  static std::optional<std::optional<QMargins>> frames[2];
+  return frames[kind == WindowKind::FixedSize ? 0 : 1];
 }
 
-std::optional<QMargins> platformFrame(const QWidget* window) {
+std::optional<QMargins> platformFrame(const QWidget* window, WindowKind kind) {
   // A window on screen tells its own.
   if (window && window->isVisible() && window->windowHandle()) {
     const QMargins own = window->windowHandle()->frameMargins();
     if (!own.isNull()) return own;
   }
   measurePlatformFrame();
-  return *measured();
+  return *measured(kind);
 }
 
-ScreenMetrics realMetrics(const QWidget* window) {
+ScreenMetrics realMetrics(const QWidget* window, WindowKind kind) {
   ScreenMetrics m;
   const QScreen* screen = window ? window->screen() : nullptr;
   if (!screen) screen = QGuiApplication::primaryScreen();
   if (screen && screen->availableGeometry().isValid()) m.workArea = screen->availableGeometry();
-  m.frame.platformFrame = platformFrame(window);
+  m.frame.platformFrame = platformFrame(window, kind);
   const QStyle* style = window ? window->style() : QApplication::style();
   if (style) {
     m.frame.captionHeight = style->pixelMetric(QStyle::PM_TitleBarHeight);
@@ -89,11 +93,12 @@ ScreenMetrics realMetrics(const QWidget* window) {
 }  // namespace
 
 void measurePlatformFrame() {
-  if (!measured()) measured() = probeFrame();
+  for (WindowKind kind : {WindowKind::FixedSize, WindowKind::Resizable})
+    if (!measured(kind)) measured(kind) = probeFrame(kind);
 }
 
-ScreenMetrics screenMetrics(const QWidget* window) {
-  return provider() ? provider()(window) : realMetrics(window);
+ScreenMetrics screenMetrics(const QWidget* window, WindowKind kind) {
+  return provider() ? provider()(window) : realMetrics(window, kind);
 }
 
 ScreenMetricsProvider setScreenMetricsProvider(ScreenMetricsProvider p) {

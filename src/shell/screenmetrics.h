@@ -18,16 +18,22 @@ struct ScreenMetrics {
   windowsize::FrameMetrics frame;      // a 0 is a metric the system did not give
 };
 
-// Asks the platform once what frame its window manager draws around a
-// window: a small window is shown for a moment and its frame margins read.
+// Asks the platform once what frames its window manager draws around a
+// window of a fixed size and a resizable one: a small window of each kind is
+// shown for a moment and its frame margins read.
 // Platforms without frames (offscreen), and a display without a window
 // manager, report none; the style's metrics stand in then. The program
 // measures before it makes its windows; screenMetrics() measures on first
 // use otherwise.
 void measurePlatformFrame();
 
-// The metrics for this window (null: the primary screen).
-ScreenMetrics screenMetrics(const QWidget* window);
+// Window managers frame a window that can be resized otherwise than one of a
+// fixed size (openbox: a grip of 5 pixels at the bottom instead of 1).
+enum class WindowKind { FixedSize, Resizable };
+
+// The metrics for this window (null: the primary screen), framed as a window
+// of that kind; the main window is of a fixed size.
+ScreenMetrics screenMetrics(const QWidget* window, WindowKind kind = WindowKind::FixedSize);
 
 using ScreenMetricsProvider = std::function<ScreenMetrics(const QWidget* window)>;
 // Installs another provider (an empty one restores the real screen); returns

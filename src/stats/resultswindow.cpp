@@ -164,7 +164,7 @@ QSize TFRMGrafika::openingSize(const QSize& wanted) const {
   const QMargins around = layout()->contentsMargins();
   const int frame = 2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, PGCTRLOutPut);
   const int tabs = PGCTRLOutPut->tabBar()->sizeHint().width() + around.left() + around.right() + frame + 4;
-  const ScreenMetrics screen = screenMetrics(this);
+  const ScreenMetrics screen = screenMetrics(this, WindowKind::Resizable);
   return windowsize::clientSizeWithin(QSize(std::max(wanted.width(), tabs), wanted.height()), screen.workArea,
                                       screen.frame);
 }

@@ -6,13 +6,16 @@
 #include "players/declarerchange.h"
 #include "results/diskoperations.h"
 #include "shell/application.h"
+#include "settings/fileselect.h"
 #include "shell/screenmetrics.h"
 #include "stats/resultswindow.h"
 #include "testsupport.h"
 
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSignalSpy>
+#include <QTimer>
 
 using kvadus::windowsize::Placement;
 using testsupport::ScriptedPerson;
@@ -299,6 +302,34 @@ class TestWindowSizeWindow : public QObject {
     QCOMPARE(FRMMain->screenTooSmall, !fits);
     QCOMPARE(person.texts(), fits ? QStringList() : QStringList({kTooSmall}));
     if (fits) QCOMPARE(FRMMain->size() + QSize(frame.left() + frame.right(), frame.top() + frame.bottom()), narrow);
+  }
+
+  // At the first showing on an 800 x 600 screen every secondary window gets
+  // a size that the work area holds in the frame of a resizable window
+  // (openbox: 5 pixels at the bottom, not 1) and a place on it.
+  void secondaryWindowsFitTheWorkArea() {
+    testsupport::WorkingFolder folder;
+    const QRect work(0, 0, 800, 600);
+    const QMargins fixed(1, 20, 1, 1), resizable(1, 20, 1, 5);
+    const auto previous = kvadus::setScreenMetricsProvider([&](const QWidget* w) {
+      kvadus::ScreenMetrics s;
+      s.workArea = work;
+      s.frame.platformFrame = w && w->objectName() == "FRMMain" ? fixed : resizable;
+      return s;
+    });
+    testsupport::freshWindows();
+    QTimer::singleShot(0, FRMFileSelect->BUTNOk, &QPushButton::click);
+    FRMMain->show();
+    FRMMain->FormShow();
+    QCOMPARE(FRMMain->size(), QSize(640, 576));
+    for (QWidget* w : {static_cast<QWidget*>(FORMZadaniHracu), static_cast<QWidget*>(FRMGrafika),
+                       static_cast<QWidget*>(FORMDiskoveOperace), static_cast<QWidget*>(FRMUpravaStavu)}) {
+      const QRect outer(w->pos(), w->size() + QSize(2, 25));
+      QVERIFY2(work.contains(outer), qPrintable(w->objectName()));
+      QCOMPARE(w->height(), 575);  // the main window's 576 less the deeper frame
+    }
+    QVERIFY(FRMGrafika->width() > FRMMain->width());
+    kvadus::setScreenMetricsProvider(previous);
   }
 
   void unknownScreenOrMetricEndsTheProgram() {
