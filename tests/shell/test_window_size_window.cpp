@@ -277,33 +277,6 @@ class TestWindowSizeWindow : public QObject {
     QCOMPARE(person.texts(), QStringList({kTooSmall}));  // the page opened this time
   }
 
-  // The frame the window manager reports stands for the style's metrics: an
-  // 800 x 600 screen holds the narrow window in openbox's frame (1, 20, 1, 1),
-  // though not in the style's; a window manager without borders is no
-  // missing metric.
-  void windowManagersFrame_data() {
-    QTest::addColumn<QSize>("work");
-    QTest::addColumn<QMargins>("frame");
-    QTest::addColumn<QSize>("narrow");
-    QTest::addColumn<bool>("fits");
-    QTest::newRow("800 x 600, openbox") << QSize(800, 600) << QMargins(1, 20, 1, 1) << QSize(642, 597) << true;
-    QTest::newRow("no borders") << QSize(800, 600) << QMargins(0, 18, 0, 0) << QSize(640, 594) << true;
-    QTest::newRow("one pixel too low") << QSize(800, 596) << QMargins(1, 20, 1, 1) << QSize(642, 597) << false;
-  }
-  void windowManagersFrame() {
-    QFETCH(QSize, work);
-    QFETCH(QMargins, frame);
-    QFETCH(QSize, narrow);
-    QFETCH(bool, fits);
-    kvadus::windowsize::FrameMetrics metrics{24, 4, 4, {}};  // the style's: 648 x 608
-    metrics.platformFrame = frame;
-    windowsOn(work, metrics);
-    QCOMPARE(FRMMain->narrowSize, narrow);
-    QCOMPARE(FRMMain->screenTooSmall, !fits);
-    QCOMPARE(person.texts(), fits ? QStringList() : QStringList({kTooSmall}));
-    if (fits) QCOMPARE(FRMMain->size() + QSize(frame.left() + frame.right(), frame.top() + frame.bottom()), narrow);
-  }
-
   // At the first showing on an 800 x 600 screen every secondary window gets
   // a size that the work area holds in the frame of a resizable window
   // (openbox: 5 pixels at the bottom, not 1) and a place on it.

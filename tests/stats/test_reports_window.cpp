@@ -433,9 +433,7 @@ class TestReportsWindow : public QObject {
     g->PGCTRLOutPut->setCurrentWidget(g->PGStatistika);
     g->BUTNTisk->click();
     const QStringList report = linesOf(g);
-    QCOMPARE(report[8], QString(79, u'-'));  // under the names
-    for (int i = 9; i <= 17; ++i) QCOMPARE(report[i].size(), report[7].size());
-    QVERIFY(report[7].contains(" Dobromila Kralova "));
+    for (int i = 9; i <= 17; ++i) QCOMPARE(report[i].size(), report[7].size());  // the turned table
 
     auto run = [&](const QStringList& args) {
       QProcess p;
