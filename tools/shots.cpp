@@ -184,7 +184,7 @@ int main(int argc, char** argv) {
       {-0.8, 0.4, 0.4, 0},    {1.2, -0.6, 0, -0.6},  {0, 0.3, -0.6, 0.3},   {-0.2, 0, -0.2, 0.4},
       {2.4, -1.2, -1.2, 0},   {-0.4, 0.8, 0, -0.4},  {0, -0.2, 0.1, 0.1},   {0.3, 0, 0.3, -0.6}};
   playResultsEvening(four, dozen);
-  FRMGrafika->resize(FRMMain->size());
+  FRMGrafika->resize(FRMGrafika->openingSize(FRMMain->size()));
   FRMGrafika->show();
   app.processEvents();
   FRMGrafika->FormActivate();

@@ -20,7 +20,9 @@ using DialogResponder = std::function<int(QDialog* dialog)>;
 DialogResponder setDialogResponder(DialogResponder responder);
 
 // Prints a plain text in a fixed-pitch font, so that its columns stay
-// aligned, with the given document title. Pages break by whole lines.
+// aligned, with the given document title. Pages break by whole lines. A text
+// too wide for the page is printed in landscape and, where that is not
+// enough, in a smaller font; the printer's page layout is kept as it was.
 void printPlainText(QPrinter* printer, const QString& text, const QString& title = QString());
 
 }  // namespace kvadus

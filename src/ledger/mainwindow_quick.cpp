@@ -173,7 +173,10 @@ void TFRMMain::quickSelectionClick(int group) {
   // extended entry would write its own totals over them, so it goes off.
   if (CHBXRozsirenePocitaniBodu->isChecked()) BUTNRozsireneOvladaniClick();
   const auto g = static_cast<quick::Group>(group);
-  if (quick::isDirectAmount(g)) flags.directAmountMode = 1;
+  // A "primo penize" item gives the amount straight; any other item
+  // describes a whole hand of its own, so it ends a direct amount chosen
+  // before, and the hand is priced and described as that item.
+  flags.directAmountMode = quick::isDirectAmount(g) ? 1 : 0;
   resetEntry(clicked);  // the other groups cleared, the red boxes, the reset
   applySettings(this, quick::itemSettings(g, item));
   refreshEntry();       // flek displays and the pricing

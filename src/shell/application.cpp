@@ -2,6 +2,7 @@
 
 #include "common/messages.h"
 #include "shell/mainwindow.h"
+#include "shell/screenmetrics.h"
 #include "shell/startup.h"
 
 #include <QEvent>
@@ -72,6 +73,9 @@ void reportUnexpectedError(const QString& errorMessage) {
 
 int runProgram(Application& app) {
   try {
+    // The window manager's frame decides whether the window fits the screen;
+    // it is measured before any window of the program exists.
+    measurePlatformFrame();
     createWindows();
     // A screen too small for the window ended the program while it was made.
     if (!FRMMain->screenTooSmall) {

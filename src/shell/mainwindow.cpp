@@ -14,6 +14,7 @@
 #include "shell/application.h"
 #include "shell/commandline.h"
 #include "shell/mainwindow_layout.h"
+#include "shell/screenmetrics.h"
 #include "shell/startup.h"
 #include "stats/resultswindow.h"
 
@@ -37,6 +38,15 @@ void showModeless(QWidget* w) {
   w->show();
   w->raise();
   w->activateWindow();
+}
+
+// Gives a secondary window a client size no larger than the work area holds
+// in the frame such a window gets, and keeps it on the work area.
+void fitOnScreen(QWidget* w, const QSize& wanted) {
+  const ScreenMetrics s = screenMetrics(w, WindowKind::Resizable);
+  const QSize size = windowsize::clientSizeWithin(wanted, s.workArea, s.frame);
+  w->resize(size);
+  w->move(windowsize::keepOnScreen(QRect(w->pos(), size + windowsize::frameExtra(s.frame)), s.workArea));
 }
 }  // namespace
 
@@ -206,10 +216,11 @@ void TFRMMain::formShowWork() {
   // Centre the main window on the screen's work area and give the secondary
   // windows its place and size.
   BUTNUmistiCClick();
-  FORMZadaniHracu->resize(FORMZadaniHracu->width(), height());
-  FRMGrafika->resize(width(), height());
-  FORMDiskoveOperace->resize(width(), height());
-  FRMUpravaStavu->resize(width(), height());
+  fitOnScreen(FORMZadaniHracu, QSize(FORMZadaniHracu->width(), height()));
+  // The results window is as wide as its tabs need.
+  fitOnScreen(FRMGrafika, FRMGrafika->openingSize(size()));
+  fitOnScreen(FORMDiskoveOperace, size());
+  fitOnScreen(FRMUpravaStavu, size());
   openStartFile(startFile());
 }
 

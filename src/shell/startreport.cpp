@@ -13,6 +13,7 @@
 #include <QEvent>
 #include <QFileInfo>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QTimer>
 
@@ -44,6 +45,10 @@ class StartReport : public QObject {
     poll->start(20);
   }
 
+  // A start that ends before the event loop (a screen too small) is
+  // reported when the application goes.
+  ~StartReport() override { write(); }
+
   bool eventFilter(QObject* watched, QEvent* event) override {
     // The selection is confirmed as offered, as a person pressing Enter would.
     if (event->type() == QEvent::Show && watched == FRMFileSelect)
@@ -59,6 +64,15 @@ class StartReport : public QObject {
   void checkStarted() {
     if (!FRMMain || FRMMain->flags.firstShowing || QApplication::activeModalWidget()) return;
     started_ = FRMMain->isVisible();
+    if (started_) {
+      const QRect outer = FRMMain->frameGeometry();
+      const QRect client = FRMMain->geometry();
+      window_ = QStringLiteral("%1,%2 %3x%4 (client %5x%6)")
+                    .arg(outer.x()).arg(outer.y()).arg(outer.width()).arg(outer.height())
+                    .arg(client.width()).arg(client.height());
+      const QRect area = FRMMain->screen()->availableGeometry();
+      workArea_ = QStringLiteral("%1,%2 %3x%4").arg(area.x()).arg(area.y()).arg(area.width()).arg(area.height());
+    }
     // exit(), not quit(): quit() asks the windows to close first, and the main
     // window refuses while the table holds hands (its question is answered No).
     write();
@@ -76,12 +90,17 @@ class StartReport : public QObject {
     out << QStringLiteral("games: ") + QDir(gamesFolder()).absolutePath();
     out << QStringLiteral("hands: ") +
                QString::number(FRMMain ? FRMMain->STGOutput->rowCount() - 2 : 0);
+    if (started_) {
+      out << QStringLiteral("window: ") + window_;
+      out << QStringLiteral("work area: ") + workArea_;
+    }
     out << lines_;
     writeTextFile(file_, out, SaveMode::Overwrite);
   }
 
   QString file_;
   QStringList lines_;
+  QString window_, workArea_;
   bool started_ = false;
   bool written_ = false;
 };

@@ -4,6 +4,7 @@ namespace kvadus::windowsize {
 
 QStringList missingMetrics(const FrameMetrics& m) {
   QStringList names;
+  if (m.platformFrame) return names;
   if (m.captionHeight == 0) names << QStringLiteral("Velikost nadpisu");
   if (m.frameWidth == 0) names << QStringLiteral("Sirka ohraniceni X");
   if (m.frameHeight == 0) names << QStringLiteral("Sirka ohraniceni Y");
@@ -16,6 +17,8 @@ QString missingMetricText(const QString& name) {
 }
 
 QSize frameExtra(const FrameMetrics& m) {
+  if (m.platformFrame)
+    return {m.platformFrame->left() + m.platformFrame->right(), m.platformFrame->top() + m.platformFrame->bottom()};
   return {2 * m.frameWidth, m.captionHeight + 2 * m.frameHeight};
 }
 
@@ -28,6 +31,11 @@ FormSizes formSizes(const QRect& priceGroup, const QRect& wonGroup, const QRect&
 
 bool fits(const WorkArea& work, const QSize& size) {
   return work && work->width() >= size.width() && work->height() >= size.height();
+}
+
+QSize clientSizeWithin(const QSize& wanted, const WorkArea& work, const FrameMetrics& m) {
+  if (!work) return wanted;
+  return wanted.boundedTo(work->size() - frameExtra(m));
 }
 
 bool isWide(int currentWidth, int narrowWidth) { return currentWidth > narrowWidth + 10; }

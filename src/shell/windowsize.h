@@ -6,6 +6,7 @@
 // Every size here is an outer size (frame and caption included), as the
 // screen sees the window; positions are the outer frame's top-left corner.
 
+#include <QMargins>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -16,19 +17,27 @@
 
 namespace kvadus::windowsize {
 
-// The three system metrics the sizes are built from.
+// What the sizes are built from: the frame the window manager really draws
+// around a window, where the platform reports it, else the three system
+// metrics of a caption and frame (the style's, which a desktop's window
+// manager need not follow: Fusion's 24 and 4 against openbox's 20 and 1).
 struct FrameMetrics {
   int captionHeight = 0;  // small caption ("Velikost nadpisu")
   int frameWidth = 0;     // dialog frame, left and right ("Sirka ohraniceni X")
   int frameHeight = 0;    // dialog frame, top and bottom ("Sirka ohraniceni Y")
+  // The real frame (left, caption and top, right, bottom); it stands for
+  // the three metrics, and a 0 in it is a real 0.
+  std::optional<QMargins> platformFrame;
 };
 
-// The names of the metrics the system gave as 0, in the order above.
+// The names of the metrics the system gave as 0, in the order above; none
+// where the platform reported the frame.
 QStringList missingMetrics(const FrameMetrics& m);
 // "Parametr systemu '<name>'\n se nepodarilo zjistit".
 QString missingMetricText(const QString& name);
 
-// Frame and caption around a client area: (2 × frame width, caption + 2 × frame height).
+// Frame and caption around a client area: the real frame's sides, or
+// (2 × frame width, caption + 2 × frame height).
 QSize frameExtra(const FrameMetrics& m);
 
 struct FormSizes {
@@ -44,6 +53,10 @@ using WorkArea = std::optional<QRect>;
 
 // True when a window of this outer size fits the work area (equal fits).
 bool fits(const WorkArea& work, const QSize& size);
+
+// A client size as large as `wanted` but no larger than the work area leaves
+// room for, the frame counted in; an unknown area leaves it as it is.
+QSize clientSizeWithin(const QSize& wanted, const WorkArea& work, const FrameMetrics& m);
 
 // A window wider than the narrow width by more than 10 pixels is the wide one.
 bool isWide(int currentWidth, int narrowWidth);

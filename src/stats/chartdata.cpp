@@ -36,6 +36,24 @@ Rgb paletteColor(int entry) { return kPalette[wrapEntry(entry)].rgb; }
 QString paletteName(int entry) { return QLatin1String(kPalette[wrapEntry(entry)].name); }
 int playerPaletteEntry(int column) { return wrapEntry(column + 9); }
 
+Rgb plotAreaColor() { return {236, 236, 236}; }
+Rgb outlineColor() { return {64, 64, 64}; }
+
+double contrastRatio(Rgb a, Rgb b) {
+  // The relative luminance of an sRGB colour.
+  auto luminance = [](Rgb c) {
+    auto linear = [](int channel) {
+      const double v = channel / 255.0;
+      return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(c.red) + 0.7152 * linear(c.green) + 0.0722 * linear(c.blue);
+  };
+  const double la = luminance(a) + 0.05, lb = luminance(b) + 0.05;
+  return la > lb ? la / lb : lb / la;
+}
+
+bool needsOutline(Rgb colour) { return contrastRatio(colour, plotAreaColor()) < 3; }
+
 double roundToFourDecimals(double x) { return std::floor(x * 10000 + 0.5) * 0.0001; }
 
 QString courseTitle(CourseKind kind) {

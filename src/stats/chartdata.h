@@ -28,6 +28,17 @@ QString paletteName(int entry);
 // so the first player is maroon, the tenth aqua.
 int playerPaletteEntry(int column);
 
+// The plot area behind the series: light grey.
+Rgb plotAreaColor();
+// The outline drawn under a line that would not stand out: dark grey.
+Rgb outlineColor();
+// The contrast of two colours: the ratio of their relative luminances (each
+// plus 0.05), 1 for equal colours up to 21 for black on white.
+double contrastRatio(Rgb a, Rgb b);
+// A line of this colour is drawn over a dark outline: its contrast to the
+// plot area is below 3 (white, yellow, aqua, lime, silver, fuchsia ...).
+bool needsOutline(Rgb colour);
+
 // Half up to four decimals: floor(x * 10000 + 0.5) * 0.0001.
 double roundToFourDecimals(double x);
 

@@ -16,6 +16,19 @@ QString cellOf(const QList<QStringList>& rows, int column, int row) {
   return row < rows.size() ? rows[row].value(column) : QString();
 }
 
+// The turned table's column widths, the headers' first.
+QList<int> turnedColumnWidths(const QList<QStringList>& records) {
+  const int n = static_cast<int>(records.size()) - 1;  // row 0 is the header
+  const int least = (78 - n) / (n + 1);
+  QList<int> widths;
+  for (int r = 0; r <= n; ++r) {
+    qsizetype width = std::max(least, 0);
+    for (int c = 0; c < kRecordColumns; ++c) width = std::max(width, cellOf(records, c, r).size());
+    widths << static_cast<int>(width);
+  }
+  return widths;
+}
+
 }  // namespace
 
 QString paidMark() { return QStringLiteral(" [  jiz ZAPLACENO!  ]"); }
@@ -28,12 +41,12 @@ QString stampLine(const QString& stamp) {
 
 QStringList turnedRecords(const QList<QStringList>& records) {
   const int n = static_cast<int>(records.size()) - 1;  // row 0 is the header
-  const int width = (78 - n) / (n + 1);
+  const QList<int> widths = turnedColumnWidths(records);
   QStringList lines;
   for (int c = 0; c < kRecordColumns; ++c) {
     QString line = QStringLiteral(" ");
     for (int r = 0; r <= n; ++r) {
-      line += cellOf(records, c, r).rightJustified(width) + QLatin1Char(' ');
+      line += cellOf(records, c, r).rightJustified(widths[r]) + QLatin1Char(' ');
       if (r == 0) line += QLatin1Char(' ');
     }
     lines << line;

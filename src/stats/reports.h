@@ -41,7 +41,10 @@ struct StatisticsInput {
 QStringList statisticsReport(const StatisticsInput& in);
 
 // The records table turned on its side, the names first: one line per column
-// of the table, each cell right-aligned in (78 - n) / (n + 1) characters.
+// of the table. Each of its columns (the headers, then a player's records)
+// is (78 - n) / (n + 1) characters wide, or as wide as its widest text where
+// that is more, and every cell is right-aligned in it, so the columns stay
+// aligned at any number of players; a line may then be wider than 78.
 QStringList turnedRecords(const QList<QStringList>& records);
 
 // ---- receipt -----------------------------------------------------------------

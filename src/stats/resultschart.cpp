@@ -1,11 +1,15 @@
 #include "stats/resultschart.h"
 
 #include <QAbstractSeries>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QGraphicsSimpleTextItem>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPointer>
+#include <QXYSeries>
 
 #include <algorithm>
 
@@ -73,12 +77,49 @@ class MarkItem : public QGraphicsItem {
   QPointF anchor;
 };
 
-QList<MarkItem*> markItems(const QGraphicsItem* chart) {
-  QList<MarkItem*> out;
+// A wider line under a series' line: its edge. Drawn just below the series
+// (which Qt Charts draws at z 4, over grid and axes) and clipped to the plot
+// area, as the series is.
+class OutlineItem : public QGraphicsItem {
+ public:
+  enum { Type = UserType + 62 };
+  OutlineItem(QGraphicsItem* parent, QXYSeries* series, const QColor& color)
+      : QGraphicsItem(parent), series(series), color(color) {
+    setZValue(3.5);
+    setAcceptedMouseButtons(Qt::NoButton);
+  }
+  int type() const override { return Type; }
+  qreal width() const { return (series ? series->pen().widthF() : 2) + 3; }
+  QRectF boundingRect() const override { return clip; }
+  void paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) override {
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->setClipRect(clip);
+    painter->setPen(QPen(color, width(), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter->setBrush(Qt::NoBrush);
+    painter->drawPath(path);
+  }
+  void setPath(const QPainterPath& line, const QRectF& plot) {
+    prepareGeometryChange();
+    path = line;
+    clip = plot;
+    update();
+  }
+
+  QPointer<QXYSeries> series;
+  QColor color;
+  QPainterPath path;
+  QRectF clip;
+};
+
+template <class Item>
+QList<Item*> itemsOf(const QGraphicsItem* chart) {
+  QList<Item*> out;
   for (QGraphicsItem* child : chart->childItems())
-    if (child->type() == MarkItem::Type) out << static_cast<MarkItem*>(child);
+    if (child->type() == Item::Type) out << static_cast<Item*>(child);
   return out;
 }
+
+QList<MarkItem*> markItems(const QGraphicsItem* chart) { return itemsOf<MarkItem>(chart); }
 
 }  // namespace
 
@@ -98,6 +139,7 @@ ResultsChart::ResultsChart() {
   setMargins(m);
   connect(this, &QGraphicsWidget::geometryChanged, this, [this] {
     placeFooter();
+    fitLegend();
     placeMarks();
   });
   connect(this, &QChart::plotAreaChanged, this, &ResultsChart::placeMarks);
@@ -110,6 +152,24 @@ void ResultsChart::setFooter(const QString& text) {
 
 QString ResultsChart::footer() const { return footer_->text(); }
 
+void ResultsChart::fitLegend() {
+  QLegend* l = legend();
+  if (!l->isVisible() || l->alignment() & (Qt::AlignTop | Qt::AlignBottom)) return;
+  // Room from below the title to above the footer, less the legend's own
+  // margins.
+  const qreal room =
+      rect().height() - margins().top() - margins().bottom() - QFontMetricsF(titleFont()).height() - 26;
+  QFont f = l->font();
+  int size = QFontInfo(QFont()).pixelSize();
+  for (; size > 7; --size) {
+    f.setPixelSize(size);
+    // A marker's row is its text's height and 8 pixels.
+    if (l->markers().size() * (QFontMetricsF(f).height() + 8) <= room) break;
+  }
+  f.setPixelSize(size);
+  if (f != l->font()) l->setFont(f);
+}
+
 void ResultsChart::placeFooter() {
   const QRectF r = rect();
   const QRectF text = footer_->boundingRect();
@@ -121,7 +181,47 @@ void ResultsChart::addMark(QAbstractSeries* series, const QPointF& at, const QSt
   new MarkItem(this, series, at, text, dotColor, side);
 }
 
-void ResultsChart::clearMarks() { qDeleteAll(markItems(this)); }
+void ResultsChart::addOutline(QXYSeries* series, const QColor& color) {
+  new OutlineItem(this, series, color);
+  // A line's points change with the stairs switch and the axes' ranges with a
+  // redraw: the outline follows both.
+  connect(series, &QXYSeries::pointsReplaced, this, &ResultsChart::placeOutlines, Qt::UniqueConnection);
+  connect(series, &QAbstractSeries::visibleChanged, this, &ResultsChart::placeOutlines, Qt::UniqueConnection);
+  placeOutlines();
+}
+
+QList<QXYSeries*> ResultsChart::outlined() const {
+  QList<QXYSeries*> out;
+  for (const OutlineItem* o : itemsOf<OutlineItem>(this))
+    if (o->series && o->series->chart() == this) out << o->series;
+  return out;
+}
+
+void ResultsChart::clearMarks() {
+  qDeleteAll(markItems(this));
+  qDeleteAll(itemsOf<OutlineItem>(this));
+}
+
+void ResultsChart::placeOutlines() {
+  const QRectF plot = plotArea();
+  for (OutlineItem* o : itemsOf<OutlineItem>(this)) {
+    if (!o->series || o->series->chart() != this || !o->series->isVisible()) {
+      o->hide();
+      continue;
+    }
+    QPainterPath path;
+    const QList<QPointF> points = o->series->points();
+    for (int i = 0; i < points.size(); ++i) {
+      const QPointF at = mapToPosition(points[i], o->series);
+      if (i == 0)
+        path.moveTo(at);
+      else
+        path.lineTo(at);
+    }
+    o->setPath(path, plot);
+    o->show();
+  }
+}
 
 QStringList ResultsChart::marks(bool withSeries) const {
   QStringList out;
@@ -131,6 +231,7 @@ QStringList ResultsChart::marks(bool withSeries) const {
 }
 
 void ResultsChart::placeMarks() {
+  placeOutlines();
   const QRectF plot = plotArea();
   QList<QRectF> taken;
   for (MarkItem* m : markItems(this)) {

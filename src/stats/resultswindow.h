@@ -3,6 +3,13 @@
 // statistics, a settlement of payments, a receipt and a price list. Every
 // activation of the window rebuilds it from the score table of the main
 // window; its controls hold the results until the next one.
+//
+// Each page keeps its part of the class in a file of its own:
+//   stats/resultswindow.cpp             frame, counters, activation, recompute
+//   stats/resultswindow_records.cpp     "rekordy": the records table, finders
+//   stats/resultswindow_charts.cpp      course and final charts, chart printing
+//   stats/resultswindow_settlement.cpp  "ucet": who pays whom
+//   stats/resultswindow_reports.cpp     price list, text page, "Vytisknout >>"
 
 #include <QList>
 #include <QWidget>
@@ -35,6 +42,7 @@ class TFRMGrafika : public QWidget {
   explicit TFRMGrafika(QWidget* parent = nullptr);
   ~TFRMGrafika() override;
 
+  // ==== frame (stats/resultswindow.cpp) =============================================
   QTabWidget* PGCTRLOutPut = nullptr;
   QWidget* PGGraf = nullptr;
   QWidget* PGCelkem = nullptr;
@@ -43,7 +51,6 @@ class TFRMGrafika : public QWidget {
   QWidget* PGCenik = nullptr;
   QWidget* PGTisk = nullptr;
 
-  // ---- counters, paid flag, closing -----------------------------------------
   QGroupBox* GRPBXPocty = nullptr;
   QLabel* LABLHer = nullptr;
   QLabel* LABLHracu = nullptr;
@@ -55,7 +62,14 @@ class TFRMGrafika : public QWidget {
   QPushButton* BUTNTisk = nullptr;            // "Vytisknout >>": the page on view
   QPushButton* BUTNNastaveniTisku = nullptr;  // printer setup
 
-  // ---- records ----------------------------------------------------------------
+  void FormActivate();
+  void BUTNPrepoctiClick();
+  void BUTNCloseClick();
+  // The size the window opens at for a wanted size: at least as wide as
+  // every tab caption needs, and no larger than the work area allows.
+  QSize openingSize(const QSize& wanted) const;
+
+  // ==== records (stats/resultswindow_records.cpp) ===================================
   QTableWidget* STRGRMinMax = nullptr;
   QLabel* LABLPopisCislaHry = nullptr;
   QGroupBox* GRPBXVyhledani = nullptr;
@@ -68,7 +82,15 @@ class TFRMGrafika : public QWidget {
   QPushButton* BUTNSirkySloupcu = nullptr;  // hidden: headers and widths
   QList<QFrame*> separators;                 // between the column groups
 
-  // ---- charts -------------------------------------------------------------------
+  void BUTNSirkySloupcuClick();
+  void BUTNMaxStavClick();
+  void BUTNMinStavClick();
+  void BUTNMaxVyhraClick();
+  void BUTNMaxProhraClick();
+  void BUTNVitezClick();
+  void BUTNSmolarClick();
+
+  // ==== charts (stats/resultswindow_charts.cpp) =====================================
   QChartView* CHARTGraf = nullptr;
   QLabel* LABLNazevHry = nullptr;
   QLabel* LABLHodnotaGrafu = nullptr;
@@ -79,7 +101,37 @@ class TFRMGrafika : public QWidget {
   QChartView* CHARTCelkem = nullptr;
   QPushButton* BUTNPrekresliCelkem = nullptr;  // hidden
 
-  // ---- settlement -----------------------------------------------------------------
+  void BUTNPrekresliCelkemClick();
+  void bBUTNPrekresliGrafClick();
+  void BUTNPrekresliGrafVyhryClick();
+  void CHBXSchodyClick();
+  void CHBXZobrazitMinMaxClick();
+  // A click on point `index` of the course chart's series number `series`.
+  void CHARTGrafClickSeries(int series, int index);
+  void CHBXZaplacenoClick();
+  void PGCTRLOutPutChange();
+
+  // Prints a chart in landscape: after the print dialog, or straight on the
+  // given printer. The printer's orientation is restored afterwards.
+  void printChart(QChartView* chart);
+  bool printChart(QChartView* chart, QPrinter& printer);
+
+  // What the charts show, read from the charts themselves.
+  kvadus::ResultsChart* grafChart() const;
+  kvadus::ResultsChart* celkemChart() const;
+  // The course chart's series, in their drawing order: titles, colours and
+  // point values (one per hand and the first point).
+  int courseSeriesCount() const;
+  QStringList courseSeriesTitles() const;
+  QList<double> coursePoints(int series) const;
+  QColor courseSeriesColor(int series) const;
+  bool courseStairs(int series) const;
+  // The final-balance chart's bars: values, labels and colours.
+  QList<double> finalBarValues() const;
+  QStringList finalBarLabels() const;
+  QList<QColor> finalBarColors() const;
+
+  // ==== settlement (stats/resultswindow_settlement.cpp) =============================
   QTableWidget* STGRUctenka = nullptr;
   QListWidget* LISTBXPlati = nullptr;
   QListWidget* LISTBXDostava = nullptr;
@@ -93,11 +145,17 @@ class TFRMGrafika : public QWidget {
   QPushButton* BUTNOznacZaplati = nullptr;  // "platby"
   QPushButton* BUTNPrepoctiPlatby = nullptr;  // hidden: the settlement
 
-  // ---- price list (stats/resultswindow_reports.cpp) ---------------------------------
+  void BUTNPrepoctiPlatbyClick();
+  void BUTNOznacDostaneClick();
+  void BUTNOznacZaplatiClick();
+  void LISTBXPlatiClick();
+  void LISTBXDostavaClick();
+  void LSTBXNaNuleClick();
+
+  // ==== price list and text page (stats/resultswindow_reports.cpp) ==================
   QTableWidget* STRGRDCenik = nullptr;
   QPushButton* BUTNPrepoctiCenik = nullptr;
 
-  // ---- text page (stats/resultswindow_reports.cpp) ----------------------------------
   QPlainTextEdit* REDITOut = nullptr;
   QPushButton* BUTNSmazat = nullptr;
   QGroupBox* GRPBXVolby = nullptr;
@@ -112,36 +170,6 @@ class TFRMGrafika : public QWidget {
   QFileDialog* DLGSave = nullptr;
   QPlainTextEdit* MEMOUctenkaNapoveda = nullptr;
 
-  // ---- handlers -------------------------------------------------------------------
-  void FormActivate();
-  void BUTNPrepoctiClick();
-  void BUTNSirkySloupcuClick();
-  void BUTNMaxStavClick();
-  void BUTNMinStavClick();
-  void BUTNMaxVyhraClick();
-  void BUTNMaxProhraClick();
-  void BUTNVitezClick();
-  void BUTNSmolarClick();
-  void BUTNCloseClick();
-
-  void BUTNPrekresliCelkemClick();
-  void bBUTNPrekresliGrafClick();
-  void BUTNPrekresliGrafVyhryClick();
-  void CHBXSchodyClick();
-  void CHBXZobrazitMinMaxClick();
-  // A click on point `index` of the course chart's series number `series`.
-  void CHARTGrafClickSeries(int series, int index);
-  void CHBXZaplacenoClick();
-  void PGCTRLOutPutChange();
-
-  void BUTNPrepoctiPlatbyClick();
-  void BUTNOznacDostaneClick();
-  void BUTNOznacZaplatiClick();
-  void LISTBXPlatiClick();
-  void LISTBXDostavaClick();
-  void LSTBXNaNuleClick();
-
-  // ---- reports and printing (stats/resultswindow_reports.cpp) -----------------------
   void FormShow();  // the price list starts afresh
   void BUTNSmazatClick();
   void CHBXPovoleniEditaceClick();
@@ -159,43 +187,36 @@ class TFRMGrafika : public QWidget {
   // The rows of the price list table, three cells each.
   QList<QStringList> priceListRows() const;
 
-  // Prints a chart in landscape: after the print dialog, or straight on the
-  // given printer. The printer's orientation is restored afterwards.
-  void printChart(QChartView* chart);
-  bool printChart(QChartView* chart, QPrinter& printer);
-
-  // ---- what the charts show --------------------------------------------------------
-  kvadus::ResultsChart* grafChart() const;
-  kvadus::ResultsChart* celkemChart() const;
-  // The course chart's series, in their drawing order: titles, colours and
-  // point values (one per hand and the first point).
-  int courseSeriesCount() const;
-  QStringList courseSeriesTitles() const;
-  QList<double> coursePoints(int series) const;
-  QColor courseSeriesColor(int series) const;
-  bool courseStairs(int series) const;
-  // The final-balance chart's bars: values, labels and colours.
-  QList<double> finalBarValues() const;
-  QStringList finalBarLabels() const;
-  QList<QColor> finalBarColors() const;
-
  protected:
   bool event(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
 
  private:
+  // frame
   void buildCounters();
+  void connectControls();
+  void recompute();
+  bool belongsHere(const QWindow* window) const;
+  // records
   void buildRecordsPage();
+  void findRecord(kvadus::stats::Record record);
+  void placeSeparators();
+  // charts
   void buildCourseChartPage();
   void buildFinalChartPage();
+  void drawCourseChart(bool balances);
+  void refreshFooter();
+  void courseSeriesClicked(int series, const QPointF& at);
+  // settlement
   void buildSettlementPage();
+  void markCells(int top, int left, int bottom, int right);
+  void chooseInList(QListWidget* list, QListWidget* twin, bool payerRow);
+  // price list and text page: the makers are false when the person kept the
+  // old text.
   void buildTextPage();
   void buildPriceListPage();
-  void connectControls();
   void connectReports();
-
-  // The makers of the text page: false when the person kept the old text.
   bool clearTextWithQuestion();
   bool makeStatistics();
   bool makeReceipt();
@@ -204,16 +225,6 @@ class TFRMGrafika : public QWidget {
   void printText();
   void resetPriceList();
   void showPriceList(const QList<QStringList>& rows);
-
-  void recompute();
-  void findRecord(kvadus::stats::Record record);
-  void drawCourseChart(bool balances);
-  void refreshFooter();
-  void markCells(int top, int left, int bottom, int right);
-  void chooseInList(QListWidget* list, QListWidget* twin, bool payerRow);
-  void placeSeparators();
-  void courseSeriesClicked(int series, const QPointF& at);
-  bool belongsHere(const QWindow* window) const;
 
   // The activation that follows the closing of one of this window's own
   // boxes or dialogs (or a return from another program) continues the visit

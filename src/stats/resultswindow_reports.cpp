@@ -19,6 +19,7 @@
 #include "stats/records.h"
 #include "stats/reports.h"
 #include "stats/resultswindow.h"
+#include "stats/resultswindow_grids.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -45,20 +46,16 @@
 #include <QVBoxLayout>
 
 using namespace kvadus;
+using namespace kvadus::resultspage;
 namespace stats = kvadus::stats;
 
 namespace {
-
-QString cellText(const QTableWidget* grid, int column, int row) {
-  const QTableWidgetItem* item = grid->item(row, column);
-  return item ? item->text() : QString();
-}
 
 QList<QStringList> gridRows(const QTableWidget* grid, int rows) {
   QList<QStringList> out;
   for (int r = 0; r < rows; ++r) {
     QStringList row;
-    for (int c = 0; c < grid->columnCount(); ++c) row << cellText(grid, c, r);
+    for (int c = 0; c < grid->columnCount(); ++c) row << gridCell(grid, c, r);
     out << row;
   }
   return out;
@@ -391,12 +388,12 @@ bool TFRMGrafika::makeReceipt() {
   const int n = EDITPocetHracu->text().toInt();
   stats::ReceiptInput in;
   for (int k = 1; k <= n; ++k) {
-    in.names << cellText(STRGRMinMax, stats::kNameColumn, k);
-    in.balances << cellText(STRGRMinMax, stats::kFinalColumn, k);
+    in.names << gridCell(STRGRMinMax, stats::kNameColumn, k);
+    in.balances << gridCell(STRGRMinMax, stats::kFinalColumn, k);
   }
   MemoryGrid settlement(STGRUctenka->columnCount(), STGRUctenka->rowCount());
   for (int r = 0; r < settlement.rowCount(); ++r)
-    for (int c = 0; c < settlement.columnCount(); ++c) settlement.setCell(c, r, cellText(STGRUctenka, c, r));
+    for (int c = 0; c < settlement.columnCount(); ++c) settlement.setCell(c, r, gridCell(STGRUctenka, c, r));
   in.settlement = &settlement;
   in.moved = EDITPlusMinus->text();
   in.withPayments = CHBXUctenka->isChecked();

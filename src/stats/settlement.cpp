@@ -3,6 +3,7 @@
 #include "common/textforms.h"
 #include "stats/records.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace kvadus::stats {
@@ -23,39 +24,45 @@ QString invalidMessage(double difference) {
          QStringLiteral(" !") + QLatin1Char('\n') + QStringLiteral("Cely ucet nelze zpracovat.");
 }
 
+namespace {
+
+// Money to the cent: the balances are cents, and the walk works in whole
+// cents so that no binary remainder (0.78 - 0.69 is 0.0900000000000001) is
+// ever paid out.
+qint64 centsOf(double value) { return std::llround(value * 100); }
+qint64 centsOf(const QString& text) { return text.isEmpty() ? 0 : centsOf(strictValue(text)); }
+QString centsText(qint64 cents) { return generalNumberText(static_cast<double>(cents) / 100); }
+
+}  // namespace
+
 int pairPayments(ScoreGrid& grid, int players, const QList<int>& payers,
                  const QList<int>& receivers) {
   const int last = players + 1;
   int payments = 0;
   qsizetype i = 0, j = 0;
-  // Balances that add up to zero only within the tolerance, or remainders
-  // that their texts round away, can use up one list before the other: the
-  // walk ends there, never reading past the end of a list.
+  // Balances that add up to zero only within the tolerance can use up one
+  // list before the other: the walk ends there, never reading past the end
+  // of a list.
   while (i < payers.size() && j < receivers.size()) {
     const int p = payers[i];
     const int r = receivers[j];
-    double owe = strictValue(grid.cell(last, p));
-    double get = strictValue(grid.cell(r, last));
-    if (get == owe) {
-      grid.setCell(r, p, generalNumberText(owe));
-      owe = 0;
-      get = 0;
-      ++i;
-      ++j;
-    } else if (get > owe) {
-      grid.setCell(r, p, generalNumberText(owe));
-      get -= owe;
-      owe = 0;
-      ++i;
-    } else {
-      grid.setCell(r, p, generalNumberText(get));
-      owe -= get;
-      get = 0;
-      ++j;
+    qint64 owe = centsOf(grid.cell(last, p));
+    qint64 get = centsOf(grid.cell(r, last));
+    // A debt or claim below a cent (a balance of 0.001) is nothing to pay.
+    if (owe <= 0 || get <= 0) {
+      if (owe <= 0) ++i;
+      if (get <= 0) ++j;
+      continue;
     }
+    const qint64 paid = std::min(owe, get);
+    grid.setCell(r, p, centsText(paid));
+    owe -= paid;
+    get -= paid;
+    if (owe == 0) ++i;
+    if (get == 0) ++j;
     ++payments;
-    grid.setCell(last, p, generalNumberText(owe));
-    grid.setCell(r, last, generalNumberText(get));
+    grid.setCell(last, p, centsText(owe));
+    grid.setCell(r, last, centsText(get));
   }
   return payments;
 }
@@ -118,16 +125,24 @@ Settlement settle(const QStringList& names, const QStringList& balanceTexts) {
 
   pairPayments(g, n, payers, receivers);
 
-  // Each player's totals from his payments and receipts.
+  // Each player's totals from his payments and receipts, in cents. What the
+  // walk left of a debt or claim below a cent is no money: its cell is
+  // emptied, as for a player who pays or receives nothing.
   for (int k = 1; k <= n; ++k) {
-    double received = 0, paid = 0;
+    qint64 received = 0, paid = 0;
     for (int x = 1; x <= n; ++x) {
       if (x == k) continue;
-      if (!g.cell(k, x).isEmpty()) received += strictValue(g.cell(k, x));
-      if (!g.cell(x, k).isEmpty()) paid += strictValue(g.cell(x, k));
+      received += centsOf(g.cell(k, x));
+      paid += centsOf(g.cell(x, k));
     }
-    if (received != 0) g.setCell(k, last, generalNumberText(received));
-    if (paid != 0) g.setCell(last, k, generalNumberText(paid));
+    if (received != 0)
+      g.setCell(k, last, centsText(received));
+    else if (!g.cell(k, last).isEmpty() && centsOf(g.cell(k, last)) == 0)
+      g.setCell(k, last, QString());
+    if (paid != 0)
+      g.setCell(last, k, centsText(paid));
+    else if (!g.cell(last, k).isEmpty() && centsOf(g.cell(last, k)) == 0)
+      g.setCell(last, k, QString());
   }
 
   // Every amount as money text.

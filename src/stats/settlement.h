@@ -51,8 +51,9 @@ Settlement settle(const QStringList& names, const QStringList& balanceTexts);
 // The greedy walk over the payers and receivers (player numbers, in list
 // order) of a grid prepared by settle(): "ZAPLATI" and "DOSTANE" hold what
 // each is still to pay or receive, and are read back from their texts at
-// every step. Writes each payment into its cell; stops when either list is
-// used up. Returns the number of payments.
+// every step, in whole cents. Writes each payment (never below 0.01) into
+// its cell; a debt or claim below a cent is passed over; stops when either
+// list is used up. Returns the number of payments.
 int pairPayments(ScoreGrid& grid, int players, const QList<int>& payers,
                  const QList<int>& receivers);
 

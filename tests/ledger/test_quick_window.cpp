@@ -237,8 +237,9 @@ class TestQuickWindow : public QObject {
     QCOMPARE(price(), QString(" -0.10"));
   }
 
-  // "2 KC" lost: the amount is given, not priced, and stays so through
-  // later quick clicks until the hand is added.
+  // "2 KC" lost: the amount is given, not priced, and stays so through a
+  // change of the amount until the hand is added; an item of another group
+  // ends it, and that hand is priced and described as clicked.
   void directAmountUntilAdded() {
     pick(m->RAGRPrimaUpravaStavuProhrane, 10);
     QCOMPARE(m->flags.directAmountMode, quint8(1));
@@ -246,24 +247,31 @@ class TestQuickWindow : public QObject {
     QCOMPARE(m->LABLScoreCelkom->text(), QString(" -4.00"));
     QCOMPARE(m->LABLTextoveVyjadreniHry->text(), QString("A : primo pridano 2 KC"));
     QVERIFY(!redBoxesShown());
-
-    pick(m->RAGRObycHra, 2);
-    QCOMPARE(m->flags.directAmountMode, quint8(1));
-    QCOMPARE(selectedGroups(), QStringList({"RAGRObycHra"}));
-    QVERIFY(!redBoxesShown());
-    QCOMPARE(price(), QString(" -2.00"));  // the amount given stands
-    QVERIFY(m->LABLPocetBoduVeHre3->isHidden());
+    pick(m->RAGRPrimaUpravaStavuVyhrane, 9);  // "1 KC" won: still direct
+    QCOMPARE(price(), QString(" +1.00"));
+    QCOMPARE(m->LABLTextoveVyjadreniHry->text(), QString("A : primo pridano 1 KC"));
 
     QVERIFY(m->BUTNPridatDolni->isEnabled());
     QTest::mouseClick(m->BUTNPridatDolni, Qt::LeftButton);
-    QCOMPARE(tableRow(1).mid(0, 3), QStringList({"      -4.00", "      +2.00", "      +2.00"}));
+    QCOMPARE(tableRow(1).mid(0, 3), QStringList({"      +2.00", "      -1.00", "      -1.00"}));
     QCOMPARE(m->flags.directAmountMode, quint8(0));
     QVERIFY(selectedGroups().isEmpty());
     QVERIFY(redBoxesShown());
     QCOMPARE(price(), QString(" -0.10"));  // priced again: 0 against 0 loses
-    // The next quick click prices its hand.
+  }
+
+  // "2 KC" and then "obycejna, 2x flek": the hand is the one clicked last,
+  // priced, described and booked as such, not -2.00 under "primo pridano ".
+  void quickItemEndsTheDirectAmount() {
+    pick(m->RAGRPrimaUpravaStavuProhrane, 10);
     pick(m->RAGRObycHra, 2);
+    QCOMPARE(m->flags.directAmountMode, quint8(0));
+    QCOMPARE(selectedGroups(), QStringList({"RAGRObycHra"}));
+    QVERIFY(redBoxesShown());
     QCOMPARE(price(), QString(" +0.40"));
+    QCOMPARE(m->LABLTextoveVyjadreniHry->text(), QString("A : obycejna  ,2x hra [90,0]"));
+    QTest::mouseClick(m->BUTNPridatDolni, Qt::LeftButton);
+    QCOMPARE(tableRow(1).mid(0, 3), QStringList({"      +0.80", "      -0.40", "      -0.40"}));
   }
 
   // The lower "Pridat" can be pressed exactly when the main one can.

@@ -633,15 +633,18 @@ Fault Evening::check() {
                                                   count->objectName() + QStringLiteral(" shows ") + quoted(count->text())};
 
   // 6. The quick selection: one group chosen at most, a direct amount only
-  //    in the direct amount mode, and the red boxes in step with "cervene"
+  //    in the direct amount mode and no other item in it, and the red boxes in step with "cervene"
   //    (hidden ones unticked).
   QStringList chosen;
   for (const kvadus::RadioGroup* g : m->quickGroups())
     if (g->itemIndex() >= 0) chosen << g->objectName();
   if (chosen.size() > 1) return {QStringLiteral("quick-exclusive"), chosen.join(u' ')};
-  if ((m->RAGRPrimaUpravaStavuVyhrane->itemIndex() >= 0 || m->RAGRPrimaUpravaStavuProhrane->itemIndex() >= 0) &&
-      !m->flags.directAmountMode)
+  const bool directChosen =
+      m->RAGRPrimaUpravaStavuVyhrane->itemIndex() >= 0 || m->RAGRPrimaUpravaStavuProhrane->itemIndex() >= 0;
+  if (directChosen && !m->flags.directAmountMode)
     return {QStringLiteral("quick-direct"), chosen.join(u' ') + QStringLiteral(" without the direct amount mode")};
+  if (!chosen.isEmpty() && !directChosen && m->flags.directAmountMode)
+    return {QStringLiteral("quick-direct"), chosen.join(u' ') + QStringLiteral(" priced as a direct amount")};
   const bool hidden = m->CHBXCerveneVlevo->isHidden();
   const bool red = !hidden && m->CKBXCervene->isChecked();
   if (m->CHBXCerveneVpravo->isHidden() != hidden || m->CHBXCerveneVlevo->isChecked() != red ||

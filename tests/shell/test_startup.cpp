@@ -11,7 +11,9 @@
 
 #include <QPlainTextEdit>
 #include <QSignalSpy>
+#include <QTabBar>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QTimer>
 
 #include <stdexcept>
@@ -73,8 +75,21 @@ class TestStartup : public QObject {
                                  FRMGrafika->MEMOUctenkaNapoveda})
       QVERIFY2(!memo->toPlainText().trimmed().isEmpty(), qPrintable(memo->objectName()));
     QVERIFY(!FRMMain->IMGLogo->pixmap().isNull());
-    QCOMPARE(FRMGrafika->size(), FRMMain->size());
     QCOMPARE(FORMZadaniHracu->height(), FRMMain->height());
+    // The results window as high as the main window and as wide as its tabs
+    // need: every caption whole, no scroll arrows ("tis" once hid "tisk textu").
+    QCOMPARE(FRMGrafika->height(), FRMMain->height());
+    QVERIFY(FRMGrafika->width() >= FRMMain->width());
+    FRMGrafika->show();
+    QVERIFY(QTest::qWaitForWindowExposed(FRMGrafika));
+    const QTabBar* tabs = FRMGrafika->PGCTRLOutPut->tabBar();
+    QCOMPARE(tabs->count(), 6);
+    for (int i = 0; i < tabs->count(); ++i) {
+      QVERIFY2(tabs->rect().contains(tabs->tabRect(i)), qPrintable(tabs->tabText(i)));
+      QVERIFY(tabs->tabRect(i).width() >= tabs->fontMetrics().horizontalAdvance(tabs->tabText(i)));
+    }
+    for (const QToolButton* arrow : tabs->findChildren<QToolButton*>()) QVERIFY(!arrow->isVisible());
+    FRMGrafika->hide();
 
     // The first-showing work never runs again.
     FRMMain->hide();

@@ -6,13 +6,16 @@
 #include "players/declarerchange.h"
 #include "results/diskoperations.h"
 #include "shell/application.h"
+#include "settings/fileselect.h"
 #include "shell/screenmetrics.h"
 #include "stats/resultswindow.h"
 #include "testsupport.h"
 
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSignalSpy>
+#include <QTimer>
 
 using kvadus::windowsize::Placement;
 using testsupport::ScriptedPerson;
@@ -22,7 +25,7 @@ Q_DECLARE_METATYPE(Placement)
 namespace {
 // Caption 20, frames 4: the narrow window is 648 x 604 outside (640 x 576
 // inside), the wide one 796 x 728 (788 x 700 inside).
-const kvadus::windowsize::FrameMetrics kMetrics{20, 4, 4};
+const kvadus::windowsize::FrameMetrics kMetrics{20, 4, 4, {}};
 const QSize kNarrow(648, 604);
 const QSize kWide(796, 728);
 const QSize kExtra(8, 28);
@@ -118,6 +121,18 @@ class TestWindowSizeWindow : public QObject {
     QCOMPARE(m->EDITCelkemCena->text(), QString(" +0.20"));
     m->BUTNChangeSize->click();
     QCOMPARE(m->EDITCelkemCena->text(), QString(" +0.20"));
+  }
+
+  // The results window opens as wide as its tabs need (more than the narrow
+  // main window), but never wider than the work area.
+  void resultsWindowWithinTheWorkArea() {
+    windowsOn({1280, 1024});
+    const QSize roomy = FRMGrafika->openingSize(FRMMain->size());
+    QVERIFY(roomy.width() > FRMMain->width());
+    QCOMPARE(roomy.height(), FRMMain->height());
+    destroyWindows();
+    windowsOn(QSize(roomy.width() - 20, 700) + QSize(kExtra.width(), 0));
+    QCOMPARE(FRMGrafika->openingSize(FRMMain->size()), QSize(roomy.width() - 20, FRMMain->height()));
   }
 
   // The settings text stretches the window only where the wide window fits.
@@ -262,6 +277,34 @@ class TestWindowSizeWindow : public QObject {
     QCOMPARE(person.texts(), QStringList({kTooSmall}));  // the page opened this time
   }
 
+  // At the first showing on an 800 x 600 screen every secondary window gets
+  // a size that the work area holds in the frame of a resizable window
+  // (openbox: 5 pixels at the bottom, not 1) and a place on it.
+  void secondaryWindowsFitTheWorkArea() {
+    testsupport::WorkingFolder folder;
+    const QRect work(0, 0, 800, 600);
+    const QMargins fixed(1, 20, 1, 1), resizable(1, 20, 1, 5);
+    const auto previous = kvadus::setScreenMetricsProvider([&](const QWidget* w) {
+      kvadus::ScreenMetrics s;
+      s.workArea = work;
+      s.frame.platformFrame = w && w->objectName() == "FRMMain" ? fixed : resizable;
+      return s;
+    });
+    testsupport::freshWindows();
+    QTimer::singleShot(0, FRMFileSelect->BUTNOk, &QPushButton::click);
+    FRMMain->show();
+    FRMMain->FormShow();
+    QCOMPARE(FRMMain->size(), QSize(640, 576));
+    for (QWidget* w : {static_cast<QWidget*>(FORMZadaniHracu), static_cast<QWidget*>(FRMGrafika),
+                       static_cast<QWidget*>(FORMDiskoveOperace), static_cast<QWidget*>(FRMUpravaStavu)}) {
+      const QRect outer(w->pos(), w->size() + QSize(2, 25));
+      QVERIFY2(work.contains(outer), qPrintable(w->objectName()));
+      QCOMPARE(w->height(), 575);  // the main window's 576 less the deeper frame
+    }
+    QVERIFY(FRMGrafika->width() > FRMMain->width());
+    kvadus::setScreenMetricsProvider(previous);
+  }
+
   void unknownScreenOrMetricEndsTheProgram() {
     screen.workArea.reset();
     screen.frame = kMetrics;
@@ -274,7 +317,7 @@ class TestWindowSizeWindow : public QObject {
     // A metric of 0 is reported at each measuring: once, and again after the
     // fixed size was forced on.
     person.reset();
-    windowsOn({1280, 1024}, {20, 0, 4});
+    windowsOn({1280, 1024}, {20, 0, 4, {}});
     const QString missing("Parametr systemu 'Sirka ohraniceni X'\n se nepodarilo zjistit");
     QCOMPARE(person.texts(), QStringList({missing, missing, kTooSmall}));
     QVERIFY(FRMMain->screenTooSmall && !FRMMain->wideWindowFits());

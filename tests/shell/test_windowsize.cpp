@@ -11,7 +11,7 @@ using namespace kvadus::windowsize;
 Q_DECLARE_METATYPE(Placement)
 
 namespace {
-const FrameMetrics kMetrics{20, 4, 3};  // caption, frame x, frame y
+const FrameMetrics kMetrics{20, 4, 3, {}};  // caption, frame x, frame y
 }
 
 class TestWindowSize : public QObject {
@@ -35,9 +35,16 @@ class TestWindowSize : public QObject {
 
   void missingMetricsAreNamedInOrder() {
     QVERIFY(missingMetrics(kMetrics).isEmpty());
-    QCOMPARE(missingMetrics({0, 4, 0}), QStringList({"Velikost nadpisu", "Sirka ohraniceni Y"}));
+    QCOMPARE(missingMetrics({0, 4, 0, {}}), QStringList({"Velikost nadpisu", "Sirka ohraniceni Y"}));
     QCOMPARE(missingMetrics({}),
              QStringList({"Velikost nadpisu", "Sirka ohraniceni X", "Sirka ohraniceni Y"}));
+    // A frame the platform reports is never missing, even with sides of 0.
+    FrameMetrics reported;
+    reported.platformFrame = QMargins(0, 20, 0, 0);
+    QVERIFY(missingMetrics(reported).isEmpty());
+    QCOMPARE(frameExtra(reported), QSize(0, 20));
+    reported.platformFrame = QMargins(1, 20, 2, 3);
+    QCOMPARE(frameExtra(reported), QSize(3, 23));
     QCOMPARE(missingMetricText("Sirka ohraniceni X"),
              QString("Parametr systemu 'Sirka ohraniceni X'\n se nepodarilo zjistit"));
   }

@@ -60,6 +60,18 @@ class TestChartData : public QObject {
     QCOMPARE(stats::paletteColor(stats::playerPaletteEntry(9)), (stats::Rgb{0, 255, 255}));  // the tenth: aqua
   }
 
+  // The light colours get a dark outline on the light grey plot area; the
+  // others stand out on their own (contrast 3 or more).
+  void lightColoursAreOutlined() {
+    QStringList outlined;
+    for (int e = 0; e < stats::kPaletteSize; ++e)
+      if (stats::needsOutline(stats::paletteColor(e))) outlined << stats::paletteName(e);
+    QCOMPARE(outlined, QStringList({"aqua", "fuchsia", "lime", "light grey", "silver", "white", "yellow"}));
+    QCOMPARE(stats::contrastRatio({0, 0, 0}, {255, 255, 255}), 21.0);
+    QCOMPARE(stats::contrastRatio({255, 0, 0}, {255, 0, 0}), 1.0);
+    QVERIFY(stats::contrastRatio(stats::outlineColor(), stats::plotAreaColor()) >= 7);
+  }
+
   void rounding() {
     QCOMPARE(stats::roundToFourDecimals(7.5), 7.5);
     QCOMPARE(generalNumberText(stats::roundToFourDecimals(1.23456)), QString("1.2346"));

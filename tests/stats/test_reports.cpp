@@ -92,12 +92,62 @@ class TestReports : public QObject {
                             "      -1.00 " + spaces(7) + "      -1.00 ");
     QCOMPARE(turned[2], " " + spaces(16) + " *  " + spaces(16) + " 2 " + spaces(16) + " 1 " +
                             spaces(16) + " 1 ");
-    // Four players: 14 characters a cell; a longer text is not cut.
+    // Four players: 14 characters a cell; a longer name widens its column
+    // in every line, so the columns stay aligned.
     const auto four = records({"Adam", "Bara", "Cyril", "Dobromila Kralova"}, {{1, 1, 1, -3}});
     const QStringList wide = stats::turnedRecords(four);
-    QCOMPARE(wide[1].size(), 1 + 5 * 15 + 1);
     QVERIFY(wide[0].endsWith(" Dobromila Kralova "));
-    QCOMPARE(wide[0].size(), 1 + 4 * 15 + 1 + 18);
+    for (const QString& line : wide) QCOMPARE(line.size(), 1 + 4 * 15 + 1 + 18);
+    QVERIFY(wide[9].endsWith(" " + spaces(17 - 11) + "      -3.00 "));
+  }
+
+  // At any table every column is as wide as its widest text: each cell is
+  // there whole, right-aligned at one edge in every line, with a blank
+  // between neighbours.
+  void turnedTableStaysAligned_data() {
+    QTest::addColumn<int>("players");
+    QTest::addColumn<int>("lineLength");
+    // 4: the header column 14, a long name 17, the others 14 (money is 11).
+    QTest::newRow("4") << 4 << 1 + 15 + 1 + 18 + 15 + 15 + 15;
+    // From 6 on the share of 78 is below a money text: 11 a column.
+    QTest::newRow("6") << 6 << 1 + 12 + 1 + 18 + 5 * 12;
+    QTest::newRow("12") << 12 << 1 + 12 + 1 + 18 + 11 * 12;
+    QTest::newRow("20") << 20 << 1 + 12 + 1 + 18 + 19 * 12;
+  }
+  void turnedTableStaysAligned() {
+    QFETCH(int, players);
+    QFETCH(int, lineLength);
+    QStringList names{"Adam", "Dobromila Kralova"};
+    while (names.size() < players) names << QString("Hrac%1").arg(names.size() + 1);
+    QList<QList<double>> hands;
+    for (int h = 0; h < 12; ++h) {  // hand numbers of two digits, amounts up to four digits
+      QList<double> hand(players, 0.0);
+      hand[h % players] = 1234.5 * (h + 1);
+      hand[(h + 1) % players] = -1234.5 * (h + 1);
+      hands << hand;
+    }
+    const auto table = records(names, hands);
+    const QStringList turned = stats::turnedRecords(table);
+    QCOMPARE(turned.size(), stats::kRecordColumns);
+    QList<qsizetype> edges;  // the right edge of each column, from the first line
+    for (int c = 0; c < stats::kRecordColumns; ++c) {
+      const QString& line = turned[c];
+      QCOMPARE(line.size(), lineLength);
+      qsizetype at = 0;
+      for (int r = 0; r <= players; ++r) {
+        const QString cell = table[r][c];
+        // Blanks up to the cell, the cell whole, then a blank.
+        while (at < line.size() && line[at] == u' ' && !line.mid(at).startsWith(cell.isEmpty() ? " " : cell)) ++at;
+        if (!cell.isEmpty()) {
+          QVERIFY2(line.mid(at).startsWith(cell), qPrintable(QString("%1 / %2: %3").arg(c).arg(r).arg(line)));
+          at += cell.size();
+        }
+        QVERIFY(at == line.size() - 1 || line[at] == u' ');
+        if (c == 0) edges << at;
+        else if (!cell.isEmpty()) QCOMPARE(at, edges[r]);
+        at += r == 0 ? 2 : 1;
+      }
+    }
   }
 
   void reportLineByLine() {

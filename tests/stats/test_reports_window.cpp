@@ -5,6 +5,7 @@
 
 #include "common/dialogs.h"
 #include "common/radiogroup.h"
+#include "common/textforms.h"
 #include "stats/records.h"
 #include "stats/reports.h"
 #include "stats/resultswindow.h"
@@ -16,6 +17,8 @@
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTabWidget>
@@ -177,6 +180,28 @@ class TestReportsWindow : public QObject {
     lines = linesOf(g);
     QCOMPARE(lines.size(), 6);
     QCOMPARE(lines.last(), QString(43, u'='));
+  }
+
+  // Balances whose binary remainders once made a payment of 0.00 (Hrac4 to
+  // Hrac5): neither the settlement page nor the receipt shows one.
+  void noPaymentOfNothing() {
+    QStringList names, cells;
+    const QList<double> balances{0.69, 0, 0.09, -0.78, 0.72, 0, 0.82, -0.34, -0.59, -0.35, -0.26};
+    for (int k = 0; k < balances.size(); ++k) {
+      names << QString("Hrac%1").arg(k + 1);
+      cells << kvadus::signedMoneyText(balances[k]);
+    }
+    evening(names, {cells});
+    QCOMPARE(g->STGRUctenka->item(4, 1)->text(), QString("       0.69"));  // Hrac4 pays Hrac1 first
+    for (int r = 1; r <= 12; ++r)
+      for (int c = 1; c <= 12; ++c) {
+        const QTableWidgetItem* cell = g->STGRUctenka->item(r, c);
+        QVERIFY2(!cell || cell->text().trimmed() != "0.00", qPrintable(QString("%1,%2").arg(c).arg(r)));
+      }
+    g->BUTNUctenka->click();
+    const QString receipt = textOf(g);
+    QVERIFY(receipt.contains("    Hrac3                :        0.09  [ ]"));
+    QVERIFY2(!receipt.contains(": " + kvadus::moneyText(0)), qPrintable(receipt));
   }
 
   void invalidSettlementGivesBalancesOnly() {
@@ -379,6 +404,60 @@ class TestReportsWindow : public QObject {
     g->PGCTRLOutPut->setCurrentWidget(g->PGTisk);
     g->BUTNTisk->click();
     QVERIFY(!QFile::exists(folder->path("ucet.pdf")));
+  }
+
+  // The statistics of a large table: aligned columns on screen, and on the
+  // printed page every line whole, unbroken and inside the page.
+  void statisticsPrintedWhole_data() {
+    QTest::addColumn<int>("players");
+    for (int n : {4, 6, 12, 20}) QTest::newRow(qPrintable(QString::number(n))) << n;
+  }
+  void statisticsPrintedWhole() {
+    QFETCH(int, players);
+    const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+    if (pdftotext.isEmpty()) {
+      if (qEnvironmentVariableIsSet("CI")) QFAIL("pdftotext (poppler-utils) is missing on the CI machine");
+      QSKIP("pdftotext (poppler-utils) is not installed");
+    }
+    QStringList names{"Adam", "Dobromila Kralova"};
+    while (names.size() < players) names << QString("Hrac%1").arg(names.size() + 1);
+    QList<QStringList> hands;
+    for (int h = 0; h < 12; ++h) {
+      QStringList hand(players, "      +0.00");
+      hand[h % players] = kvadus::signedMoneyText(1234.5 * (h + 1));
+      hand[(h + 1) % players] = kvadus::signedMoneyText(-1234.5 * (h + 1));
+      hands << hand;
+    }
+    evening(names, hands);
+    dialogs.pdf = folder->path("statistika.pdf");
+    g->PGCTRLOutPut->setCurrentWidget(g->PGStatistika);
+    g->BUTNTisk->click();
+    const QStringList report = linesOf(g);
+    for (int i = 9; i <= 17; ++i) QCOMPARE(report[i].size(), report[7].size());  // the turned table
+
+    auto run = [&](const QStringList& args) {
+      QProcess p;
+      p.start(pdftotext, args);
+      p.waitForFinished(30000);
+      return QString::fromUtf8(p.readAllStandardOutput());
+    };
+    QStringList printed;
+    for (const QString& line : run({"-layout", dialogs.pdf, "-"}).split('\n')) printed << line.simplified();
+    for (const QString& line : report)
+      if (!line.trimmed().isEmpty()) QVERIFY2(printed.contains(line.simplified()), qPrintable(line));
+    const QString boxes = run({"-bbox", dialogs.pdf, "-"});
+    const QRegularExpression page(R"re(<page width="([\d.]+)" height="([\d.]+)")re");
+    const QRegularExpressionMatch size = page.match(boxes);
+    QVERIFY(size.hasMatch());
+    const double width = size.captured(1).toDouble(), height = size.captured(2).toDouble();
+    const QRegularExpression word(R"re(<word xMin="([\d.-]+)" yMin="([\d.-]+)" xMax="([\d.-]+)" yMax="([\d.-]+)">)re");
+    int words = 0;
+    for (auto it = word.globalMatch(boxes); it.hasNext(); ++words) {
+      const QRegularExpressionMatch w = it.next();
+      QVERIFY(w.captured(1).toDouble() >= 0 && w.captured(2).toDouble() >= 0);
+      QVERIFY2(w.captured(3).toDouble() <= width && w.captured(4).toDouble() <= height, qPrintable(w.captured(0)));
+    }
+    QVERIFY(words > 10 * players);
   }
 
   void printerSetup() {

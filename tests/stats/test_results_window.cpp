@@ -2,6 +2,8 @@
 // activation, the records with their finders, the settlement page, both
 // charts, the paid flag and printing a chart.
 
+#include "common/textforms.h"
+#include "stats/chartdata.h"
 #include "stats/records.h"
 #include "stats/resultschart.h"
 #include "stats/resultswindow.h"
@@ -474,6 +476,53 @@ class TestResultsWindow : public QObject {
     QCOMPARE(g->finalBarColors().at(9), aqua);
     g->BUTNPrekresliGrafVyhryClick();
     QCOMPARE(g->courseSeriesColor(9), aqua);
+  }
+
+  // Every player's course stands out on the plot area, the light colours of
+  // the palette (white for the eighth player, yellow for the ninth) too.
+  void everyLineStandsOut_data() {
+    QTest::addColumn<int>("players");
+    for (int n : {8, 12, 18}) QTest::newRow(qPrintable(QString::number(n))) << n;
+  }
+  void everyLineStandsOut() {
+    QFETCH(int, players);
+    QStringList names;
+    for (int k = 1; k <= players; ++k) names << QString("Hrac%1").arg(k);
+    // Player k wins 2k - (n + 1) crowns a hand: the lines fan out from zero,
+    // evenly apart.
+    QList<QStringList> hands;
+    for (int h = 0; h < 6; ++h) {
+      QStringList hand;
+      for (int k = 1; k <= players; ++k) hand << kvadus::signedMoneyText(2 * k - (players + 1));
+      hands << hand;
+    }
+    evening(names, hands);
+    g->CHBXZobrazitMinMax->setChecked(false);  // no marks over the lines
+    g->resize(900, 650);
+    g->PGCTRLOutPut->setCurrentWidget(g->PGGraf);
+    g->show();
+    QVERIFY(QTest::qWaitForWindowExposed(g));
+    QCoreApplication::processEvents();
+    const QImage shot = g->CHARTGraf->grab().toImage();
+    // Halfway between hands 3 and 4 each line must show a pixel that stands
+    // out on the plot area (its own colour, or its outline) within two
+    // pixels of where it runs; the lines run ten pixels or more apart.
+    const kvadus::stats::Rgb plot = kvadus::stats::plotAreaColor();
+    const QList<QAbstractSeries*> lines = g->grafChart()->series();
+    QCOMPARE(lines.size(), players);
+    for (int p = 0; p < players; ++p) {
+      const QList<double> v = g->coursePoints(p);
+      const QPointF inChart = g->grafChart()->mapToPosition(QPointF(3.5, (v[3] + v[4]) / 2), lines[p]);
+      const QPoint at = g->CHARTGraf->mapFromScene(g->grafChart()->mapToScene(inChart));
+      double best = 1;
+      for (int dx = -1; dx <= 1; ++dx)
+        for (int dy = -2; dy <= 2; ++dy) {
+          const QColor c = shot.pixelColor(at + QPoint(dx, dy));
+          best = std::max(best, kvadus::stats::contrastRatio({c.red(), c.green(), c.blue()}, plot));
+        }
+      QVERIFY2(best >= 3, qPrintable(QString("%1 (%2): contrast %3").arg(g->courseSeriesTitles()[p],
+                                                                       g->courseSeriesColor(p).name()).arg(best)));
+    }
   }
 
   // Balances near the limit of the table: the axes keep to about ten ticks

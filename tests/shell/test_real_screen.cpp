@@ -1,0 +1,135 @@
+// The program started on real small screens: an X server (Xvfb) of the
+// screen's size with a window manager (openbox) that draws real frames, and
+// a panel where the screen has one. The window fits by the frame the window
+// manager draws; the too-small message comes only where it does not.
+
+#include "testsupport.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// Starts openbox with the configuration $1, waits until it manages the
+// screen, runs the program $2 and ends the window manager.
+const char* const kSession =
+    "openbox --sm-disable --config-file \"$1\" >/dev/null 2>&1 &\n"
+    "wm=$!\n"
+    "i=0\n"
+    "until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do\n"
+    "  i=$((i + 1)); [ $i -gt 100 ] && break; sleep 0.1\n"
+    "done\n"
+    "\"$2\"\n"
+    "kill $wm\n";
+
+// An openbox configuration whose margins stand for a panel.
+QByteArray openboxConfig(int left, int top) {
+  return QStringLiteral(
+             "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+             "<openbox_config xmlns=\"http://openbox.org/3.4/rc\">\n"
+             "  <margins><top>%1</top><bottom>0</bottom><left>%2</left><right>0</right></margins>\n"
+             "</openbox_config>\n")
+      .arg(top)
+      .arg(left)
+      .toUtf8();
+}
+
+QRect rectOf(const QString& text) {
+  const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("(-?\\d+),(-?\\d+) (\\d+)x(\\d+)")).match(text);
+  return m.hasMatch() ? QRect(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt(),
+                              m.captured(4).toInt())
+                      : QRect();
+}
+
+}  // namespace
+
+class TestRealScreen : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() {
+    for (const char* tool : {"xvfb-run", "Xvfb", "openbox", "xprop"})
+      if (QStandardPaths::findExecutable(tool).isEmpty()) {
+        if (qEnvironmentVariableIsSet("CI")) QFAIL(qPrintable(QString(tool) + " is missing on the CI machine"));
+        QSKIP(qPrintable(QString(tool) + " is not installed (Debian: xvfb, openbox, x11-utils)"));
+      }
+  }
+
+  void startsWhereTheWindowFits_data() {
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<int>("panelLeft");
+    QTest::addColumn<int>("panelTop");
+    QTest::addColumn<bool>("starts");
+    QTest::newRow("800 x 600") << QSize(800, 600) << 0 << 0 << true;
+    QTest::newRow("1024 x 600") << QSize(1024, 600) << 0 << 0 << true;
+    QTest::newRow("1024 x 600, panel at the side") << QSize(1024, 600) << 64 << 0 << true;
+    // The narrow window needs 576 pixels and its frame: 552 are too few.
+    QTest::newRow("1024 x 600, panel of 48 on top") << QSize(1024, 600) << 0 << 48 << false;
+    QTest::newRow("640 x 480") << QSize(640, 480) << 0 << 0 << false;
+  }
+  void startsWhereTheWindowFits() {
+    QFETCH(QSize, screen);
+    QFETCH(int, panelLeft);
+    QFETCH(int, panelTop);
+    QFETCH(bool, starts);
+    testsupport::WorkingFolder folder;
+    QTemporaryDir scratch;
+    const QString config = scratch.filePath("rc.xml");
+    const QString report = scratch.filePath("report.txt");
+    {
+      QFile f(config);
+      QVERIFY(f.open(QIODevice::WriteOnly));
+      f.write(openboxConfig(panelLeft, panelTop));
+    }
+
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "xcb");
+    env.insert("ZUZERERU_START_REPORT", report);
+    env.insert("HOME", scratch.filePath("home"));
+    env.insert("XDG_DATA_HOME", scratch.filePath("data"));
+    env.remove("WAYLAND_DISPLAY");
+    // Under AddressSanitizer the strndup() interceptor reports a read past a
+    // buffer inside libxkbcommon-x11 while Qt sets up the X keyboard, before
+    // any code of ours runs; that system library is left unchecked.
+    if (env.contains("ASAN_OPTIONS"))
+      env.insert("ASAN_OPTIONS", env.value("ASAN_OPTIONS") + ":intercept_strndup=0");
+    p.setProcessEnvironment(env);
+    p.setWorkingDirectory(folder.path("."));
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start("xvfb-run", {"-a", "-s", QString("-screen 0 %1x%2x24").arg(screen.width()).arg(screen.height()),
+                         "sh", "-c", kSession, "sh", config, ZUZ_BUILD_DIR "/src/zuzereru"});
+    QVERIFY(p.waitForStarted(10000));
+    if (!p.waitForFinished(120000)) {
+      p.kill();
+      QFAIL("the program did not end");
+    }
+    const QString output = QString::fromLocal8Bit(p.readAll());
+    QFile f(report);
+    QVERIFY2(f.open(QIODevice::ReadOnly), qPrintable(output));
+    const QStringList lines = QString::fromUtf8(f.readAll()).split(QRegularExpression("\r?\n"));
+
+    const bool tooSmall = lines.filter("Velikost displeje (obrazovky) Vaseho pocitace bohuzel").size() == 1;
+    QCOMPARE(tooSmall, !starts);
+    QCOMPARE(lines.contains("started: yes"), starts);
+    if (!starts) {
+      QVERIFY(lines.contains("open: " + QDir::toNativeSeparators("help/trouble.htm")));
+      return;
+    }
+    // The window and its frame lie inside the work area, which the panel
+    // leaves; the frame is the window manager's, not the style's 24 and 4.
+    const QRect work = rectOf(lines.filter("work area: ").value(0));
+    const QString window = lines.filter("window: ").value(0);
+    const QRect outer = rectOf(window);
+    QCOMPARE(work, QRect(panelLeft, panelTop, screen.width() - panelLeft, screen.height() - panelTop));
+    QVERIFY2(work.contains(outer), qPrintable(window));
+    QVERIFY2(window.endsWith("(client 640x576)"), qPrintable(window));
+    QVERIFY2(outer.height() - 576 < 24 + 2 * 4, qPrintable(window));
+  }
+};
+
+QTEST_MAIN(TestRealScreen)
+#include "test_real_screen.moc"
