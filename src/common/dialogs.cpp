@@ -1,9 +1,15 @@
 #include "common/dialogs.h"
 
+#include "common/appfolders.h"
+#include "common/messages.h"
+#include "common/printout.h"
+#include "common/textfile.h"
+
 #include <QDialog>
-#include <QFontDatabase>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QPrinter>
-#include <QTextDocument>
 
 namespace kvadus {
 
@@ -31,12 +37,56 @@ int runDialog(QDialog* dialog)
 void printPlainText(QPrinter* printer, const QString& text, const QString& title)
 {
     printer->setDocName(title);
-    QTextDocument document;
-    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    fixed.setPointSize(9);
-    document.setDefaultFont(fixed);
-    document.setPlainText(text);
-    document.print(printer);
+    paintPlainText(*printer, text);
+}
+
+QString eveningFileName(const QDate& date, const QString& suffix)
+{
+    const QString stem = QStringLiteral("vecer-") + date.toString(Qt::ISODate);
+    QString path = inFolder(gamesFolder(), stem + u'.' + suffix);
+    for (int k = 2; QFileInfo::exists(path); ++k)
+        path = inFolder(gamesFolder(), QStringLiteral("%1-%2.%3").arg(stem).arg(k).arg(suffix));
+    return path;
+}
+
+bool writeFileTelling(QWidget* parent, const QString& path, const QByteArray& bytes)
+{
+    const TextFileWrite written = writeFileBytes(path, bytes);
+    if (!written.ok)
+        showMessage(parent, QStringLiteral("Chyba pri ukladani souboru"),
+                    QStringLiteral("Soubor %1 se nepodarilo ulozit:\n%2")
+                        .arg(QDir::toNativeSeparators(path), written.error));
+    return written.ok;
+}
+
+bool saveFileAs(QWidget* parent, const SaveAs& how, const std::function<QByteArray()>& make)
+{
+    const QFileInfo offered(eveningFileName(QDate::currentDate(), how.suffix));
+    QDir().mkpath(offered.absolutePath());
+    QFileDialog dialog(parent);
+    dialog.setObjectName(QString::fromLatin1(how.name));
+    dialog.setWindowTitle(how.title);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);  // asked below, as every save of the program asks
+    dialog.setNameFilters(how.filters);
+    dialog.setDefaultSuffix(how.suffix);
+    dialog.setDirectory(offered.absoluteDir());
+    dialog.selectFile(offered.fileName());
+    if (runDialog(&dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+    const QString path = dialog.selectedFiles().first();
+    if (QFileInfo(path).isFile()
+        && !askYesNo(parent, QStringLiteral("Soubor s danym jmenem jiz existuje.\nOpravdu ho chcete prepsat ?")))
+        return false;
+    const QByteArray bytes = make();
+    if (bytes.isEmpty()) {
+        showMessage(parent, QStringLiteral("Chyba pri ukladani souboru"),
+                    QStringLiteral("Dokument se nepodarilo vytvorit."));
+        return false;
+    }
+    if (!writeFileTelling(parent, path, bytes)) return false;
+    showMessage(parent, QStringLiteral("Oznameni"), QStringLiteral("Data uspesne ulozena"));
+    return true;
 }
 
 }  // namespace kvadus

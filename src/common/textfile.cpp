@@ -156,4 +156,13 @@ TextFileWrite writeTextFile(const QString& path, const QStringList& lines, SaveM
     return result;
 }
 
+TextFileWrite writeFileBytes(const QString& path, const QByteArray& bytes)
+{
+    TextFileWrite result;
+    QString openError, writeError, commitError;
+    result.ok = replaceFile(path, bytes, &openError, &writeError, &commitError);
+    result.error = openError + writeError + commitError;
+    return result;
+}
+
 }  // namespace kvadus

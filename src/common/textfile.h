@@ -49,4 +49,9 @@ struct TextFileWrite {
 // overwrite failures the system's own text.
 TextFileWrite writeTextFile(const QString& path, const QStringList& lines, SaveMode mode);
 
+// Any other file the program writes (a PDF, a table for spreadsheets): the
+// bytes become the file, replaced in one step as above; a failure carries
+// the system's own text.
+TextFileWrite writeFileBytes(const QString& path, const QByteArray& bytes);
+
 }  // namespace kvadus
