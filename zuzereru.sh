@@ -12,7 +12,7 @@ mode=${1:-run}
 build=${BUILD_DIR:-build}
 
 packages=(cmake make g++ qt6-base-dev qt6-charts-dev libgl-dev libgtest-dev libbenchmark-dev
-          fonts-dejavu-core desktop-file-utils appstream dpkg-dev)
+          fonts-dejavu-core desktop-file-utils appstream dpkg-dev poppler-utils python3)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -41,16 +41,19 @@ class TFORMDiskoveOperace : public QDialog {
   QPushButton* BUTNUlozitPridat = nullptr;
   QPushButton* BUTNNahrat = nullptr;
   QPushButton* BUTNNahratAPridat = nullptr;
+  QPushButton* BUTNUlozitTabulku = nullptr;  // the score table for spreadsheets
   // The pages.
   QTabWidget* PGCTRLDisk = nullptr;
   QWidget* TABVystup = nullptr;
   QPlainTextEdit* REDTOutput = nullptr;
   QPushButton* BUTNSmazatVystup = nullptr;
   QPushButton* BUTNTisk = nullptr;
+  QPushButton* BUTNPdf = nullptr;  // the text output as a PDF file
   QWidget* TABVysledky = nullptr;
   QPlainTextEdit* RICHEDITVysledky = nullptr;
   QPushButton* BUTNSmazVysledky = nullptr;
   QPushButton* BUTNTiskVysledku = nullptr;
+  QPushButton* BUTNPdfVysledku = nullptr;  // the log as a PDF file
   QWidget* TABPravidla = nullptr;
   QPlainTextEdit* MEMOPravidla = nullptr;
   QWidget* TABNastaveni = nullptr;
@@ -85,10 +88,13 @@ class TFORMDiskoveOperace : public QDialog {
   void BUTNUlozitPridatClick();
   void BUTNNahratClick();
   void BUTNNahratAPridatClick();
+  void BUTNUlozitTabulkuClick();
   void BUTNSmazatVystupClick();
   void BUTNTiskClick();
   void BUTNSmazVysledkyClick();
   void BUTNTiskVysledkuClick();
+  void BUTNPdfClick();
+  void BUTNPdfVysledkuClick();
   void BUTNNastaveniTiskuClick();
   void CKBXEditaceClick();
   void REDTOutputChange();
@@ -109,5 +115,6 @@ class TFORMDiskoveOperace : public QDialog {
   void readOutput(kvadus::results::ReadMode mode);
   void applyEvening(const kvadus::results::ReadResult& read);
   void print(const QString& text);
+  void savePdf(const QString& text);
   QPrinter* printer_ = nullptr;
 };
