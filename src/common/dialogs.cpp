@@ -2,14 +2,12 @@
 
 #include "common/appfolders.h"
 #include "common/messages.h"
-#include "common/printout.h"
 #include "common/textfile.h"
 
 #include <QDialog>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QPrinter>
 
 namespace kvadus {
 
@@ -32,12 +30,6 @@ int runDialog(QDialog* dialog)
 {
     if (responder()) return responder()(dialog);
     return dialog->exec();
-}
-
-void printPlainText(QPrinter* printer, const QString& text, const QString& title)
-{
-    printer->setDocName(title);
-    paintPlainText(*printer, text);
 }
 
 QString eveningFileName(const QDate& date, const QString& suffix)

@@ -10,7 +10,6 @@
 #include <functional>
 
 class QDialog;
-class QPrinter;
 class QWidget;
 
 namespace kvadus {
@@ -22,9 +21,6 @@ int runDialog(QDialog* dialog);
 using DialogResponder = std::function<int(QDialog* dialog)>;
 // An empty responder restores the real dialogs; the previous one is returned.
 DialogResponder setDialogResponder(DialogResponder responder);
-
-// Prints a plain text (paintPlainText) with the given document title.
-void printPlainText(QPrinter* printer, const QString& text, const QString& title = QString());
 
 // A file of the evening offered in the saved evenings' folder:
 // "vecer-2026-12-08.pdf" for that date, or "vecer-2026-12-08-2.pdf" and so
