@@ -12,7 +12,7 @@ mode=${1:-run}
 build=${BUILD_DIR:-build}
 
 packages=(cmake make g++ qt6-base-dev qt6-charts-dev libgl-dev libgtest-dev libbenchmark-dev
-          fonts-dejavu-core desktop-file-utils appstream dpkg-dev poppler-utils
+          fonts-dejavu-core desktop-file-utils appstream dpkg-dev poppler-utils python3
           xvfb xauth openbox x11-utils)
 missing=()
 for p in "${packages[@]}"; do

@@ -1,14 +1,13 @@
 #include "common/dialogs.h"
 
-#include <QDialog>
-#include <QFontDatabase>
-#include <QFontMetricsF>
-#include <QPageLayout>
-#include <QPrinter>
-#include <QTextDocument>
+#include "common/appfolders.h"
+#include "common/messages.h"
+#include "common/textfile.h"
 
-#include <algorithm>
-#include <cmath>
+#include <QDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 
 namespace kvadus {
 
@@ -33,64 +32,53 @@ int runDialog(QDialog* dialog)
     return dialog->exec();
 }
 
-namespace {
-
-// The width QTextDocument::print() leaves a line: the printer's paint rect
-// less the 2 cm it keeps free on either side.
-qreal lineRoom(const QPrinter* printer)
+QString eveningFileName(const QDate& date, const QString& suffix)
 {
-    return printer->width() - 2 * (2 / 2.54) * printer->logicalDpiX();
+    const QString stem = QStringLiteral("vecer-") + date.toString(Qt::ISODate);
+    QString path = inFolder(gamesFolder(), stem + u'.' + suffix);
+    for (int k = 2; QFileInfo::exists(path); ++k)
+        path = inFolder(gamesFolder(), QStringLiteral("%1-%2.%3").arg(stem).arg(k).arg(suffix));
+    return path;
 }
 
-// Trailing blanks take no room: a line does not break on them.
-qreal widestLine(const QStringList& lines, const QFont& font, QPrinter* printer)
+bool writeFileTelling(QWidget* parent, const QString& path, const QByteArray& bytes)
 {
-    const QFontMetricsF metrics(font, printer);
-    qreal widest = 0;
-    for (const QString& line : lines) {
-        qsizetype end = line.size();
-        while (end > 0 && line[end - 1].isSpace()) --end;
-        widest = std::max(widest, metrics.horizontalAdvance(line.left(end)));
-    }
-    return widest;
+    const TextFileWrite written = writeFileBytes(path, bytes);
+    if (!written.ok)
+        showMessage(parent, QStringLiteral("Chyba pri ukladani souboru"),
+                    QStringLiteral("Soubor %1 se nepodarilo ulozit:\n%2")
+                        .arg(QDir::toNativeSeparators(path), written.error));
+    return written.ok;
 }
 
-}  // namespace
-
-void printPlainText(QPrinter* printer, const QString& text, const QString& title)
+bool saveFileAs(QWidget* parent, const SaveAs& how, const std::function<QByteArray()>& make)
 {
-    printer->setDocName(title);
-    const QPageLayout before = printer->pageLayout();
-    // QTextDocument::print() puts 2 mm margins on a printer that has none;
-    // they are put there first, so that the measuring sees the same page.
-    if (before.margins().isNull()) printer->setPageMargins(QMarginsF(2, 2, 2, 2), QPageLayout::Millimeter);
-
-    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    fixed.setPointSizeF(9);
-    // A text wider than the page (the statistics of a large table) goes on
-    // a landscape page and, where it is wider still, in a smaller font, so
-    // that no line is cut or broken; a line too long even for the smallest
-    // font is broken by the document rather than lost.
-    const QStringList lines = text.split(u'\n');
-    if (widestLine(lines, fixed, printer) > lineRoom(printer)) {
-        printer->setPageOrientation(QPageLayout::Landscape);
-        constexpr qreal kSmallest = 3;
-        const qreal widest = widestLine(lines, fixed, printer);
-        if (widest > lineRoom(printer)) {
-            qreal size = std::floor(9 * lineRoom(printer) / widest * 10) / 10;
-            for (; size > kSmallest; size -= 0.1) {
-                fixed.setPointSizeF(size);
-                if (widestLine(lines, fixed, printer) <= lineRoom(printer)) break;
-            }
-            fixed.setPointSizeF(std::max(size, kSmallest));
-        }
+    const QFileInfo offered(eveningFileName(QDate::currentDate(), how.suffix));
+    QDir().mkpath(offered.absolutePath());
+    QFileDialog dialog(parent);
+    dialog.setObjectName(QString::fromLatin1(how.name));
+    dialog.setWindowTitle(how.title);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);  // asked below, as every save of the program asks
+    dialog.setNameFilters(how.filters);
+    dialog.setDefaultSuffix(how.suffix);
+    dialog.setDirectory(offered.absoluteDir());
+    dialog.selectFile(offered.fileName());
+    if (runDialog(&dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+    const QString path = dialog.selectedFiles().first();
+    if (QFileInfo(path).isFile()
+        && !askYesNo(parent, QStringLiteral("Soubor s danym jmenem jiz existuje.\nOpravdu ho chcete prepsat ?")))
+        return false;
+    const QByteArray bytes = make();
+    if (bytes.isEmpty()) {
+        showMessage(parent, QStringLiteral("Chyba pri ukladani souboru"),
+                    QStringLiteral("Dokument se nepodarilo vytvorit."));
+        return false;
     }
-
-    QTextDocument document;
-    document.setDefaultFont(fixed);
-    document.setPlainText(text);
-    document.print(printer);
-    printer->setPageLayout(before);
+    if (!writeFileTelling(parent, path, bytes)) return false;
+    showMessage(parent, QStringLiteral("Oznameni"), QStringLiteral("Data uspesne ulozena"));
+    return true;
 }
 
 }  // namespace kvadus

@@ -3,11 +3,14 @@
 // runDialog(), so that tests can answer them as a person would: pick a file,
 // choose a PDF printer, or cancel.
 
+#include <QByteArray>
+#include <QDate>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QDialog;
-class QPrinter;
+class QWidget;
 
 namespace kvadus {
 
@@ -19,10 +22,28 @@ using DialogResponder = std::function<int(QDialog* dialog)>;
 // An empty responder restores the real dialogs; the previous one is returned.
 DialogResponder setDialogResponder(DialogResponder responder);
 
-// Prints a plain text in a fixed-pitch font, so that its columns stay
-// aligned, with the given document title. Pages break by whole lines. A text
-// too wide for the page is printed in landscape and, where that is not
-// enough, in a smaller font; the printer's page layout is kept as it was.
-void printPlainText(QPrinter* printer, const QString& text, const QString& title = QString());
+// A file of the evening offered in the saved evenings' folder:
+// "vecer-2026-12-08.pdf" for that date, or "vecer-2026-12-08-2.pdf" and so
+// on while the name is taken.
+QString eveningFileName(const QDate& date, const QString& suffix);
+
+// What a "save as" offers: the dialog's object name, title, filters and
+// default suffix.
+struct SaveAs {
+  const char* name;
+  QString title;
+  QStringList filters;
+  QString suffix;
+};
+// Asks for a file name (today's evening file offered), asks before
+// replacing an existing file, writes the bytes that make() returns in one
+// step and tells the outcome; a failure names its reason. make() runs once
+// the name is settled; empty bytes from it mean the document could not be
+// made. False when nothing was written.
+bool saveFileAs(QWidget* parent, const SaveAs& how, const std::function<QByteArray()>& make);
+
+// Writes the bytes in one step; a failure is told under the caption
+// "Chyba pri ukladani souboru" with its reason. False when not written.
+bool writeFileTelling(QWidget* parent, const QString& path, const QByteArray& bytes);
 
 }  // namespace kvadus

@@ -59,8 +59,9 @@ struct TextFileWrite {
 TextFileWrite writeTextFile(const QString& path, const QStringList& lines, SaveMode mode,
                             LegacyFile legacy = LegacyFile::Keep);
 
-// Bytes as the whole new content of a file, replaced and synced as above;
-// the error carries the system's reason.
+// Any other file the program writes (a PDF, a table for spreadsheets): the
+// bytes become the file, replaced in one step as above; a failure carries
+// the system's own text.
 TextFileWrite writeFileBytes(const QString& path, const QByteArray& bytes);
 
 }  // namespace kvadus

@@ -4,11 +4,13 @@
 #include "common/controls.h"
 #include "common/dialogs.h"
 #include "common/messages.h"
+#include "common/printout.h"
 #include "common/textforms.h"
 #include "ledger/ledger.h"
 #include "ledger/tablegrid.h"
 #include "players/playerentry.h"
 #include "results/resultstext.h"
+#include "results/tablecsv.h"
 #include "shell/mainwindow.h"
 #include "shell/startup.h"
 
@@ -26,7 +28,6 @@
 #include <QListWidget>
 #include <QPageSetupDialog>
 #include <QPlainTextEdit>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -88,8 +89,9 @@ QStringList linesOf(const QPlainTextEdit* box)
     return lines;
 }
 
-// A page of text with its two buttons in a group beside it.
-QWidget* textPage(QPlainTextEdit* box, const QString& group, QPushButton* clear, QPushButton* print)
+// A page of text with its buttons in a group beside it.
+QWidget* textPage(QPlainTextEdit* box, const QString& group, QPushButton* clear, QPushButton* print,
+                  QPushButton* pdf)
 {
     auto* page = new QWidget;
     auto* row = new QHBoxLayout(page);
@@ -98,6 +100,7 @@ QWidget* textPage(QPlainTextEdit* box, const QString& group, QPushButton* clear,
     auto* column = new QVBoxLayout(buttons);
     column->addWidget(clear);
     column->addWidget(print);
+    column->addWidget(pdf);
     column->addStretch(1);
     row->addWidget(buttons);
     return page;
@@ -180,11 +183,14 @@ void TFORMDiskoveOperace::buildControls()
                             QStringLiteral("nahraje text ze souboru"));
     BUTNNahratAPridat = makeButton(disk, "BUTNNahratAPridat", QStringLiteral("Nahrat a pridat"),
                                    QStringLiteral("nahraje soubor a prilepi ho za text"));
+    BUTNUlozitTabulku = makeButton(disk, "BUTNUlozitTabulku", QStringLiteral("Ulozit tabulku >>"),
+                                   QStringLiteral("ulozit tabulku her pro tabulkovy procesor"));
     auto* diskLayout = new QGridLayout(disk);
     diskLayout->addWidget(BUTNSave, 0, 0);
     diskLayout->addWidget(BUTNUlozitPridat, 1, 0);
     diskLayout->addWidget(BUTNNahrat, 0, 1);
     diskLayout->addWidget(BUTNNahratAPridat, 1, 1);
+    diskLayout->addWidget(BUTNUlozitTabulku, 2, 0, 1, 2);
 
     PGCTRLDisk = new QTabWidget(this);
     PGCTRLDisk->setObjectName(QStringLiteral("PGCTRLDisk"));
@@ -193,7 +199,8 @@ void TFORMDiskoveOperace::buildControls()
     BUTNSmazatVystup = makeButton(nullptr, "BUTNSmazatVystup", QStringLiteral(" smazat"),
                                   QStringLiteral("smaze vystup"));
     BUTNTisk = makeButton(nullptr, "BUTNTisk", QStringLiteral("vytisknout >>"), QStringLiteral("vytiskne vystup"));
-    TABVystup = textPage(REDTOutput, QStringLiteral("textovy vystup"), BUTNSmazatVystup, BUTNTisk);
+    BUTNPdf = makeButton(nullptr, "BUTNPdf", pdfButtonCaption(), pdfButtonHint());
+    TABVystup = textPage(REDTOutput, QStringLiteral("textovy vystup"), BUTNSmazatVystup, BUTNTisk, BUTNPdf);
     TABVystup->setObjectName(QStringLiteral("TABVystup"));
     PGCTRLDisk->addTab(TABVystup, QStringLiteral("Textovy vstup/vystup"));
 
@@ -202,7 +209,9 @@ void TFORMDiskoveOperace::buildControls()
                                   QStringLiteral("smaze vystup"));
     BUTNTiskVysledku = makeButton(nullptr, "BUTNTiskVysledku", QStringLiteral("vytisknout >>"),
                                   QStringLiteral("vytiskne vystup"));
-    TABVysledky = textPage(RICHEDITVysledky, QStringLiteral("vysledky"), BUTNSmazVysledky, BUTNTiskVysledku);
+    BUTNPdfVysledku = makeButton(nullptr, "BUTNPdfVysledku", pdfButtonCaption(), pdfButtonHint());
+    TABVysledky =
+        textPage(RICHEDITVysledky, QStringLiteral("vysledky"), BUTNSmazVysledky, BUTNTiskVysledku, BUTNPdfVysledku);
     TABVysledky->setObjectName(QStringLiteral("TABVysledky"));
     PGCTRLDisk->addTab(TABVysledky, QStringLiteral("vysledky zpracovani"));
 
@@ -268,10 +277,13 @@ void TFORMDiskoveOperace::connectControls()
     connect(BUTNUlozitPridat, &QPushButton::clicked, this, &TFORMDiskoveOperace::BUTNUlozitPridatClick);
     connect(BUTNNahrat, &QPushButton::clicked, this, &TFORMDiskoveOperace::BUTNNahratClick);
     connect(BUTNNahratAPridat, &QPushButton::clicked, this, &TFORMDiskoveOperace::BUTNNahratAPridatClick);
+    connect(BUTNUlozitTabulku, &QPushButton::clicked, this, &TFORMDiskoveOperace::BUTNUlozitTabulkuClick);
     connect(BUTNSmazatVystup, &QPushButton::clicked, this, &TFORMDiskoveOperace::BUTNSmazatVystupClick);
     connect(BUTNTisk, &QPushButton::clicked, this, &TFORMDiskoveOperace::BUTNTiskClick);
     connect(BUTNSmazVysledky, &QPushButton::clicked, this, &TFORMDiskoveOperace::BUTNSmazVysledkyClick);
     connect(BUTNTiskVysledku, &QPushButton::clicked, this, &TFORMDiskoveOperace::BUTNTiskVysledkuClick);
+    connect(BUTNPdf, &QPushButton::clicked, this, &TFORMDiskoveOperace::BUTNPdfClick);
+    connect(BUTNPdfVysledku, &QPushButton::clicked, this, &TFORMDiskoveOperace::BUTNPdfVysledkuClick);
     connect(BUTNNastaveniTisku, &QPushButton::clicked, this, &TFORMDiskoveOperace::BUTNNastaveniTiskuClick);
     connect(BUTNZavrit, &QPushButton::clicked, this, &QWidget::close);
     connect(CKBXEditace, &QCheckBox::toggled, this, &TFORMDiskoveOperace::CKBXEditaceClick);
@@ -306,12 +318,13 @@ void TFORMDiskoveOperace::FormActivate()
 {
     if (!FRMMain) return;
     BUTNVytvorVystup->setEnabled(FRMMain->STGOutput->rowCount() > 2);
+    BUTNUlozitTabulku->setEnabled(FRMMain->STGOutput->rowCount() > 2);
     BUTNPridatVystup->setEnabled(FRMMain->LIBXHraci->count() > 0);
 }
 
 void TFORMDiskoveOperace::REDTOutputChange()
 {
-    setEnabledAll({BUTNSmazatVystup, BUTNTisk, BUTNSave, BUTNUlozitPridat, BUTNPouzit}, hasLines(REDTOutput));
+    setEnabledAll({BUTNSmazatVystup, BUTNTisk, BUTNPdf, BUTNSave, BUTNUlozitPridat, BUTNPouzit}, hasLines(REDTOutput));
     FormActivate();
 }
 
@@ -325,7 +338,7 @@ void TFORMDiskoveOperace::EDITFileNameChange()
 
 void TFORMDiskoveOperace::RICHEDITVysledkyChange()
 {
-    setEnabledAll({BUTNSmazVysledky, BUTNTiskVysledku}, hasLines(RICHEDITVysledky));
+    setEnabledAll({BUTNSmazVysledky, BUTNTiskVysledku, BUTNPdfVysledku}, hasLines(RICHEDITVysledky));
 }
 
 void TFORMDiskoveOperace::CKBXEditaceClick()
@@ -567,18 +580,35 @@ void TFORMDiskoveOperace::showEvening(const ScoreGrid& table, const QStringList&
 void TFORMDiskoveOperace::BUTNSmazatVystupClick() { REDTOutput->clear(); }
 void TFORMDiskoveOperace::BUTNSmazVysledkyClick() { RICHEDITVysledky->clear(); }
 
-void TFORMDiskoveOperace::print(const QString& text)
+namespace {
+Printout textPrintout(const QString& text)
 {
-    QPrintDialog dialog(printer_, this);
-    dialog.setObjectName(QStringLiteral("DLGPrint"));
-    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
-    if (runDialog(&dialog) != QDialog::Accepted) return;
-    printPlainText(printer_, text);
+    return [text](QPagedPaintDevice& device) { return paintPlainText(device, text); };
 }
+}  // namespace
+
+void TFORMDiskoveOperace::print(const QString& text) { printWithDialog(this, printer_, textPrintout(text)); }
+void TFORMDiskoveOperace::savePdf(const QString& text) { kvadus::savePdf(this, *printer_, textPrintout(text)); }
 
 void TFORMDiskoveOperace::BUTNTiskClick() { print(REDTOutput->toPlainText()); }
 // The processing log prints itself.
 void TFORMDiskoveOperace::BUTNTiskVysledkuClick() { print(RICHEDITVysledky->toPlainText()); }
+void TFORMDiskoveOperace::BUTNPdfClick() { savePdf(REDTOutput->toPlainText()); }
+void TFORMDiskoveOperace::BUTNPdfVysledkuClick() { savePdf(RICHEDITVysledky->toPlainText()); }
+
+// ---- the table for spreadsheets ----------------------------------------------
+
+void TFORMDiskoveOperace::BUTNUlozitTabulkuClick()
+{
+    const SaveAs how{"DLGSaveTable", QStringLiteral("Ulozeni tabulky her"),
+                     {QStringLiteral("tabulky CSV (*.csv)"), QStringLiteral("vsechny soubory (*)")},
+                     QStringLiteral("csv")};
+    saveFileAs(this, how, [] {
+        const int players = FRMMain->playerCount();
+        return results::scoreTableCsv(*FRMMain->grid, players, ledger::hasDescriptionColumn(*FRMMain->grid, players),
+                                      results::csvFormFor(systemDecimalSeparator()));
+    });
+}
 
 void TFORMDiskoveOperace::BUTNNastaveniTiskuClick()
 {

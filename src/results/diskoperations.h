@@ -44,16 +44,19 @@ class TFORMDiskoveOperace : public QDialog {
   QPushButton* BUTNUlozitPridat = nullptr;
   QPushButton* BUTNNahrat = nullptr;
   QPushButton* BUTNNahratAPridat = nullptr;
+  QPushButton* BUTNUlozitTabulku = nullptr;  // the score table for spreadsheets
   // The pages.
   QTabWidget* PGCTRLDisk = nullptr;
   QWidget* TABVystup = nullptr;
   QPlainTextEdit* REDTOutput = nullptr;
   QPushButton* BUTNSmazatVystup = nullptr;
   QPushButton* BUTNTisk = nullptr;
+  QPushButton* BUTNPdf = nullptr;  // the text output as a PDF file
   QWidget* TABVysledky = nullptr;
   QPlainTextEdit* RICHEDITVysledky = nullptr;
   QPushButton* BUTNSmazVysledky = nullptr;
   QPushButton* BUTNTiskVysledku = nullptr;
+  QPushButton* BUTNPdfVysledku = nullptr;  // the log as a PDF file
   QWidget* TABPravidla = nullptr;
   QPlainTextEdit* MEMOPravidla = nullptr;
   QWidget* TABNastaveni = nullptr;
@@ -88,10 +91,13 @@ class TFORMDiskoveOperace : public QDialog {
   void BUTNUlozitPridatClick();
   void BUTNNahratClick();
   void BUTNNahratAPridatClick();
+  void BUTNUlozitTabulkuClick();
   void BUTNSmazatVystupClick();
   void BUTNTiskClick();
   void BUTNSmazVysledkyClick();
   void BUTNTiskVysledkuClick();
+  void BUTNPdfClick();
+  void BUTNPdfVysledkuClick();
   void BUTNNastaveniTiskuClick();
   void CKBXEditaceClick();
   void REDTOutputChange();
@@ -114,5 +120,6 @@ class TFORMDiskoveOperace : public QDialog {
   void showEvening(const kvadus::ScoreGrid& table, const QStringList& players, int declarer,
                    const QString& chooser, bool described);
   void print(const QString& text);
+  void savePdf(const QString& text);
   QPrinter* printer_ = nullptr;
 };

@@ -7,6 +7,7 @@
 #include "stats/resultswindow.h"
 
 #include "common/controls.h"
+#include "common/printout.h"
 #include "ledger/ledger.h"
 #include "ledger/tablegrid.h"
 #include "shell/mainwindow.h"
@@ -132,6 +133,7 @@ TFRMGrafika::TFRMGrafika(QWidget* parent) : QWidget(parent, Qt::Window) {
   BUTNPrepocti = makeHiddenButton(this, "BUTNPrepocti", QStringLiteral("Prepocti"));
   BUTNTisk = makeButton(this, "BUTNTisk", QStringLiteral("Vytisknout >>"),
                         QStringLiteral("vytiskne aktualni stranku"));
+  BUTNPdf = makeButton(this, "BUTNPdf", kvadus::pdfButtonCaption(), kvadus::pdfButtonHint());
   BUTNNastaveniTisku = makeButton(this, "BUTNNastaveniTisku", QStringLiteral("Nastaveni tisku >>"),
                                   QStringLiteral("Zobrazeni dialogu pro nastaveni tisku"));
 
@@ -140,6 +142,7 @@ TFRMGrafika::TFRMGrafika(QWidget* parent) : QWidget(parent, Qt::Window) {
   bottom->addStretch(1);
   bottom->addWidget(BUTNNastaveniTisku);
   bottom->addWidget(BUTNTisk);
+  bottom->addWidget(BUTNPdf);
   bottom->addSpacing(12);
   bottom->addWidget(BUTNClose);
 

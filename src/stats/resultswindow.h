@@ -23,6 +23,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
+class QPagedPaintDevice;
 class QPrinter;
 class QPushButton;
 class QTabWidget;
@@ -60,6 +61,7 @@ class TFRMGrafika : public QWidget {
   QPushButton* BUTNClose = nullptr;
   QPushButton* BUTNPrepocti = nullptr;  // hidden: the recompute
   QPushButton* BUTNTisk = nullptr;            // "Vytisknout >>": the page on view
+  QPushButton* BUTNPdf = nullptr;             // "PDF >>": the page on view as a PDF file
   QPushButton* BUTNNastaveniTisku = nullptr;  // printer setup
 
   void FormActivate();
@@ -111,10 +113,9 @@ class TFRMGrafika : public QWidget {
   void CHBXZaplacenoClick();
   void PGCTRLOutPutChange();
 
-  // Prints a chart in landscape: after the print dialog, or straight on the
-  // given printer. The printer's orientation is restored afterwards.
-  void printChart(QChartView* chart);
-  bool printChart(QChartView* chart, QPrinter& printer);
+  // Paints a chart in landscape on a printer or a PDF writer, the same
+  // pages for both; the device's orientation is restored afterwards.
+  bool printChart(QChartView* chart, QPagedPaintDevice& device);
 
   // What the charts show, read from the charts themselves.
   kvadus::ResultsChart* grafChart() const;
@@ -181,6 +182,7 @@ class TFRMGrafika : public QWidget {
   void BUTNSaveClick();
   void BUTNPrepoctiCenikClick();
   void BUTNTiskClick();
+  void BUTNPdfClick();
   void BUTNNastaveniTiskuClick();
   // The price list has been computed since the window was last shown.
   bool priceListComputed() const { return priceListComputed_; }
@@ -222,7 +224,9 @@ class TFRMGrafika : public QWidget {
   bool makeReceipt();
   bool makePriceListText();
   void setText(const QStringList& lines);
-  void printText();
+  // The page on view to the printer or into a PDF file.
+  enum class Output { Printer, Pdf };
+  void outputPage(Output how);
   void resetPriceList();
   void showPriceList(const QList<QStringList>& rows);
 

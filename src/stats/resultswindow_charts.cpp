@@ -4,7 +4,6 @@
 // chart printed in landscape.
 
 #include "common/controls.h"
-#include "common/dialogs.h"
 #include "common/textforms.h"
 #include "ledger/scoregrid.h"
 #include "ledger/tablegrid.h"
@@ -27,8 +26,7 @@
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
+#include <QPagedPaintDevice>
 #include <QPushButton>
 #include <QStackedBarSeries>
 #include <QTabWidget>
@@ -537,35 +535,28 @@ QList<QColor> TFRMGrafika::finalBarColors() const {
 
 // ---- printing ---------------------------------------------------------------------
 
-void TFRMGrafika::printChart(QChartView* chart) {
-  QPrintDialog dialog(printer_, this);
-  dialog.setObjectName(QStringLiteral("DLGPrint"));
-  if (runDialog(&dialog) == QDialog::Accepted) printChart(chart, *printer_);
-}
-
-bool TFRMGrafika::printChart(QChartView* view, QPrinter& printer) {
-  const QPageLayout::Orientation previous = printer.pageLayout().orientation();
-  printer.setPageOrientation(QPageLayout::Landscape);
+bool TFRMGrafika::printChart(QChartView* view, QPagedPaintDevice& device) {
+  const QPageLayout::Orientation previous = device.pageLayout().orientation();
+  device.setPageOrientation(QPageLayout::Landscape);
   // The chart is laid out for the page, whatever its size on screen (or on
   // a page not in view): as wide as a window, in the page's shape. Layouts
   // wait for the event loop, so they are done here before the chart is
   // drawn; afterwards the chart gets its place on screen back.
   QChart* chart = view->chart();
   const QRectF onScreen = chart->geometry();
-  const QRectF page = printer.pageRect(QPrinter::DevicePixel);
-  constexpr qreal kWidth = 1000;
-  chart->setGeometry(QRectF(onScreen.topLeft(), QSizeF(kWidth, kWidth * page.height() / page.width())));
+  constexpr qreal kWidth = 1000;  // the device's size is that of the page's printable area
+  chart->setGeometry(QRectF(onScreen.topLeft(), QSizeF(kWidth, kWidth * device.height() / device.width())));
   QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
   bool printed = false;
   {
     QPainter painter;
-    if (painter.begin(&printer)) {
+    if (painter.begin(&device)) {
       chart->scene()->render(&painter, QRectF(), chart->geometry(), Qt::KeepAspectRatio);
       printed = painter.end();
     }
   }
   chart->setGeometry(onScreen);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-  printer.setPageOrientation(previous);
+  device.setPageOrientation(previous);
   return printed;
 }

@@ -1,12 +1,14 @@
 // The results window's texts for paper: the text page with its editor and
 // makers (statistics, receipt, price list, the whole evening), the price list
 // page, which prices the most important games by driving the main window's
-// hand entry, and "Vytisknout >>", which prints whatever page is on view.
+// hand entry, and "Vytisknout >>" and "PDF >>", which print whatever page is
+// on view or save it as a PDF file.
 
 #include "common/appfolders.h"
 #include "common/controls.h"
 #include "common/dialogs.h"
 #include "common/messages.h"
+#include "common/printout.h"
 #include "common/radiogroup.h"
 #include "common/textfile.h"
 #include "common/textforms.h"
@@ -36,7 +38,6 @@
 #include <QPageSetupDialog>
 #include <QPlainTextEdit>
 #include <QPointer>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -317,6 +318,7 @@ void TFRMGrafika::connectReports() {
   connect(BUTNSave, &QPushButton::clicked, this, &TFRMGrafika::BUTNSaveClick);
   connect(BUTNPrepoctiCenik, &QPushButton::clicked, this, &TFRMGrafika::BUTNPrepoctiCenikClick);
   connect(BUTNTisk, &QPushButton::clicked, this, &TFRMGrafika::BUTNTiskClick);
+  connect(BUTNPdf, &QPushButton::clicked, this, &TFRMGrafika::BUTNPdfClick);
   connect(BUTNNastaveniTisku, &QPushButton::clicked, this, &TFRMGrafika::BUTNNastaveniTiskuClick);
 }
 
@@ -475,39 +477,39 @@ void TFRMGrafika::BUTNPrepoctiCenikClick() {
 
 // ---- printing ---------------------------------------------------------------------------
 
-void TFRMGrafika::printText() {
-  const QString text = REDITOut->toPlainText();
-  if (text.isEmpty()) {
-    showMessage(this, QStringLiteral("Chyba"), QStringLiteral("Neni co tisknout ..."));
-    return;
+// Charts are printed as they are; the pages of records, receipt and price
+// list first make their text on the text page, which then goes out.
+void TFRMGrafika::outputPage(Output how) {
+  QWidget* page = PGCTRLOutPut->currentWidget();
+  Printout paint;
+  if (page == PGGraf || page == PGCelkem) {
+    QChartView* chart = page == PGGraf ? CHARTGraf : CHARTCelkem;
+    paint = [this, chart](QPagedPaintDevice& device) { return printChart(chart, device); };
+  } else {
+    bool made = true;
+    if (page == PGStatistika)
+      made = makeStatistics();
+    else if (page == PGUctenka)
+      made = makeReceipt();
+    else if (page == PGCenik)
+      made = makePriceListText();
+    if (!made) return;
+    PGCTRLOutPut->setCurrentWidget(PGTisk);
+    const QString text = REDITOut->toPlainText();
+    if (text.isEmpty()) {
+      showMessage(this, QStringLiteral("Chyba"), QStringLiteral("Neni co tisknout ..."));
+      return;
+    }
+    paint = [text](QPagedPaintDevice& device) { return paintPlainText(device, text); };
   }
-  QPrintDialog dialog(printer_, this);
-  dialog.setObjectName(QStringLiteral("DLGPrint"));
-  if (runDialog(&dialog) != QDialog::Accepted) return;
-  printPlainText(printer_, text, QString());
+  if (how == Output::Printer)
+    printWithDialog(this, printer_, paint);
+  else
+    savePdf(this, *printer_, paint);
 }
 
-void TFRMGrafika::BUTNTiskClick() {
-  QWidget* page = PGCTRLOutPut->currentWidget();
-  bool made = true;
-  if (page == PGGraf) {
-    printChart(CHARTGraf);
-    return;
-  }
-  if (page == PGCelkem) {
-    printChart(CHARTCelkem);
-    return;
-  }
-  if (page == PGStatistika)
-    made = makeStatistics();
-  else if (page == PGUctenka)
-    made = makeReceipt();
-  else if (page == PGCenik)
-    made = makePriceListText();
-  if (!made) return;
-  PGCTRLOutPut->setCurrentWidget(PGTisk);
-  printText();
-}
+void TFRMGrafika::BUTNTiskClick() { outputPage(Output::Printer); }
+void TFRMGrafika::BUTNPdfClick() { outputPage(Output::Pdf); }
 
 void TFRMGrafika::BUTNNastaveniTiskuClick() {
   // After printing to a file the printer is a PDF writer, which the setup

@@ -15,6 +15,9 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -90,6 +93,10 @@ class TestDiskWindow : public QObject {
   void savedEveningsReadBackWithoutAQuestion();
   void appendingNeedsTheSamePlayers();
   void runningOutOfMemoryKeepsTheEvening();
+  void pdfFilesHoldWhatPrintingPrints();
+  void pdfWriteUnderASizeLimitFailsWhole();
+  void tableForSpreadsheets_data() { localeRows(); }
+  void tableForSpreadsheets();
 };
 
 void TestDiskWindow::buttonStatesFollowTableTextAndName() {
@@ -662,6 +669,112 @@ void TestDiskWindow::runningOutOfMemoryKeepsTheEvening() {
   QCOMPARE(person.shown.last().caption, QStringLiteral("Chyba pri zpracovani textu"));
   QCOMPARE(evening(), before);
 #endif
+}
+
+void TestDiskWindow::pdfFilesHoldWhatPrintingPrints() {
+  playEvening();
+  click(d->BUTNVytvorVystup);
+  QCOMPARE(d->BUTNPdf->toolTip(), QStringLiteral("ulozit jako soubor PDF"));
+  const QString today = QDate::currentDate().toString(Qt::ISODate);
+
+  // The text output: the evening's file offered in the saved evenings' folder.
+  dialogs.file = folder->path("hry/text.pdf");
+  click(d->BUTNPdf);
+  QCOMPARE(dialogs.shown, QStringList({"DLGSavePdf"}));
+  QCOMPARE(QFileInfo(dialogs.offered.value(0)).fileName(), "vecer-" + today + ".pdf");
+  QCOMPARE(QFileInfo(dialogs.offered.value(0)).dir().dirName(), QStringLiteral("hry"));
+  QCOMPARE(person.texts(), QStringList({"Data uspesne ulozena"}));
+  QVERIFY(bytesOf(dialogs.file).startsWith("%PDF-"));
+  const QString text = d->REDTOutput->toPlainText();
+  const auto paintText = [&](QPagedPaintDevice& dev) { return kvadus::paintPlainText(dev, text); };
+  QCOMPARE(pdfPages(dialogs.file), printedPages(paintText, folder->path("papir.pdf")));
+  const QString read = pdfText(dialogs.file);
+  for (const char* figure : {"Vysledky kvadusove bitvy", "Ada;", "Cyril;", "+1.00;", "-0.40;", "Bara : betl", "+0.60;"})
+    QVERIFY2(read.contains(QLatin1String(figure)), figure);
+
+  // The log, several pages long, as a PDF and printed to a file through the
+  // print dialog, which offers that: the printer's pages both times.
+  QStringList log;
+  for (int i = 0; i < 300; ++i) log << QStringLiteral("+  > radek %1").arg(i);
+  d->RICHEDITVysledky->setPlainText(log.join(u'\n'));
+  dialogs.file = folder->path("hry/log.pdf");
+  dialogs.pdf = folder->path("hry/tisk.pdf");
+  click(d->BUTNPdfVysledku);
+  click(d->BUTNTiskVysledku);
+  const int pages = printedPages([&](QPagedPaintDevice& dev) { return kvadus::paintPlainText(dev, log.join(u'\n')); },
+                                 folder->path("papir.pdf"));
+  QVERIFY(pages >= 3 && pdfPages(dialogs.file) == pages && pdfPages(dialogs.pdf) == pages);
+  QCOMPARE(dialogs.printToFile, QList<bool>{true});
+  QVERIFY(pdfText(dialogs.file).contains("radek 299"));
+
+  // A taken name: the next one is offered; replacing a file is asked first.
+  writeBytes(folder->path("hry/vecer-" + today + ".pdf"), "old");
+  dialogs.reset();
+  person.reset();
+  person.answers = {MsgAnswer::No};
+  dialogs.file = folder->path("hry/text.pdf");
+  click(d->BUTNPdf);
+  QCOMPARE(QFileInfo(dialogs.offered.value(0)).fileName(), "vecer-" + today + "-2.pdf");
+  QCOMPARE(person.texts(), QStringList({"Soubor s danym jmenem jiz existuje.\nOpravdu ho chcete prepsat ?"}));
+  QCOMPARE(pdfPages(dialogs.file), pdfPages(folder->path("hry/text.pdf")));  // still there, unchanged
+  dialogs.file.clear();  // a cancelled dialog writes nothing, says nothing
+  click(d->BUTNPdf);
+  QCOMPARE(person.shown.size(), 1);
+}
+
+void TestDiskWindow::pdfWriteUnderASizeLimitFailsWhole() {
+  playEvening();
+  click(d->BUTNVytvorVystup);
+  dialogs.file = folder->path("hry/maly.pdf");
+  dialogs.pdf = folder->path("hry/tisk.pdf");
+  {
+    const FileSizeLimit limit(1000);
+    click(d->BUTNPdf);
+    click(d->BUTNTisk);
+  }
+  QCOMPARE(person.shown.size(), 2);
+  for (const Shown& box : person.shown) {
+    QCOMPARE(box.caption, QStringLiteral("Chyba pri ukladani souboru"));
+    // The file and the system's reason.
+    QVERIFY2(box.text.contains("Soubor ") && !box.text.section(u'\n', 1).trimmed().isEmpty(), qPrintable(box.text));
+  }
+  QCOMPARE(QDir(folder->path("hry")).entryList(QDir::Files), QStringList());
+}
+
+// Names with the separator, a quote and Czech letters and a two-line
+// description come back cell for cell through Python's csv reader.
+void TestDiskWindow::tableForSpreadsheets() {
+  useRowLocale();
+  startGame({"Šá;rka", "Ž\"ofie", "Čeněk,"}, 0);
+  appendHand({"      +1.25", "      -0.75", "      -0.50", "Šá;rka : obycejna\n[60,30]"});
+  appendHand({"     -12.40", "      +6.20", "      +6.20", "Ž\"ofie : betl"});
+  visit();
+  dialogs.file = folder->path("hry/tabulka.csv");
+  click(d->BUTNUlozitTabulku);
+  QCOMPARE(dialogs.shown, QStringList({"DLGSaveTable"}));
+  QCOMPARE(QFileInfo(dialogs.offered.value(0)).suffix(), QStringLiteral("csv"));
+  QVERIFY(bytesOf(dialogs.file).startsWith("\xEF\xBB\xBF"));
+
+  const QString separator = QLocale().decimalPoint() == "," ? ";" : ",";
+  QProcess python;
+  python.start("python3", {"-c", "import csv, json, sys\n"
+                                 "with open(sys.argv[1], encoding='utf-8-sig', newline='') as f:\n"
+                                 "    print(json.dumps(list(csv.reader(f, delimiter=sys.argv[2]))))",
+                           dialogs.file, separator});
+  QVERIFY(python.waitForFinished(30000));
+  const QJsonArray rows = QJsonDocument::fromJson(python.readAllStandardOutput()).array();
+  QCOMPARE(rows.size(), 4);
+  QStringList cells;
+  for (const auto& row : rows) cells << row.toVariant().toStringList().join(u'|');
+  const QString table = local("hra|Šá;rka|Ž\"ofie|Čeněk,|popis\n"
+                              "1|1#25|-0#75|-0#50|Šá;rka : obycejna\n[60,30]\n"
+                              "2|-12#40|6#20|6#20|Ž\"ofie : betl\n"
+                              "celkem|-11#15|5#45|5#70|");
+  QCOMPARE(cells.join(u'\n'), table + tableRow(3).value(3));
+  // The sums are the table's, to the cent.
+  for (int c = 0; c < 3; ++c)
+    QCOMPARE(rows[3].toArray()[c + 1].toString().replace(QLocale().decimalPoint(), "."),
+             sums()[c].trimmed().remove(u'+'));
 }
 
 QTEST_MAIN(TestDiskWindow)

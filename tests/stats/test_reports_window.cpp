@@ -4,6 +4,7 @@
 // person had it), and "Vytisknout >>" for the page on view.
 
 #include "common/dialogs.h"
+#include "common/printout.h"
 #include "common/radiogroup.h"
 #include "common/textforms.h"
 #include "stats/records.h"
@@ -12,6 +13,7 @@
 #include "dialogperson.h"
 #include "testsupport.h"
 
+#include <QChartView>
 #include <QFileDialog>
 #include <QPageSetupDialog>
 #include <QPlainTextEdit>
@@ -458,6 +460,50 @@ class TestReportsWindow : public QObject {
       QVERIFY2(w.captured(3).toDouble() <= width && w.captured(4).toDouble() <= height, qPrintable(w.captured(0)));
     }
     QVERIFY(words > 10 * players);
+  }
+
+  // "PDF >>" writes what "Vytisknout >>" prints, page for page, for every page.
+  void pdfOfThePageOnView() {
+    evening({"Adam", "Bara", "Cyril"},
+             {{"      +2.00", "      -1.00", "      -1.00"}, {"      -0.50", "      +1.50", "      -1.00"}});
+    QCOMPARE(g->BUTNPdf->toolTip(), QStringLiteral("ulozit jako soubor PDF"));
+    const QString paper = folder->path("papir.pdf");
+    struct Case {
+      QWidget* page;
+      QStringList figures;
+    };
+    const QList<Case> cases{
+        {g->PGGraf, {"Prubeh penez celkem", "(0) - Adam", "(2) - Cyril", "hry", "penize"}},
+        {g->PGCelkem, {"Stav po 2 hrach", "Bara", "1.5"}},
+        {g->PGStatistika, {"Vytisk statistiky partie", "+2.00", "Celkovy vitez", "Adam"}},
+        {g->PGUctenka, {"Ucet", "Adam : +1.50", "Cyril : -2.00", "Cyril - plati hracum :", "Bara : 0.50 [ ]"}},
+        {g->PGCenik, {"Vyhrane hry", "Prohrane hry", "Sto a sedma"}},
+        {g->PGTisk, {"Vyhrane hry"}},  // the text left on the text page
+    };
+    for (const Case& c : cases) {
+      const QString name = c.page->objectName();
+      g->PGCTRLOutPut->setCurrentWidget(c.page);
+      dialogs.file = folder->path(name + ".pdf");
+      g->BUTNPdf->click();  // Yes to emptying the text page, Yes to computing the price list
+      QVERIFY2(bytesOf(dialogs.file).startsWith("%PDF-"), qPrintable(name));
+      const QString text = textOf(g);
+      QChartView* chart = c.page == g->PGGraf ? g->CHARTGraf : c.page == g->PGCelkem ? g->CHARTCelkem : nullptr;
+      const int printed = printedPages(
+          [&](QPagedPaintDevice& d) { return chart ? g->printChart(chart, d) : kvadus::paintPlainText(d, text); },
+          paper);
+      QCOMPARE(pdfPages(dialogs.file), printed);
+      const QString read = pdfText(dialogs.file).simplified();  // the extractor's spacing is its own
+      for (const QString& figure : c.figures) QVERIFY2(read.contains(figure), qPrintable(name + ": " + figure + "\n" + read));
+    }
+    QCOMPARE(pdfPages(folder->path("PGCenik.pdf")), 2);
+    QCOMPARE(dialogs.shown.count("DLGSavePdf"), cases.size());
+
+    // Refusing to empty the text page asks for no file.
+    dialogs.shown.clear();
+    person.answers = {MsgAnswer::No};
+    g->PGCTRLOutPut->setCurrentWidget(g->PGUctenka);
+    g->BUTNPdf->click();
+    QVERIFY(dialogs.shown.isEmpty());
   }
 
   void printerSetup() {

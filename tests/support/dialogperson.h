@@ -4,12 +4,14 @@
 
 #include "common/dialogs.h"
 #include "filebytes.h"
+#include "common/printout.h"
 
 #include <QDialog>
 #include <QFile>
 #include <QFileDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QString>
 #include <QStringList>
@@ -34,6 +36,7 @@ struct DialogPerson {
         return int(QDialog::Accepted);
       }
       if (auto* p = qobject_cast<QPrintDialog*>(d)) {
+        printToFile << p->testOption(QAbstractPrintDialog::PrintToFile);
         if (pdf.isEmpty()) return int(QDialog::Rejected);
         p->printer()->setOutputFormat(QPrinter::PdfFormat);
         p->printer()->setOutputFileName(pdf);
@@ -51,12 +54,14 @@ struct DialogPerson {
     titles.clear();
     shown.clear();
     offered.clear();
+    printToFile.clear();
   }
   QString file;
   QString pdf;
   QStringList titles;   // window titles of the dialogs shown
   QStringList shown;    // their object names
   QStringList offered;  // the file each file dialog offered
+  QList<bool> printToFile;  // whether each print dialog offered printing to a file
 };
 
 // Pages of a PDF written by Qt: one page object each.
@@ -64,6 +69,28 @@ inline int pdfPages(const QString& path) {
   const QString pdf = QString::fromLatin1(bytesOf(path));
   if (!pdf.startsWith(QStringLiteral("%PDF"))) return 0;
   return int(pdf.count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))));
+}
+
+// The text of a PDF as pdftotext (poppler-utils) reads it, page by page
+// with the layout kept; the tool's complaint when it cannot.
+inline QString pdfText(const QString& path) {
+  QProcess tool;
+  tool.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+  if (!tool.waitForFinished(30000) || tool.exitCode() != 0)
+    return QStringLiteral("pdftotext failed: ") + tool.errorString() + QString::fromLocal8Bit(tool.readAllStandardError());
+  return QString::fromUtf8(tool.readAllStandardOutput());
+}
+
+// The pages a printer gets from the printout: painted straight on a printer
+// that writes PDF, as on paper.
+inline int printedPages(const kvadus::Printout& paint, const QString& scratch) {
+  {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(scratch);
+    paint(printer);
+  }
+  return pdfPages(scratch);
 }
 
 }  // namespace testsupport
