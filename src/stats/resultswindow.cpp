@@ -9,6 +9,7 @@
 #include "shell/mainwindow.h"
 #include "shell/startup.h"
 #include "stats/chartdata.h"
+#include "stats/chartview.h"
 #include "stats/records.h"
 #include "stats/resultschart.h"
 #include "stats/settlement.h"
@@ -51,11 +52,6 @@ using namespace kvadus;
 namespace stats = kvadus::stats;
 
 namespace {
-
-QColor toColor(int paletteEntry) {
-  const stats::Rgb c = stats::paletteColor(paletteEntry);
-  return QColor(c.red, c.green, c.blue);
-}
 
 // A string grid whose fixed row and column are cells drawn like the grid's
 // frame, so that every reader finds the headers where the grid keeps them.
@@ -105,42 +101,6 @@ QString gridCell(const QTableWidget* grid, int column, int row) {
 int columnWidthFor(const QTableWidget* grid, int chars, int least) {
   const int text = grid->fontMetrics().horizontalAdvance(QString(chars, QLatin1Char('0')));
   return std::max(least, text + 2 * grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 6);
-}
-
-QChartView* makeChartView(QWidget* parent, const char* name, const QString& hint) {
-  auto* view = new QChartView(new ResultsChart, parent);
-  view->setObjectName(QLatin1String(name));
-  view->setToolTip(hint);
-  view->setRenderHint(QPainter::Antialiasing);
-  view->setRubberBand(QChartView::NoRubberBand);
-  view->setDragMode(QGraphicsView::NoDrag);
-  view->chart()->setBackgroundRoundness(0);
-  view->chart()->setPlotAreaBackgroundVisible(true);
-  view->chart()->setPlotAreaBackgroundBrush(QColor(236, 236, 236));
-  return view;
-}
-
-QValueAxis* makeValueAxis(const QString& title) {
-  auto* axis = new QValueAxis;
-  axis->setTitleText(title);
-  axis->setLabelFormat(QStringLiteral("%.0f"));
-  axis->setTickType(QValueAxis::TicksDynamic);
-  axis->setTickAnchor(0);
-  axis->setTickInterval(1);
-  axis->setMinorTickCount(0);
-  return axis;
-}
-
-// Range and tick step together. An axis lays out its ticks at every change,
-// so it never holds a wide range with a fine step, not even between the two
-// calls: that would be a tick for every unit of up to 1e13.
-void applyScale(QValueAxis* axis, double min, double max, double step) {
-  axis->setTickInterval(std::max({axis->tickInterval(), step, max - min}));
-  axis->setRange(min, max);
-  axis->setTickInterval(step);
-}
-void applyScale(QValueAxis* axis, const stats::AxisScale& scale) {
-  applyScale(axis, scale.min, scale.max, scale.step);
 }
 
 // The values of a course-chart line, one per point, whether it is drawn as a
@@ -683,7 +643,7 @@ void TFRMGrafika::BUTNPrekresliCelkemClick() {
     QList<qreal> values(data.size(), 0.0);
     values[k] = data[k].value;
     set->append(values);
-    set->setColor(toColor(data[k].palette));
+    set->setColor(paletteQColor(data[k].palette));
     set->setBorderColor(QColor(64, 64, 64));
     bars->append(set);
     zeroLine << QPointF(k, 0);
@@ -753,7 +713,7 @@ void TFRMGrafika::drawCourseChart(bool balances) {
   }
   for (int p = 0; p < data.size(); ++p) {
     const stats::CourseSeries& s = data[p];
-    const QColor color = toColor(s.palette);
+    const QColor color = paletteQColor(s.palette);
     if (balances) {
       auto* line = new QLineSeries;
       line->setName(s.title);
@@ -768,12 +728,7 @@ void TFRMGrafika::drawCourseChart(bool balances) {
       connect(line, &QLineSeries::clicked, this, [this, line](const QPointF& at) {
         courseSeriesClicked(static_cast<int>(grafChart()->series().indexOf(line)), at);
       });
-      for (int i = 0; i < s.points.size(); ++i) {
-        if (s.points[i].label.isEmpty()) continue;
-        const bool falling = i > 0 && s.points[i].value < s.points[i - 1].value;
-        chart->addMark(line, QPointF(i, s.points[i].value), s.points[i].label, color,
-                       falling ? ResultsChart::Side::Below : ResultsChart::Side::Above);
-      }
+      addPointMarks(chart, line, s.points, color);
     } else {
       auto* set = new QBarSet(s.title);
       QList<qreal> values;
