@@ -11,6 +11,7 @@
 #include "results/resultstext.h"
 #include "shell/mainwindow.h"
 #include "shell/startup.h"
+#include "stats/seasonwindow.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -209,7 +210,10 @@ void TFORMDiskoveOperace::buildControls()
     top->addWidget(soubor, 3);
     top->addWidget(tabulka, 1);
     top->addWidget(disk, 2);
+    BUTNSezona = makeButton(this, "BUTNSezona", QStringLiteral("sezona >>"),
+                            QStringLiteral("souhrn ulozenych veceru"));
     auto* bottom = new QHBoxLayout;
+    bottom->addWidget(BUTNSezona);
     bottom->addStretch(1);
     bottom->addWidget(BUTNZavrit);
     auto* outer = new QVBoxLayout(this);
@@ -249,6 +253,7 @@ void TFORMDiskoveOperace::connectControls()
     connect(BUTNTiskVysledku, &QPushButton::clicked, this, &TFORMDiskoveOperace::BUTNTiskVysledkuClick);
     connect(BUTNNastaveniTisku, &QPushButton::clicked, this, &TFORMDiskoveOperace::BUTNNastaveniTiskuClick);
     connect(BUTNZavrit, &QPushButton::clicked, this, &QWidget::close);
+    connect(BUTNSezona, &QPushButton::clicked, this, &TFORMDiskoveOperace::BUTNSezonaClick);
     connect(CKBXEditace, &QCheckBox::toggled, this, &TFORMDiskoveOperace::CKBXEditaceClick);
     connect(REDTOutput, &QPlainTextEdit::textChanged, this, &TFORMDiskoveOperace::REDTOutputChange);
     connect(RICHEDITVysledky, &QPlainTextEdit::textChanged, this, &TFORMDiskoveOperace::RICHEDITVysledkyChange);
@@ -499,6 +504,8 @@ void TFORMDiskoveOperace::applyEvening(const results::ReadResult& read)
     m->LIBXHraciClick();
     m->eveningChanged();
 }
+
+void TFORMDiskoveOperace::BUTNSezonaClick() { openSeasonWindow(); }
 
 // ---- clearing and printing ---------------------------------------------------
 

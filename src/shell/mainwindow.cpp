@@ -62,6 +62,7 @@ TFRMMain::TFRMMain(QWidget* parent) : QWidget(parent) {
   connectExtended();
   buildWindowSize();
   connectWindowSize();
+  buildSeason();
   FormCreate();
 }
 

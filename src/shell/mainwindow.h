@@ -8,6 +8,7 @@
 #include "ledger/quick_controls.h"
 #include "settings/settingsfile_controls.h"
 #include "shell/windowsize_controls.h"
+#include "stats/season_controls.h"
 
 #include <QString>
 #include <QWidget>
@@ -48,7 +49,8 @@ class TFRMMain : public QWidget,
                  public QuickSelectionControls,
                  public ExtendedEntryControls,
                  public SettingsFileControls,
-                 public WindowSizeControls {
+                 public WindowSizeControls,
+                 public SeasonControls {
   Q_OBJECT
  public:
   explicit TFRMMain(QWidget* parent = nullptr);
@@ -246,6 +248,10 @@ class TFRMMain : public QWidget,
   QString directAmountCaption() const;
   void redBoxesFollowCervene();
 
+  // ---- the season of saved evenings (stats/mainwindow_season.cpp) ---------
+  // Its control: SeasonControls (stats/season_controls.h).
+  void BUTNSezonaClick();  // opens the season window
+
   // ---- recovery copy of the evening (results/mainwindow_recovery.cpp) -----
   void eveningChanged();  // writes the recovery copy (once the start offered the last one)
   void offerRecovery();   // at start: offers an evening that did not end cleanly
@@ -423,6 +429,7 @@ class TFRMMain : public QWidget,
   void connectExtended();
   void buildWindowSize();
   void connectWindowSize();
+  void buildSeason();
   void describeTrumps();
   void updateTrumpFirst();
   void connectFrame();
