@@ -689,14 +689,7 @@ void TFRMGrafika::drawCourseChart(bool balances) {
 
   auto* x = static_cast<QValueAxis*>(chart->axes(Qt::Horizontal).at(0));
   auto* y = static_cast<QValueAxis*>(chart->axes(Qt::Vertical).at(0));
-  double low = 0, high = 0;
-  for (const stats::CourseSeries& s : data)
-    for (const stats::ChartPoint& p : s.points) {
-      low = std::min(low, p.value);
-      high = std::max(high, p.value);
-    }
-  const double room = (high - low) * 0.08;  // for the marks above and below
-  applyScale(y, stats::wholeNumberScale(low - room, high + room, 10));
+  applyScale(y, stats::courseValueScale(data));
   const stats::AxisScale along = stats::wholeNumberScale(0, std::max(hands, 1), 15);
   if (balances) {
     applyScale(x, 0, std::max(hands, 1), along.step);

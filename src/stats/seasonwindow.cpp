@@ -310,14 +310,7 @@ void TFRMSezona::drawChart(const season::Season& s) {
 
   auto* x = static_cast<QValueAxis*>(c->axes(Qt::Horizontal).at(0));
   auto* y = static_cast<QValueAxis*>(c->axes(Qt::Vertical).at(0));
-  double low = 0, high = 0;
-  for (const stats::CourseSeries& series : data)
-    for (const stats::ChartPoint& p : series.points) {
-      low = std::min(low, p.value);
-      high = std::max(high, p.value);
-    }
-  const double room = (high - low) * 0.08;  // for the marks above and below
-  applyScale(y, stats::wholeNumberScale(low - room, high + room, 10));
+  applyScale(y, stats::courseValueScale(data));
   applyScale(x, 0, std::max(evenings, 1), stats::wholeNumberScale(0, std::max(evenings, 1), 15).step);
 
   for (const stats::CourseSeries& series : data) {
