@@ -46,9 +46,10 @@ QString nameKey(const QString& name) { return name.simplified().toCaseFolded(); 
 }  // namespace
 
 QStringList seasonFiles(const QString& folder) {
+  // Unreadable ones too: the reading says why they are left out.
   QDir dir(folder);
   return dir.entryList({QStringLiteral("*.kvd"), QStringLiteral("*.txt")},
-                       QDir::Files | QDir::Readable, QDir::Name | QDir::IgnoreCase);
+                       QDir::Files, QDir::Name | QDir::IgnoreCase);
 }
 
 FileReading readEvening(const QString& path) {

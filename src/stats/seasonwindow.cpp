@@ -21,6 +21,7 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QThread>
@@ -96,7 +97,10 @@ TFRMSezona::TFRMSezona(QWidget* parent) : QWidget(parent, Qt::Window) {
   progressTimer_ = new QTimer(this);
   progressTimer_->setInterval(40);
   connect(progressTimer_, &QTimer::timeout, this, &TFRMSezona::showProgress);
-  resize(860, 580);
+  // Roomy, but never beyond a small screen.
+  QSize size(860, 580);
+  if (const QScreen* s = screen()) size = size.boundedTo(s->availableGeometry().size() - QSize(40, 60));
+  resize(size);
 }
 
 TFRMSezona::~TFRMSezona() { stopReading(); }
