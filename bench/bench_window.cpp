@@ -12,8 +12,13 @@
 #include "results/recovery.h"
 #include "common/controls.h"
 #include "stats/resultswindow.h"
+#include "stats/seasonwindow.h"
+#include "seasonbench.h"
 
 #include <QApplication>
+#include <QEventLoop>
+#include <QLineEdit>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QCheckBox>
 #include <QListWidget>
@@ -175,6 +180,24 @@ BENCHMARK(BM_RecoveryCopyAfterHand)
     ->Args({1000, 1})
     ->Args({1000, 2})
     ->Unit(benchmark::kMillisecond);
+
+// "sezona >>" over a folder of 500 evenings of 100 hands: from the click
+// until the window shows the table, the players and the chart (the files are
+// read on the window's reading thread, so the time is wall time).
+static void BM_OpenSeason(benchmark::State& state) {
+  const SeasonBenchFolder folder;
+  openSeasonWindow();
+  FRMSezona->EDITSlozka->setText(folder.path());
+  for (auto _ : state) {
+    QEventLoop loop;
+    QObject::connect(FRMSezona, &TFRMSezona::seasonShown, &loop, &QEventLoop::quit);
+    FRMSezona->BUTNNacistClick();
+    loop.exec();
+    if (FRMSezona->STRGRSezona->rowCount() != SeasonBenchFolder::kEvenings + 1) state.SkipWithError("not shown");
+  }
+  FRMSezona->close();
+}
+BENCHMARK(BM_OpenSeason)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -13,12 +13,18 @@
 #include "shell/mainwindow.h"
 #include "shell/startup.h"
 #include "stats/resultswindow.h"
+#include "stats/seasonwindow.h"
+#include "common/textfile.h"
+#include "results/resultstext.h"
 #include "correction/balancecorrection.h"
 #include "common/radiogroup.h"
 #include "common/updown.h"
 #include <QCheckBox>
 
 #include <QDir>
+#include <QApplication>
+#include <QEventLoop>
+#include <QTemporaryDir>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -49,6 +55,47 @@ static void playResultsEvening(const QStringList& names, const QList<QList<doubl
     g.setCell(n, p, names[h % n] + QStringLiteral(" : obycejna  ,7 [60,30,7 uhrana]"));
   }
   FRMMain->BUTNSpoctiSumuClick();
+}
+
+// A season: evenings of the same friends saved one a week, one file damaged.
+static void seasonShots(const QString& out) {
+  QTemporaryDir folder;
+  const QStringList names[] = {{"Ja", "Franta", "Pepa", "Karel"}, {"ja", "Franta ", "Pepa"},
+                               {"Ja", "Pepa", "Karel", "Jirka"}, {"Franta", "Ja", "Karel"}};
+  for (int e = 0; e < 9; ++e) {
+    const QStringList& n = names[e % 4];
+    kvadus::MemoryGrid g;
+    kvadus::ledger::freshTable(g, n);
+    kvadus::ledger::addDescriptionColumn(g, int(n.size()));
+    for (int h = 0; h < 20 + e; ++h) {
+      const int p = g.rowCount() - 1;
+      g.setRowCount(p + 2);
+      const double a = 0.1 * ((h * 7 + e * 3) % 11 - 4);
+      for (int c = 0; c < n.size(); ++c) g.setCell(c, p, kvadus::signedMoneyText(0));
+      g.setCell(h % n.size(), p, kvadus::signedMoneyText(2 * a));
+      g.setCell((h + 1) % n.size(), p, kvadus::signedMoneyText(-a));
+      g.setCell((h + 2) % n.size(), p, kvadus::signedMoneyText(-a));
+    }
+    kvadus::ledger::recomputeSums(g, int(n.size()), true);
+    const QDateTime when(QDate(2026, 1, 9).addDays(7 * e), QTime(23, 40));
+    kvadus::writeTextFile(QDir(folder.path()).filePath(QStringLiteral("vecer%1.kvd").arg(e + 1)),
+                          kvadus::results::writeResults(g, {int(n.size()), true, 0, false, kvadus::dateTimeStamp(when)}),
+                          kvadus::SaveMode::Overwrite);
+  }
+  kvadus::writeTextFile(QDir(folder.path()).filePath(QStringLiteral("pokazeny.kvd")),
+                        {"  sloupcu : 3+1", "  hry  : ---", "     +1.00;      abc;"}, kvadus::SaveMode::Overwrite);
+  openSeasonWindow();
+  FRMSezona->EDITSlozka->setText(QDir::toNativeSeparators(folder.path()));
+  QEventLoop loop;
+  QObject::connect(FRMSezona, &TFRMSezona::seasonShown, &loop, &QEventLoop::quit);
+  FRMSezona->BUTNNacistClick();
+  if (FRMSezona->reading()) loop.exec();
+  for (int i = 0; i < FRMSezona->PGCTRLSezona->count(); ++i) {
+    FRMSezona->PGCTRLSezona->setCurrentIndex(i);
+    QApplication::processEvents();
+    save(FRMSezona, out, QStringLiteral("sezona_") + FRMSezona->PGCTRLSezona->widget(i)->objectName());
+  }
+  FRMSezona->hide();
 }
 
 int main(int argc, char** argv) {
@@ -276,6 +323,8 @@ int main(int argc, char** argv) {
   FRMMain->RAGRPrimaUpravaStavuProhrane->setItemIndex(10);
   app.processEvents();
   save(FRMMain, out, QStringLiteral("main_quick_direct"));
+
+  seasonShots(out);
 
   FRMMain->flags.firstShowing = 0;
   kvadus::ledger::handCount(0);

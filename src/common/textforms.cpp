@@ -366,6 +366,37 @@ QString dateTimeStamp()
     return dateTimeStamp(QDateTime::currentDateTime());
 }
 
+std::optional<QDateTime> readDateTimeStamp(const QString& stamp)
+{
+    const qsizetype dash = stamp.indexOf(QStringLiteral(" - "));
+    const QString datePart = (dash < 0 ? stamp : stamp.left(dash)).trimmed();
+    const QString timePart = dash < 0 ? QString() : stamp.mid(dash + 3).trimmed();
+    const QLocale locales[] = {QLocale(), QLocale(QLocale::Czech, QLocale::Czechia),
+                               QLocale(QLocale::English, QLocale::UnitedStates)};
+    QDate date;
+    for (const QLocale& locale : locales) {
+        const QString format = locale.dateFormat(QLocale::ShortFormat);
+        date = locale.toDate(datePart, format);
+        if (!date.isValid())
+            continue;
+        // Qt reads "yy" as 19yy.
+        if (!format.contains(QStringLiteral("yyyy")) && date.year() < 1970)
+            date = date.addYears(100);
+        break;
+    }
+    if (!date.isValid())
+        date = QDate::fromString(datePart, Qt::ISODate);
+    if (!date.isValid())
+        return std::nullopt;
+    QTime time;
+    for (const QLocale& locale : locales) {
+        time = locale.toTime(timePart, withoutTimeZone(locale.timeFormat(QLocale::LongFormat)));
+        if (time.isValid())
+            break;
+    }
+    return QDateTime(date, time.isValid() ? time : QTime(0, 0));
+}
+
 const QStringList& flekNames()
 {
     static const QStringList names{

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace kvadus {
 
 // The decimal separator of the default QLocale ("." or ",").
@@ -61,6 +63,12 @@ bool strictNumber(const QString& text, QChar mark, double* value);
 // The system's short date, " - ", the system's long time.
 QString dateTimeStamp(const QDateTime& when);
 QString dateTimeStamp();  // now
+// The date and time of a stamp read back: in the system's forms first, then
+// in those of the Czech and the American locale, so that a file written on
+// another machine still gives its date; a two-digit year is taken in this
+// century or the last one's final decades (70..99). A stamp whose time does
+// not read gives midnight of its date; no date, no result.
+std::optional<QDateTime> readDateTimeStamp(const QString& stamp);
 
 // The names of 0 to 8 fleks (doublings): "", "flek", "re", "tuti", "boty",
 // "kalhoty", "kajzr", "rekajzr", "help! :-)".

@@ -13,6 +13,7 @@
 #include "results/tablecsv.h"
 #include "shell/mainwindow.h"
 #include "shell/startup.h"
+#include "stats/seasonwindow.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -243,7 +244,10 @@ void TFORMDiskoveOperace::buildControls()
     top->addWidget(soubor, 3);
     top->addWidget(tabulka, 1);
     top->addWidget(disk, 2);
+    BUTNSezona = makeButton(this, "BUTNSezona", QStringLiteral("sezona >>"),
+                            QStringLiteral("souhrn ulozenych veceru"));
     auto* bottom = new QHBoxLayout;
+    bottom->addWidget(BUTNSezona);
     bottom->addStretch(1);
     bottom->addWidget(BUTNZavrit);
     auto* outer = new QVBoxLayout(this);
@@ -286,6 +290,7 @@ void TFORMDiskoveOperace::connectControls()
     connect(BUTNPdfVysledku, &QPushButton::clicked, this, &TFORMDiskoveOperace::BUTNPdfVysledkuClick);
     connect(BUTNNastaveniTisku, &QPushButton::clicked, this, &TFORMDiskoveOperace::BUTNNastaveniTiskuClick);
     connect(BUTNZavrit, &QPushButton::clicked, this, &QWidget::close);
+    connect(BUTNSezona, &QPushButton::clicked, this, &TFORMDiskoveOperace::BUTNSezonaClick);
     connect(CKBXEditace, &QCheckBox::toggled, this, &TFORMDiskoveOperace::CKBXEditaceClick);
     connect(REDTOutput, &QPlainTextEdit::textChanged, this, &TFORMDiskoveOperace::REDTOutputChange);
     connect(RICHEDITVysledky, &QPlainTextEdit::textChanged, this, &TFORMDiskoveOperace::RICHEDITVysledkyChange);
@@ -574,6 +579,8 @@ void TFORMDiskoveOperace::showEvening(const ScoreGrid& table, const QStringList&
     m->LABLPocetHracu->setVisible(n > 3);
     FORMZadaniHracu->BUTNZamenit->setEnabled(n > 0 && FORMZadaniHracu->LBOXSeznamHracu->count() > 0);
 }
+
+void TFORMDiskoveOperace::BUTNSezonaClick() { openSeasonWindow(); }
 
 // ---- clearing and printing ---------------------------------------------------
 

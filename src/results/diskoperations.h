@@ -63,6 +63,7 @@ class TFORMDiskoveOperace : public QDialog {
   QCheckBox* CKBXEditace = nullptr;
   QPushButton* BUTNNastaveniTisku = nullptr;
   QPushButton* BUTNZavrit = nullptr;
+  QPushButton* BUTNSezona = nullptr;  // "sezona >>": the season window
   // The common dialogs.
   QFileDialog* DLGSaveFile = nullptr;
   QFileDialog* DLGOpenFile = nullptr;
@@ -104,6 +105,7 @@ class TFORMDiskoveOperace : public QDialog {
   void EDITFileNameChange();
   void RICHEDITVysledkyChange();
   void FormActivate();  // the activation refresh
+  void BUTNSezonaClick();
 
  protected:
   void showEvent(QShowEvent* event) override;

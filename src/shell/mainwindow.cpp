@@ -73,6 +73,7 @@ TFRMMain::TFRMMain(QWidget* parent) : QWidget(parent) {
   connectExtended();
   buildWindowSize();
   connectWindowSize();
+  buildSeason();
   FormCreate();
 }
 

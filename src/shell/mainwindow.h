@@ -10,6 +10,7 @@
 #include "settings/settingsfile_controls.h"
 #include "settings/tariff.h"
 #include "shell/windowsize_controls.h"
+#include "stats/season_controls.h"
 
 #include <QString>
 #include <QWidget>
@@ -55,7 +56,8 @@ class TFRMMain : public QWidget,
                  public QuickSelectionControls,
                  public ExtendedEntryControls,
                  public SettingsFileControls,
-                 public WindowSizeControls {
+                 public WindowSizeControls,
+                 public SeasonControls {
   Q_OBJECT
  public:
   explicit TFRMMain(QWidget* parent = nullptr);
@@ -254,6 +256,10 @@ class TFRMMain : public QWidget,
   QString directAmountCaption() const;
   void redBoxesFollowCervene();
 
+  // ---- the season of saved evenings (stats/mainwindow_season.cpp) ---------
+  // Its control: SeasonControls (stats/season_controls.h).
+  void BUTNSezonaClick();  // opens the season window
+
   // ---- recovery copy of the evening (results/mainwindow_recovery.cpp) -----
   void eveningChanged();  // writes the recovery copy (once the start offered the last ones)
   void offerRecovery();   // at start: offers the evenings of programs that did not end cleanly
@@ -432,6 +438,7 @@ class TFRMMain : public QWidget,
   void connectExtended();
   void buildWindowSize();
   void connectWindowSize();
+  void buildSeason();
   void describeTrumps();
   void updateTrumpFirst();
   void connectFrame();

@@ -7,6 +7,7 @@
 #include "settings/fileselect.h"
 #include "shell/mainwindow.h"
 #include "stats/resultswindow.h"
+#include "stats/seasonwindow.h"
 
 TFRMMain* FRMMain = nullptr;
 TFRMUpravaStavu* FRMUpravaStavu = nullptr;
@@ -45,6 +46,7 @@ void createWindows() {
 }
 
 void destroyWindows() {
+  destroySeasonWindow();  // made on demand, not one of the seven
   delete FRMGrafika;
   FRMGrafika = nullptr;
   delete FRMFileSelect;

@@ -25,5 +25,6 @@ extern TFRMGrafika* FRMGrafika;
 void createWindows();
 // The object names of the windows in the order createWindows() made them.
 QStringList creationOrder();
-// Destroys them (the secondary windows first); used at exit and by tests.
+// Destroys them (the secondary windows first, and the season window when it
+// was made); used at exit and by tests.
 void destroyWindows();

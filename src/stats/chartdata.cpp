@@ -3,6 +3,7 @@
 #include "common/textforms.h"
 #include "stats/records.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace kvadus::stats {
@@ -155,6 +156,17 @@ AxisScale wholeNumberScale(double low, double high, int ticks) {
     if (found || decade > 1e15) break;
   }
   return {std::floor(low / step) * step, std::ceil(high / step) * step, step};
+}
+
+AxisScale courseValueScale(const QList<CourseSeries>& series) {
+  double low = 0, high = 0;
+  for (const CourseSeries& s : series)
+    for (const ChartPoint& p : s.points) {
+      low = std::min(low, p.value);
+      high = std::max(high, p.value);
+    }
+  const double room = (high - low) * 0.08;
+  return wholeNumberScale(low - room, high + room, 10);
 }
 
 }  // namespace kvadus::stats

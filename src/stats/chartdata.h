@@ -109,5 +109,8 @@ struct AxisScale {
   double step = 1;
 };
 AxisScale wholeNumberScale(double low, double high, int ticks = 10);
+// The money axis of a course chart: over every point of the series (and 0),
+// with room above and below for the marks.
+AxisScale courseValueScale(const QList<CourseSeries>& series);
 
 }  // namespace kvadus::stats

@@ -10,6 +10,7 @@
 #include "shell/mainwindow.h"
 #include "shell/startup.h"
 #include "stats/chartdata.h"
+#include "stats/chartview.h"
 #include "stats/records.h"
 #include "stats/resultschart.h"
 #include "stats/resultswindow.h"
@@ -45,44 +46,6 @@ namespace stats = kvadus::stats;
 namespace {
 
 QColor toColor(const stats::Rgb& c) { return QColor(c.red, c.green, c.blue); }
-QColor toColor(int paletteEntry) { return toColor(stats::paletteColor(paletteEntry)); }
-
-QChartView* makeChartView(QWidget* parent, const char* name, const QString& hint) {
-  auto* view = new QChartView(new ResultsChart, parent);
-  view->setObjectName(QLatin1String(name));
-  view->setToolTip(hint);
-  view->setRenderHint(QPainter::Antialiasing);
-  view->setRubberBand(QChartView::NoRubberBand);
-  view->setDragMode(QGraphicsView::NoDrag);
-  view->chart()->setBackgroundRoundness(0);
-  view->chart()->setPlotAreaBackgroundVisible(true);
-  view->chart()->setPlotAreaBackgroundBrush(toColor(stats::plotAreaColor()));
-  return view;
-}
-
-QValueAxis* makeValueAxis(const QString& title) {
-  auto* axis = new QValueAxis;
-  axis->setTitleText(title);
-  axis->setLabelFormat(QStringLiteral("%.0f"));
-  axis->setTickType(QValueAxis::TicksDynamic);
-  axis->setTickAnchor(0);
-  axis->setTickInterval(1);
-  axis->setMinorTickCount(0);
-  return axis;
-}
-
-// Range and tick step together. An axis lays out its ticks at every change,
-// so it never holds a wide range with a fine step, not even between the two
-// calls: that would be a tick for every unit of up to 1e13.
-void applyScale(QValueAxis* axis, double min, double max, double step) {
-  axis->setTickInterval(std::max({axis->tickInterval(), step, max - min}));
-  axis->setRange(min, max);
-  axis->setTickInterval(step);
-}
-void applyScale(QValueAxis* axis, const stats::AxisScale& scale) {
-  applyScale(axis, scale.min, scale.max, scale.step);
-}
-
 // The values of a course-chart line, one per point, whether it is drawn as a
 // line or as stairs: the last vertex at each x holds the point's value.
 QList<double> lineValues(const QXYSeries* series) {
@@ -243,7 +206,7 @@ void TFRMGrafika::BUTNPrekresliCelkemClick() {
     QList<qreal> values(data.size(), 0.0);
     values[k] = data[k].value;
     set->append(values);
-    set->setColor(toColor(data[k].palette));
+    set->setColor(paletteQColor(data[k].palette));
     set->setBorderColor(toColor(stats::outlineColor()));
     bars->append(set);
     zeroLine << QPointF(k, 0);
@@ -289,14 +252,7 @@ void TFRMGrafika::drawCourseChart(bool balances) {
 
   auto* x = static_cast<QValueAxis*>(chart->axes(Qt::Horizontal).at(0));
   auto* y = static_cast<QValueAxis*>(chart->axes(Qt::Vertical).at(0));
-  double low = 0, high = 0;
-  for (const stats::CourseSeries& s : data)
-    for (const stats::ChartPoint& p : s.points) {
-      low = std::min(low, p.value);
-      high = std::max(high, p.value);
-    }
-  const double room = (high - low) * 0.08;  // for the marks above and below
-  applyScale(y, stats::wholeNumberScale(low - room, high + room, 10));
+  applyScale(y, stats::courseValueScale(data));
   const stats::AxisScale along = stats::wholeNumberScale(0, std::max(hands, 1), 15);
   if (balances) {
     applyScale(x, 0, std::max(hands, 1), along.step);
@@ -313,7 +269,7 @@ void TFRMGrafika::drawCourseChart(bool balances) {
   }
   for (int p = 0; p < data.size(); ++p) {
     const stats::CourseSeries& s = data[p];
-    const QColor color = toColor(s.palette);
+    const QColor color = paletteQColor(s.palette);
     if (balances) {
       auto* line = new QLineSeries;
       line->setName(s.title);
@@ -331,12 +287,7 @@ void TFRMGrafika::drawCourseChart(bool balances) {
       connect(line, &QLineSeries::clicked, this, [this, line](const QPointF& at) {
         courseSeriesClicked(static_cast<int>(grafChart()->series().indexOf(line)), at);
       });
-      for (int i = 0; i < s.points.size(); ++i) {
-        if (s.points[i].label.isEmpty()) continue;
-        const bool falling = i > 0 && s.points[i].value < s.points[i - 1].value;
-        chart->addMark(line, QPointF(i, s.points[i].value), s.points[i].label, color,
-                       falling ? ResultsChart::Side::Below : ResultsChart::Side::Above);
-      }
+      addPointMarks(chart, line, s.points, color);
     } else {
       auto* set = new QBarSet(s.title);
       QList<qreal> values;

@@ -4,6 +4,7 @@
 #include "common/textforms.h"
 #include "testsupport.h"
 
+#include <QRandomGenerator>
 #include <QRegularExpression>
 
 #include <limits>
@@ -211,6 +212,25 @@ class TestTextForms : public QObject {
     QVERIFY(now.startsWith(QLocale().toString(before, QLocale::ShortFormat)) ||
             now.startsWith(QLocale().toString(after, QLocale::ShortFormat)));
     QVERIFY(now.contains(" - ") && !now.contains(QRegularExpression("[A-Za-z]")));  // no zone name
+  }
+
+  // A stamp reads back to the second, under the locale that wrote it and under
+  // the other one; a date without a readable time is its midnight.
+  void stampReadsBack() {
+    QRandomGenerator random(7);
+    for (const char* writer : {"en_US", "cs_CZ"})
+      for (const char* reader : {"en_US", "cs_CZ"})
+        for (int i = 0; i < 300; ++i) {
+          const QDateTime when(QDate(1970, 1, 1).addDays(random.bounded(365 * 99)),
+                               QTime(0, 0).addSecs(random.bounded(86400)));
+          QLocale::setDefault(QLocale(writer));
+          const QString stamp = dateTimeStamp(when);
+          QLocale::setDefault(QLocale(reader));
+          const std::optional<QDateTime> back = readDateTimeStamp(stamp);
+          QVERIFY2(back && back->date() == when.date() && back->time() == when.time(), qPrintable(stamp));
+        }
+    QCOMPARE(readDateTimeStamp("2026-03-07 - pozde"), std::optional(QDateTime(QDate(2026, 3, 7), QTime(0, 0))));
+    QVERIFY(!readDateTimeStamp("dnes - 10:00:00").has_value());
   }
 };
 

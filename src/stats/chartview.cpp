@@ -1,0 +1,62 @@
+#include "stats/chartview.h"
+
+#include "stats/resultschart.h"
+
+#include <QChartView>
+#include <QPainter>
+#include <QValueAxis>
+
+#include <algorithm>
+
+namespace kvadus {
+
+QColor paletteQColor(int paletteEntry) {
+  const stats::Rgb c = stats::paletteColor(paletteEntry);
+  return QColor(c.red, c.green, c.blue);
+}
+
+QChartView* makeChartView(QWidget* parent, const char* name, const QString& hint) {
+  auto* view = new QChartView(new ResultsChart, parent);
+  view->setObjectName(QLatin1String(name));
+  view->setToolTip(hint);
+  view->setRenderHint(QPainter::Antialiasing);
+  view->setRubberBand(QChartView::NoRubberBand);
+  view->setDragMode(QGraphicsView::NoDrag);
+  view->chart()->setBackgroundRoundness(0);
+  view->chart()->setPlotAreaBackgroundVisible(true);
+  const stats::Rgb area = stats::plotAreaColor();
+  view->chart()->setPlotAreaBackgroundBrush(QColor(area.red, area.green, area.blue));
+  return view;
+}
+
+QValueAxis* makeValueAxis(const QString& title) {
+  auto* axis = new QValueAxis;
+  axis->setTitleText(title);
+  axis->setLabelFormat(QStringLiteral("%.0f"));
+  axis->setTickType(QValueAxis::TicksDynamic);
+  axis->setTickAnchor(0);
+  axis->setTickInterval(1);
+  axis->setMinorTickCount(0);
+  return axis;
+}
+
+void applyScale(QValueAxis* axis, double min, double max, double step) {
+  axis->setTickInterval(std::max({axis->tickInterval(), step, max - min}));
+  axis->setRange(min, max);
+  axis->setTickInterval(step);
+}
+void applyScale(QValueAxis* axis, const stats::AxisScale& scale) {
+  applyScale(axis, scale.min, scale.max, scale.step);
+}
+
+void addPointMarks(ResultsChart* chart, QAbstractSeries* line, const QList<stats::ChartPoint>& points,
+                   const QColor& color) {
+  for (int i = 0; i < points.size(); ++i) {
+    if (points[i].label.isEmpty()) continue;
+    const bool falling = i > 0 && points[i].value < points[i - 1].value;
+    chart->addMark(line, QPointF(i, points[i].value), points[i].label, color,
+                   falling ? ResultsChart::Side::Below : ResultsChart::Side::Above);
+  }
+}
+
+}  // namespace kvadus

@@ -1,0 +1,100 @@
+#pragma once
+// The season window "Sezona": every evening saved in a folder in one table,
+// one chart of the players' running totals and a table of the players. The
+// folder is read on a thread of its own while a progress bar runs; the
+// window only shows what the season rules (stats/season) make of the files.
+// It is made the first time it is asked for and lives until the windows go.
+
+#include <QList>
+#include <QStringList>
+#include <QWidget>
+
+#include <memory>
+
+class QChartView;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QProgressBar;
+class QPushButton;
+class QTabWidget;
+class QTableWidget;
+class QThread;
+class QTimer;
+
+namespace kvadus {
+class ResultsChart;
+namespace season {
+struct Season;
+}
+}
+
+class TFRMSezona : public QWidget {
+  Q_OBJECT
+ public:
+  explicit TFRMSezona(QWidget* parent = nullptr);
+  ~TFRMSezona() override;
+
+  QLineEdit* EDITSlozka = nullptr;  // the folder read
+  QPushButton* BUTNVyberSlozky = nullptr;
+  QPushButton* BUTNNacist = nullptr;
+  QProgressBar* PRGBRCteni = nullptr;
+  QLabel* LABLStav = nullptr;
+  QTabWidget* PGCTRLSezona = nullptr;
+  QWidget* PGVecery = nullptr;
+  QTableWidget* STRGRSezona = nullptr;
+  QWidget* PGPrubeh = nullptr;
+  QChartView* CHARTSezona = nullptr;
+  QCheckBox* CHBXZobrazitMinMax = nullptr;
+  QWidget* PGHraci = nullptr;
+  QTableWidget* STRGRHraci = nullptr;
+  QLabel* LABLPoznamka = nullptr;
+  QWidget* PGVynechane = nullptr;
+  QListWidget* LSTBXVynechane = nullptr;
+  QPushButton* BUTNZavrit = nullptr;
+
+  // Reads the folder in the field anew (a reading under way is abandoned).
+  void BUTNNacistClick();
+  void BUTNVyberSlozkyClick();
+  void CHBXZobrazitMinMaxClick();
+
+  // A reading is under way.
+  bool reading() const;
+  // What the window shows, read from its controls: the rows of a table
+  // (the header first), the chart's series titles and point values, its marks.
+  static QList<QStringList> tableRows(const QTableWidget* table);
+  QStringList seriesTitles() const;
+  QList<double> seriesPoints(int series) const;
+  QList<QColor> seriesColors() const;
+  kvadus::ResultsChart* chart() const;
+
+ signals:
+  // A reading ended and its season is shown.
+  void seasonShown();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  struct Job;
+  void buildControls();
+  void startReading(const QString& folder);
+  void readingDone(const std::shared_ptr<Job>& job);
+  void showSeason(const kvadus::season::Season& season);
+  void drawChart(const kvadus::season::Season& season);
+  void showProgress();
+  void stopReading();
+
+  // The reading under way: its thread and what it shares with the window.
+  std::shared_ptr<Job> job_;
+  QThread* thread_ = nullptr;
+  QTimer* progressTimer_ = nullptr;
+};
+
+// The season window, made the first time; null before.
+extern TFRMSezona* FRMSezona;
+// Shows the season window (made when missing) and reads its folder anew.
+void openSeasonWindow();
+// Ends the window with the others (a reading under way is stopped first).
+void destroySeasonWindow();

@@ -1,0 +1,147 @@
+// The season window: opened from the disk operations and the main window, it
+// reads the saved evenings' folder in the background and shows the evenings,
+// the players and the chart of their running totals.
+
+#include "common/appfolders.h"
+#include "dialogperson.h"
+#include "results/diskoperations.h"
+#include "seasonfolder.h"
+#include "stats/chartview.h"
+#include "stats/resultschart.h"
+#include "stats/season.h"
+#include "stats/seasonwindow.h"
+#include "testsupport.h"
+
+#include <QCheckBox>
+#include <QProgressBar>
+#include <QSignalSpy>
+#include <QTabWidget>
+
+using namespace kvadus;
+using testsupport::SeasonFolder;
+
+namespace {
+
+bool waitForSeason() {
+  if (!FRMSezona) return false;
+  QSignalSpy shown(FRMSezona, &TFRMSezona::seasonShown);
+  return FRMSezona->reading() ? shown.wait(10000) : true;
+}
+
+}  // namespace
+
+class TestSeasonWindow : public QObject {
+  Q_OBJECT
+  testsupport::ScriptedPerson person;
+
+ private slots:
+  void init() {
+    person.reset();
+    testsupport::freshWindows();
+  }
+  void cleanup() { destroyWindows(); }
+
+  void seasonOfTheSavedEvenings() {
+    testsupport::WorkingFolder folder;
+    const SeasonFolder saved(folder.path("hry"));
+    testsupport::startGame({"Ja", "Ty", "On"});
+    testsupport::appendHand({"+0.20", "-0.10", "-0.10"});
+    const QStringList tonight = testsupport::tableRow(1);
+
+    FORMDiskoveOperace->BUTNSezona->click();
+    QVERIFY(FRMSezona);
+    QCOMPARE(FRMSezona->windowTitle(), QStringLiteral("Sezona"));
+    QCOMPARE(FRMSezona->EDITSlozka->text(), QDir::toNativeSeparators(gamesFolder()));
+    QVERIFY(waitForSeason());
+
+    // The tables are the season's rows; unreadable files listed with their reason.
+    const season::Season read = season::readSeason(gamesFolder());
+    const QList<QStringList> rows = TFRMSezona::tableRows(FRMSezona->STRGRSezona);
+    QCOMPARE(rows, season::seasonRows(read));
+    QCOMPARE(rows.last(), QStringList({"celkem", "4 vecery", "9", "-1002.27", "+0.31", "+998.93", "+3.03"}));
+    QCOMPARE(TFRMSezona::tableRows(FRMSezona->STRGRHraci), season::playerRows(read));
+    QCOMPARE(FRMSezona->PRGBRCteni->value(), 5);
+    QCOMPARE(FRMSezona->LABLStav->text(), QStringLiteral("4 vecery, her: 9, hracu: 4; vynechane soubory: 1"));
+    QCOMPARE(testsupport::items(FRMSezona->LSTBXVynechane),
+             QStringList({"poskozeny.kvd: Text neodpovida formatu (chyba v datech) (radek 12)"}));
+    QCOMPARE(FRMSezona->PGCTRLSezona->tabText(3), QStringLiteral("vynechane soubory (1)"));
+
+    // The chart's points are the running totals, in the players' colours.
+    QCOMPARE(FRMSezona->seriesTitles(),
+             QStringList({"  (0) - Pepa", "  (1) - Jana", "  (2) - Karel", "  (3) - Jan Novak"}));
+    for (int p = 0; p < saved.persons.size(); ++p) {
+      QList<qint64> cents;
+      for (double v : FRMSezona->seriesPoints(p)) cents << qRound64(v * 100);
+      QCOMPARE(cents, saved.running(saved.persons[p]));
+      QCOMPARE(FRMSezona->seriesColors().value(p), paletteQColor(stats::playerPaletteEntry(p)));
+    }
+    QVERIFY(FRMSezona->chart()->marks().contains(QStringLiteral("3.03  (3)")));
+
+    // The evening at the table and the seven windows are untouched.
+    QCOMPARE(testsupport::tableRow(1), tonight);
+    QCOMPARE(creationOrder().size(), 7);
+    QVERIFY(!creationOrder().contains(QStringLiteral("FRMSezona")));
+
+    // The main window's button opens the same window and reads again.
+    TFRMSezona* window = FRMSezona;
+    FRMMain->BUTNSezona->click();
+    QCOMPARE(FRMSezona, window);
+    QVERIFY(FRMSezona->reading());
+    QVERIFY(waitForSeason());
+    QCOMPARE(TFRMSezona::tableRows(FRMSezona->STRGRSezona), rows);
+  }
+
+  void buttonsFitWhereTheyAre() {
+    // In the strip under the score table, inside its group and clear of the others.
+    QPushButton* b = FRMMain->BUTNSezona;
+    QCOMPARE(b->text(), QStringLiteral("sezona >>"));
+    QCOMPARE(b->toolTip(), QStringLiteral("souhrn ulozenych veceru"));
+    QVERIFY(FRMMain->GRPBXTabulka->rect().contains(b->geometry()));
+    for (QWidget* other : FRMMain->GRPBXTabulka->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+      if (other != b && !other->isHidden()) QVERIFY2(!other->geometry().intersects(b->geometry()), qPrintable(other->objectName()));
+    QCOMPARE(FORMDiskoveOperace->BUTNSezona->toolTip(), QStringLiteral("souhrn ulozenych veceru"));
+    FORMDiskoveOperace->show();
+    QVERIFY(FORMDiskoveOperace->BUTNSezona->width() >= FORMDiskoveOperace->BUTNSezona->sizeHint().width());
+  }
+
+  void marksFolderChoiceAndClosing() {
+    testsupport::WorkingFolder folder;
+    QDir().mkpath(folder.path("jinde"));
+    const SeasonFolder saved(folder.path("jinde"));
+    testsupport::DialogPerson dialogs;
+    dialogs.file = folder.path("jinde");
+    FRMMain->BUTNSezonaClick();
+    QVERIFY(waitForSeason());
+    QCOMPARE(FRMSezona->LABLStav->text(), QStringLiteral("0 veceru, her: 0, hracu: 0"));
+    FRMSezona->BUTNVyberSlozky->click();
+    QCOMPARE(dialogs.shown, QStringList({"DLGVyberSlozky"}));
+    QCOMPARE(FRMSezona->EDITSlozka->text(), QDir::toNativeSeparators(folder.path("jinde")));
+    QVERIFY(waitForSeason());
+    QCOMPARE(FRMSezona->seriesTitles().size(), 4);
+
+    // Marks go and come with the switch; the points stay.
+    const QList<double> points = FRMSezona->seriesPoints(2);
+    FRMSezona->CHBXZobrazitMinMax->setChecked(false);
+    QVERIFY(FRMSezona->chart()->marks().isEmpty());
+    QCOMPARE(FRMSezona->seriesPoints(2), points);
+    FRMSezona->CHBXZobrazitMinMax->setChecked(true);
+    QCOMPARE(FRMSezona->chart()->marks().size(), 9);
+
+    // A folder that is not there says so; closing stops a reading under way.
+    FRMSezona->EDITSlozka->setText(QStringLiteral("neni"));
+    FRMSezona->BUTNNacistClick();
+    QVERIFY(waitForSeason());
+    QCOMPARE(FRMSezona->LABLStav->text(), QStringLiteral("Slozka neexistuje"));
+    QCOMPARE(FRMSezona->STRGRSezona->rowCount(), 1);  // the total row alone
+    FRMSezona->EDITSlozka->setText(folder.path("jinde"));
+    FRMSezona->BUTNNacistClick();
+    QVERIFY(FRMSezona->reading());
+    FRMSezona->close();
+    QVERIFY(!FRMSezona->reading());
+    QCOMPARE(FRMSezona->LABLStav->text(), QStringLiteral("cteni preruseno"));
+    FRMSezona->BUTNNacistClick();  // and a reading left running ends with the windows
+  }
+};
+
+QTEST_MAIN(TestSeasonWindow)
+#include "test_season_window.moc"
