@@ -123,7 +123,7 @@ TFORMDiskoveOperace::TFORMDiskoveOperace(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("FORMDiskoveOperace"));
     setWindowTitle(QStringLiteral("diskove operace"));
     setModal(false);
-    printer_ = new QPrinter(QPrinter::HighResolution);
+    printer_.setMaker([] { return new QPrinter(QPrinter::HighResolution); });
     buildControls();
     connectControls();
     resize(760, 520);
@@ -137,7 +137,6 @@ TFORMDiskoveOperace::~TFORMDiskoveOperace()
     disconnect(REDTOutput, nullptr, this, nullptr);
     disconnect(RICHEDITVysledky, nullptr, this, nullptr);
     disconnect(EDITFileName, nullptr, this, nullptr);
-    delete printer_;
 }
 
 void TFORMDiskoveOperace::buildControls()
@@ -255,18 +254,24 @@ void TFORMDiskoveOperace::buildControls()
     outer->addWidget(PGCTRLDisk, 1);
     outer->addLayout(bottom);
 
-    DLGSaveFile = new QFileDialog(this);
-    DLGSaveFile->setObjectName(QStringLiteral("DLGSaveFile"));
-    DLGSaveFile->setAcceptMode(QFileDialog::AcceptSave);
-    DLGSaveFile->setFileMode(QFileDialog::AnyFile);
-    // The save routine asks about an existing file itself.
-    DLGSaveFile->setOption(QFileDialog::DontConfirmOverwrite);
-    setupFileDialog(DLGSaveFile, QStringLiteral("Ulozeni do souboru"));
-    DLGOpenFile = new QFileDialog(this);
-    DLGOpenFile->setObjectName(QStringLiteral("DLGOpenFile"));
-    DLGOpenFile->setAcceptMode(QFileDialog::AcceptOpen);
-    DLGOpenFile->setFileMode(QFileDialog::ExistingFile);
-    setupFileDialog(DLGOpenFile, QStringLiteral("Vyber souboru"));
+    DLGSaveFile.setMaker([this] {
+        auto* dialog = new QFileDialog(this);
+        dialog->setObjectName(QStringLiteral("DLGSaveFile"));
+        dialog->setAcceptMode(QFileDialog::AcceptSave);
+        dialog->setFileMode(QFileDialog::AnyFile);
+        // The save routine asks about an existing file itself.
+        dialog->setOption(QFileDialog::DontConfirmOverwrite);
+        setupFileDialog(dialog, QStringLiteral("Ulozeni do souboru"));
+        return dialog;
+    });
+    DLGOpenFile.setMaker([this] {
+        auto* dialog = new QFileDialog(this);
+        dialog->setObjectName(QStringLiteral("DLGOpenFile"));
+        dialog->setAcceptMode(QFileDialog::AcceptOpen);
+        dialog->setFileMode(QFileDialog::ExistingFile);
+        setupFileDialog(dialog, QStringLiteral("Vyber souboru"));
+        return dialog;
+    });
 }
 
 void TFORMDiskoveOperace::connectControls()

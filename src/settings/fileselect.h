@@ -1,4 +1,6 @@
 #pragma once
+#include "common/ondemand.h"
+
 #include <QDialog>
 #include <QStringList>
 
@@ -34,7 +36,7 @@ class TFRMFileSelect : public QDialog {
   QPushButton* BUTNClear = nullptr;
   QPushButton* BUTNHelp = nullptr;
   QPushButton* BUTNLoadFiles = nullptr;  // hidden: fills the list
-  QFileDialog* DLGOpen = nullptr;
+  kvadus::OnDemand<QFileDialog> DLGOpen;  // made when first used
 
   void BUTNOkClick();
   void BUTNExitClick();
