@@ -25,6 +25,8 @@ class ScoreGrid {
 class MemoryGrid : public ScoreGrid {
  public:
   MemoryGrid(int columns = 0, int rows = 0);
+  // Every text of another grid, read once.
+  static MemoryGrid copyOf(const ScoreGrid& grid);
   int rowCount() const override { return rows_; }
   int columnCount() const override { return columns_; }
   void setRowCount(int rows) override;
