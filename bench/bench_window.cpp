@@ -136,15 +136,29 @@ static void BM_ResultsActivation(benchmark::State& state) {
 BENCHMARK(BM_ResultsActivation)->Arg(12)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 // "Pouzit -->" over the text of a 10,000-hand evening of six players: the
-// text read into a table and that table put into the window in place of the
-// evening (the sums and counters recomputed, the player list rebuilt).
+// text read into a table and that table put into the window (the sums and
+// counters, the player list rebuilt). Second argument 0: into a new evening
+// of the same players ("Nova hra" before each, outside the time); 1: in
+// place of the same evening, whose table items take the texts they hold.
 static void BM_UseTextOfLongEvening(benchmark::State& state) {
   longEvening(static_cast<int>(state.range(0)));
   FORMDiskoveOperace->FormActivate();
   FORMDiskoveOperace->BUTNVytvorVystupClick();
-  for (auto _ : state) FORMDiskoveOperace->BUTNPouzitClick();
+  for (auto _ : state) {
+    if (state.range(1) == 0) {
+      state.PauseTiming();
+      FRMMain->BUTNNOvaHraClick();
+      state.ResumeTiming();
+    }
+    FORMDiskoveOperace->BUTNPouzitClick();
+  }
+  state.counters["hands"] = FRMMain->STGOutput->rowCount() - 2;
 }
-BENCHMARK(BM_UseTextOfLongEvening)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_UseTextOfLongEvening)
+    ->Args({10000, 0})
+    ->Args({10000, 1})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5);
 
 // The worst a results text may ask of "Pouzit -->": a table of columns x
 // hands. Within the cell bound (1000 x 1000) it is read and shown; 1000

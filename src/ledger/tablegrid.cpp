@@ -3,6 +3,7 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QSignalBlocker>
 #include <QTableWidget>
 
 namespace kvadus {
@@ -37,6 +38,32 @@ void TableGrid::setCell(int column, int row, const QString& text) {
     item->setText(text);
   }
   if (row == 0) refreshHeader(column);
+}
+
+void TableGrid::assign(const ScoreGrid& from) {
+  const int rows = from.rowCount();
+  const int columns = from.columnCount();
+  // Columns added or taken away move every item of the table: start empty.
+  if (columns != table_->columnCount()) setRowCount(0);
+  setColumnCount(columns);
+  setRowCount(rows);
+  QAbstractItemModel* model = table_->model();
+  {
+    const QSignalBlocker quiet(model);
+    for (int r = 0; r < rows; ++r)
+      for (int c = 0; c < columns; ++c) {
+        const QString text = from.cell(c, r);
+        if (QTableWidgetItem* item = table_->item(r, c)) {
+          item->setText(text);
+        } else {
+          item = new QTableWidgetItem(text);
+          item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+          table_->setItem(r, c, item);
+        }
+      }
+  }
+  if (rows > 0 && columns > 0) emit model->dataChanged(model->index(0, 0), model->index(rows - 1, columns - 1));
+  for (int c = 0; c < columns; ++c) refreshHeader(c);
 }
 
 void TableGrid::refreshHeader(int column) {

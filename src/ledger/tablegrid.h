@@ -19,6 +19,10 @@ class TableGrid : public ScoreGrid {
   void setColumnCount(int columns) override;
   QString cell(int column, int row) const override;
   void setCell(int column, int row, const QString& text) override;
+  // The table made the same as `from`, cell for cell. The items of a table
+  // with as many columns stay and take their new texts; the view is told
+  // once, not per cell.
+  void assign(const ScoreGrid& from);
 
  private:
   void refreshHeader(int column);
