@@ -35,6 +35,9 @@ class MemoryGrid : public ScoreGrid {
   void setCell(int column, int row, const QString& text) override;
 
   QStringList row(int row) const;
+  bool operator==(const MemoryGrid& other) const {
+    return rows_ == other.rows_ && columns_ == other.columns_ && cells_ == other.cells_;
+  }
 
  private:
   int rows_ = 0;

@@ -76,6 +76,45 @@ void TableGrid::refreshHeader(int column) {
   header->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
 
+TableCopy::TableCopy(TableGrid& grid, QTableWidget* table) : QObject(table), grid_(grid) {
+  QAbstractItemModel* model = table->model();
+  const auto all = [this] { changed(0, INT_MAX); };
+  const auto from = [this](const QModelIndex&, int first) { changed(first, INT_MAX); };
+  connect(model, &QAbstractItemModel::dataChanged, this,
+          [this](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
+            changed(topLeft.row(), bottomRight.row());
+          });
+  // Rows coming or going move every row after them.
+  connect(model, &QAbstractItemModel::rowsInserted, this, from);
+  connect(model, &QAbstractItemModel::rowsRemoved, this, from);
+  connect(model, &QAbstractItemModel::rowsMoved, this, all);
+  connect(model, &QAbstractItemModel::columnsInserted, this, all);
+  connect(model, &QAbstractItemModel::columnsRemoved, this, all);
+  connect(model, &QAbstractItemModel::columnsMoved, this, all);
+  connect(model, &QAbstractItemModel::layoutChanged, this, all);
+  connect(model, &QAbstractItemModel::modelReset, this, all);
+}
+
+void TableCopy::changed(int first, int last) {
+  first_ = qMin(first_, qMax(0, first));
+  last_ = qMax(last_, last);
+}
+
+MemoryGrid TableCopy::now() {
+  const int rows = grid_.rowCount();
+  const int columns = grid_.columnCount();
+  if (columns != copy_.columnCount()) {
+    copy_ = MemoryGrid::copyOf(grid_);
+  } else {
+    copy_.setRowCount(rows);
+    for (int r = first_; r < rows && r <= last_; ++r)
+      for (int c = 0; c < columns; ++c) copy_.setCell(c, r, grid_.cell(c, r));
+  }
+  first_ = INT_MAX;
+  last_ = -1;
+  return copy_;
+}
+
 void styleScoreTable(QTableWidget* table) {
   QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
   table->setFont(fixed);

@@ -88,9 +88,12 @@ void TFRMMain::copyEvening()
     if (!std::exchange(recoveryDue, false) || !recoveryArmed || !recoveryCopies) return;
     const int n = playerCount();
     if (n < 2) return;  // no game yet: nothing to keep
-    // The window's thread only copies the texts; the copy's lines, their
-    // checksum and the file are made on the writing thread.
-    recoveryCopies->write([table = MemoryGrid::copyOf(*grid), players = itemTexts(LIBXHraci),
+    // The window's thread only copies the texts that changed; the copy's
+    // lines, their checksum and the file are made on the writing thread.
+    if (!recoveryTable) recoveryTable = new TableCopy(*grid, STGOutput);
+    MemoryGrid table = recoveryTable->now();
+    Q_ASSERT(table == MemoryGrid::copyOf(*grid));  // no change of the table went unseen
+    recoveryCopies->write([table = std::move(table), players = itemTexts(LIBXHraci),
                            declarer = declarerIndex(), chooser = chooserIndex(),
                            described = ledger::hasDescriptionColumn(*grid, n), stamp = dateTimeStamp()] {
         return recovery::buildRecovery(table, players, declarer, chooser, described, stamp);

@@ -36,6 +36,7 @@ namespace kvadus {
 class RadioGroup;
 class UpDown;
 class TableGrid;
+class TableCopy;
 }
 
 // Eight one-byte flags kept for the whole run: guards against handlers that
@@ -270,6 +271,7 @@ class TFRMMain : public QWidget,
   bool recoveryArmed = false;  // copies are written only after the offer at start
   bool recoveryDue = false;   // a change waits for its copy (made once the change is over)
   std::unique_ptr<kvadus::recovery::Copies> recoveryCopies;  // made by the offer
+  kvadus::TableCopy* recoveryTable = nullptr;  // the table's texts for the copies, read where they changed
 
   // ---- settings panel (settings/) ---------------------------------------
   QGroupBox* GRPBXNastaveni = nullptr;

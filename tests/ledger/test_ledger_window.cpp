@@ -188,10 +188,18 @@ class TestLedgerWindow : public QObject {
 
   // A whole grid put into the table: every cell and header as given, the
   // names row hidden, items not editable, and the view told once whether
-  // the items stay (as many columns) or the table starts over.
+  // the items stay (as many columns) or the table starts over. A copy kept
+  // for the recovery copies sees every change.
   void tableTakesAWholeGrid() {
     startGame({"A", "B", "C"});
-    for (int i = 0; i < 3; ++i) appendHand({"+1.00", "-1.00"});
+    kvadus::TableCopy copy(*m->grid, m->STGOutput);
+    const auto copied = [&] { return copy.now() == kvadus::MemoryGrid::copyOf(*m->grid); };
+    for (int i = 0; i < 3; ++i) {
+      appendHand({"+1.00", "-1.00"});
+      QVERIFY(copied());
+    }
+    m->POPUPSmazPosledniClick();
+    QVERIFY(copied());
     const auto grid = [](int columns, int rows, const QString& tag) {
       kvadus::MemoryGrid g(columns, rows);
       for (int r = 0; r < rows; ++r)
@@ -210,6 +218,7 @@ class TestLedgerWindow : public QObject {
         QCOMPARE(m->STGOutput->item(1, c)->flags(), Qt::ItemIsEnabled | Qt::ItemIsSelectable);
       }
       QVERIFY(m->STGOutput->isRowHidden(0));
+      QVERIFY(copied());
     }
   }
 };
