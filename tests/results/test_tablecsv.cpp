@@ -97,6 +97,10 @@ class TestTableCsv : public QObject {
     QCOMPARE(csvNumber(QStringLiteral("      -0.00"), u'.'), QStringLiteral("0.00"));
     QCOMPARE(csvNumber(QStringLiteral("+9999999999999.99"), u'.'), QStringLiteral("9999999999999.99"));
     QCOMPARE(csvNumber(QStringLiteral("   "), u'.'), QString());
+    // Digit for digit beyond what a double holds to the cent; other texts by value.
+    QCOMPARE(csvNumber(QStringLiteral("-98765432109876543.21"), u','), QStringLiteral("-98765432109876543,21"));
+    QCOMPARE(csvNumber(QStringLiteral("+007,05"), u'.'), QStringLiteral("7.05"));
+    QCOMPARE(csvNumber(QStringLiteral(" 1.5 "), u','), QStringLiteral("1,50"));
   }
 
   // Many random evenings: names and descriptions come back as they were, the
