@@ -19,8 +19,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
-#include <QPrinter>
 #include <QListWidget>
+#include <QPrinter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
