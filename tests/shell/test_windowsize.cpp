@@ -64,6 +64,26 @@ class TestWindowSize : public QObject {
     QCOMPARE(kvadus::windowsize::fits(work, QSize(796, 728)), fits);
   }
 
+  // The real frame is worth asking for only between the bare client and the
+  // style's estimate (Fusion: 8 wider, 32 higher).
+  void frameDecidesOnlyBetweenClientAndEstimate_data() {
+    QTest::addColumn<QRect>("work");
+    QTest::addColumn<bool>("decides");
+    QTest::newRow("desktop") << QRect(0, 0, 1280, 1024) << false;
+    QTest::newRow("estimate exactly") << QRect(0, 32, 1024, 568) << false;
+    QTest::newRow("one pixel lower") << QRect(0, 32, 1024, 567) << true;
+    QTest::newRow("client exactly") << QRect(0, 0, 640, 536) << true;
+    QTest::newRow("narrower than the estimate") << QRect(0, 0, 647, 600) << true;
+    QTest::newRow("lower than the client") << QRect(0, 0, 1024, 535) << false;
+    QTest::newRow("narrower than the client") << QRect(0, 0, 639, 768) << false;
+  }
+  void frameDecidesOnlyBetweenClientAndEstimate() {
+    QFETCH(QRect, work);
+    QFETCH(bool, decides);
+    QCOMPARE(frameDecidesFit(work, QSize(640, 536), {24, 4, 4, {}}), decides);
+    QVERIFY(!frameDecidesFit(std::nullopt, QSize(640, 536), {24, 4, 4, {}}));
+  }
+
   void unknownWorkAreaFitsNothing() {
     QVERIFY(!fits(std::nullopt, QSize(1, 1)));
     QCOMPARE(keepOnScreen(QRect(-5, 9000, 10, 10), std::nullopt), QPoint(-5, 9000));
