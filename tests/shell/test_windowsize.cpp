@@ -22,8 +22,8 @@ class TestWindowSize : public QObject {
     const FormSizes s = formSizes(layout::kPriceGroup, layout::kWonGroup, layout::kLostGroup, kMetrics);
     // Narrow: the price group's right and bottom edges; wide: "Vyhrane"'s
     // right edge and "Prohrane"'s bottom edge; each with 2 x frame and the caption.
-    QCOMPARE(s.narrow, QSize(468 + 172 + 8, 312 + 264 + 20 + 6));
-    QCOMPARE(s.wide, QSize(648 + 140 + 8, 584 + 116 + 20 + 6));
+    QCOMPARE(s.narrow, QSize(468 + 172 + 8, 312 + 224 + 20 + 6));
+    QCOMPARE(s.wide, QSize(648 + 140 + 8, 544 + 116 + 20 + 6));
     // Everything of the narrow window lies inside its client area.
     const QRect narrowClient(QPoint(0, 0), s.narrow - frameExtra(kMetrics));
     for (const QRect& r : {layout::kControlGroup, layout::kPlayersGroup, layout::kFlekGroup,
