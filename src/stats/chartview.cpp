@@ -2,6 +2,7 @@
 
 #include "stats/resultschart.h"
 
+#include <QBoxLayout>
 #include <QChartView>
 #include <QCoreApplication>
 #include <QPagedPaintDevice>
@@ -15,6 +16,11 @@ namespace kvadus {
 QColor paletteQColor(int paletteEntry) {
   const stats::Rgb c = stats::paletteColor(paletteEntry);
   return QColor(c.red, c.green, c.blue);
+}
+
+void placeChartView(QWidget* page, QChartView* view) {
+  static_cast<QBoxLayout*>(page->layout())->insertWidget(0, view, 1);
+  view->show();
 }
 
 QChartView* makeChartView(QWidget* parent, const char* name, const QString& hint) {

@@ -23,6 +23,9 @@ QColor paletteQColor(int paletteEntry);
 // A chart view named `name` holding a ResultsChart: no zooming or panning,
 // a grey plot area.
 QChartView* makeChartView(QWidget* parent, const char* name, const QString& hint);
+// A chart view made when first used goes on top of its page, whose box
+// layout holds the controls below it from the start.
+void placeChartView(QWidget* page, QChartView* view);
 
 // A value axis with whole-number labels and ticks anchored at 0.
 QValueAxis* makeValueAxis(const QString& title);

@@ -90,13 +90,6 @@ QStringList uniqueCategories(const QStringList& names) {
   return out;
 }
 
-// A chart view goes on top of its page, which holds the controls below it
-// from the start.
-void placeChartView(QWidget* page, QChartView* view) {
-  static_cast<QBoxLayout*>(page->layout())->insertWidget(0, view, 1);
-  view->show();
-}
-
 }  // namespace
 
 // ---- building -------------------------------------------------------------------

@@ -5,6 +5,7 @@
 // window only shows what the season rules (stats/season) make of the files.
 // It is made the first time it is asked for and lives until the windows go.
 
+#include "common/ondemand.h"
 #include "common/printout.h"
 
 #include <QList>
@@ -48,7 +49,7 @@ class TFRMSezona : public QWidget {
   QWidget* PGVecery = nullptr;
   QTableWidget* STRGRSezona = nullptr;
   QWidget* PGPrubeh = nullptr;
-  QChartView* CHARTSezona = nullptr;
+  kvadus::OnDemand<QChartView> CHARTSezona;  // made for the first reading shown (or first use)
   QCheckBox* CHBXZobrazitMinMax = nullptr;
   QWidget* PGHraci = nullptr;
   QTableWidget* STRGRHraci = nullptr;
@@ -104,8 +105,8 @@ class TFRMSezona : public QWidget {
   QThread* thread_ = nullptr;
   QTimer* progressTimer_ = nullptr;
   // Shared by every printout of the window, so that the choices made in the
-  // print dialog hold for the next one.
-  std::unique_ptr<QPrinter> printer_;
+  // print dialog hold for the next one; made for the first printout.
+  kvadus::OnDemand<QPrinter> printer_;
 };
 
 // The season window, made the first time; null before.
