@@ -238,20 +238,14 @@ void TFORMDiskoveOperace::buildControls()
     outer->addLayout(bottom);
 
     DLGSaveFile.setMaker([this] {
-        auto* dialog = new QFileDialog(this);
-        dialog->setObjectName(QStringLiteral("DLGSaveFile"));
-        dialog->setAcceptMode(QFileDialog::AcceptSave);
-        dialog->setFileMode(QFileDialog::AnyFile);
+        auto* dialog = makeFileDialog(this, "DLGSaveFile", true);
         // The save routine asks about an existing file itself.
         dialog->setOption(QFileDialog::DontConfirmOverwrite);
         setupFileDialog(dialog, QStringLiteral("Ulozeni do souboru"));
         return dialog;
     });
     DLGOpenFile.setMaker([this] {
-        auto* dialog = new QFileDialog(this);
-        dialog->setObjectName(QStringLiteral("DLGOpenFile"));
-        dialog->setAcceptMode(QFileDialog::AcceptOpen);
-        dialog->setFileMode(QFileDialog::ExistingFile);
+        auto* dialog = makeFileDialog(this, "DLGOpenFile", false);
         setupFileDialog(dialog, QStringLiteral("Vyber souboru"));
         return dialog;
     });

@@ -133,11 +133,8 @@ TFRMFileSelect::TFRMFileSelect(QWidget* parent) : QDialog(parent) {
   BUTNLoadFiles = makeHiddenButton(this, "BUTNLoadFiles", QStringLiteral("nacist soubory"));
 
   DLGOpen.setMaker([this] {
-    auto* dialog = new QFileDialog(this);
-    dialog->setObjectName(QStringLiteral("DLGOpen"));
+    auto* dialog = makeFileDialog(this, "DLGOpen", false);
     dialog->setWindowTitle(QStringLiteral("Vyber souboru s nastavenim"));
-    dialog->setAcceptMode(QFileDialog::AcceptOpen);
-    dialog->setFileMode(QFileDialog::ExistingFile);
     dialog->setNameFilters({QStringLiteral("soubory s nastavenim (*.cfg)"), QStringLiteral("textove soubory (*.txt)"),
                             QStringLiteral("vsechny soubory (*)")});
     return dialog;

@@ -248,17 +248,11 @@ void TFRMMain::buildSettingsFilePage() {
       QStringLiteral("Popis pravidel, kterymi se ridi prace a diskove operace s nastavenim"));
 
   DLGOpenFile.setMaker([this] {
-    auto* dialog = new QFileDialog(this);
-    dialog->setObjectName(QStringLiteral("DLGOpenFile"));
-    dialog->setAcceptMode(QFileDialog::AcceptOpen);
-    dialog->setFileMode(QFileDialog::ExistingFile);
+    auto* dialog = makeFileDialog(this, "DLGOpenFile", false);
     return dialog;
   });
   SaveDialog.setMaker([this] {
-    auto* dialog = new QFileDialog(this);
-    dialog->setObjectName(QStringLiteral("SaveDialog"));
-    dialog->setAcceptMode(QFileDialog::AcceptSave);
-    dialog->setFileMode(QFileDialog::AnyFile);
+    auto* dialog = makeFileDialog(this, "SaveDialog", true);
     // Overwriting and creating are asked here, after the dialog.
     dialog->setOption(QFileDialog::DontConfirmOverwrite);
     return dialog;

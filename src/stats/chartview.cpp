@@ -5,6 +5,7 @@
 #include <QBoxLayout>
 #include <QChartView>
 #include <QCoreApplication>
+#include <QLegend>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QValueAxis>
@@ -34,6 +35,17 @@ QChartView* makeChartView(QWidget* parent, const char* name, const QString& hint
   view->chart()->setPlotAreaBackgroundVisible(true);
   const stats::Rgb area = stats::plotAreaColor();
   view->chart()->setPlotAreaBackgroundBrush(QColor(area.red, area.green, area.blue));
+  return view;
+}
+
+QChartView* makeCourseChartView(QWidget* page, const char* name, const QString& hint, const QString& x) {
+  QChartView* view = makeChartView(page, name, hint);
+  QChart* chart = view->chart();
+  chart->legend()->setAlignment(Qt::AlignRight);
+  chart->legend()->setShowToolTips(false);
+  chart->addAxis(makeValueAxis(x), Qt::AlignBottom);
+  chart->addAxis(makeValueAxis(QStringLiteral("penize")), Qt::AlignLeft);
+  placeChartView(page, view);
   return view;
 }
 

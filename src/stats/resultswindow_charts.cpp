@@ -96,14 +96,7 @@ QStringList uniqueCategories(const QStringList& names) {
 
 void TFRMGrafika::buildCourseChartPage() {
   CHARTGraf.setMaker([this] {
-    QChartView* view = makeChartView(PGGraf, "CHARTGraf", QStringLiteral("prubeh hry"));
-    QChart* chart = view->chart();
-    chart->legend()->setAlignment(Qt::AlignRight);
-    chart->legend()->setShowToolTips(false);
-    chart->addAxis(makeValueAxis(QStringLiteral("hry")), Qt::AlignBottom);
-    chart->addAxis(makeValueAxis(QStringLiteral("penize")), Qt::AlignLeft);
-    placeChartView(PGGraf, view);
-    return view;
+    return makeCourseChartView(PGGraf, "CHARTGraf", QStringLiteral("prubeh hry"), QStringLiteral("hry"));
   });
 
   LABLNazevHry = makeLabel(PGGraf, "LABLNazevHry", QString(), QRect());

@@ -263,11 +263,8 @@ void TFRMGrafika::buildTextPage() {
     b->setStyleSheet(QStringLiteral("text-align: left; padding: 3px 6px;"));
 
   DLGSave.setMaker([this] {
-    auto* dialog = new QFileDialog(this);
-    dialog->setObjectName(QStringLiteral("DLGSave"));
+    auto* dialog = makeFileDialog(this, "DLGSave", true);
     dialog->setWindowTitle(QStringLiteral("Ulozeni vystupu"));
-    dialog->setAcceptMode(QFileDialog::AcceptSave);
-    dialog->setFileMode(QFileDialog::AnyFile);
     dialog->setNameFilters({QStringLiteral("textove soubory (*.txt *.TXT)"),
                             QStringLiteral("vysledky kvaduse (*.kvd *.KVD)"),
                             QStringLiteral("vsechny soubory (*)")});

@@ -139,14 +139,8 @@ void TFRMSezona::buildControls() {
   PGPrubeh = makePage(PGCTRLSezona, "PGPrubeh", QStringLiteral("prubeh"),
                       QStringLiteral("soucty hracu po vecerech"));
   CHARTSezona.setMaker([this] {
-    QChartView* view = makeChartView(PGPrubeh, "CHARTSezona", QStringLiteral("prubeh souctu hracu po vecerech"));
-    QChart* c = view->chart();
-    c->legend()->setAlignment(Qt::AlignRight);
-    c->legend()->setShowToolTips(false);
-    c->addAxis(makeValueAxis(QStringLiteral("vecery")), Qt::AlignBottom);
-    c->addAxis(makeValueAxis(QStringLiteral("penize")), Qt::AlignLeft);
-    placeChartView(PGPrubeh, view);
-    return view;
+    return makeCourseChartView(PGPrubeh, "CHARTSezona", QStringLiteral("prubeh souctu hracu po vecerech"),
+                               QStringLiteral("vecery"));
   });
   CHBXZobrazitMinMax =
       makeCheck(PGPrubeh, "CHBXZobrazitMinMax", QStringLiteral("zobrazit minima a maxima"), QRect(),
