@@ -90,6 +90,17 @@ QString statusText(const season::Season& s) {
 
 }  // namespace
 
+namespace {
+constexpr Accelerator kAccelerators[] = {
+    {"Alt+S", "EDITSlozka"},
+    {"Alt+B", "BUTNVyberSlozky"},
+    {"Alt+N", "BUTNNacist"},
+    {"Alt+Z", "BUTNZavrit"},
+};
+}  // namespace
+
+AcceleratorTable TFRMSezona::accelerators() { return kAccelerators; }
+
 TFRMSezona::TFRMSezona(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("FRMSezona"));
   setWindowTitle(QStringLiteral("Sezona"));
@@ -101,6 +112,7 @@ TFRMSezona::TFRMSezona(QWidget* parent) : QWidget(parent, Qt::Window) {
   QSize size(860, 580);
   if (const QScreen* s = screen()) size = size.boundedTo(s->availableGeometry().size() - QSize(40, 60));
   resize(size);
+  setUpKeyboard(this, accelerators());
 }
 
 TFRMSezona::~TFRMSezona() { stopReading(); }
