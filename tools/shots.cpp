@@ -190,6 +190,13 @@ int main(int argc, char** argv) {
   FRMMain->CHBXUhranaSedmaVolicem->setChecked(true);
   app.processEvents();
   save(FRMMain, out, QStringLiteral("main_game"));
+  // Points that cannot be: the warning in place of "Pridat".
+  FRMMain->RAGRProti->setItemIndex(0);
+  FRMMain->RAGRUhrano->setItemIndex(1);
+  app.processEvents();
+  save(FRMMain, out, QStringLiteral("main_points_check"));
+  FRMMain->RAGRUhrano->setItemIndex(6);
+  FRMMain->RAGRProti->setItemIndex(3);
   // The same in the wide window, with the quick selection.
   FRMMain->BUTNChangeSizeClick();
   app.processEvents();
@@ -219,6 +226,16 @@ int main(int argc, char** argv) {
     FRMMain->PGCTRLNastaveni->setCurrentIndex(i);
     app.processEvents();
     save(FRMMain, out, QStringLiteral("settings_%1").arg(i));
+  }
+  // The inner pages of "stovka" and "hraci".
+  for (QTabWidget* inner : {FRMMain->PGCTRLStovka, FRMMain->findChild<QTabWidget*>(QStringLiteral("PGCTRLPauzirak"))}) {
+    FRMMain->PGCTRLNastaveni->setCurrentWidget(inner->parentWidget());
+    for (int i = 1; i < inner->count(); ++i) {
+      inner->setCurrentIndex(i);
+      app.processEvents();
+      save(FRMMain, out, QStringLiteral("settings_%1_%2").arg(inner->objectName()).arg(i));
+    }
+    inner->setCurrentIndex(0);
   }
   // The page "disk" with its four pages: the text as created, the report of
   // an apply with an error in it, the switches and the rules.

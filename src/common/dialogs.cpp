@@ -32,12 +32,12 @@ int runDialog(QDialog* dialog)
     return dialog->exec();
 }
 
-QString eveningFileName(const QDate& date, const QString& suffix)
+QString eveningFileName(const QDate& date, const QString& suffix, const QString& stem)
 {
-    const QString stem = QStringLiteral("vecer-") + date.toString(Qt::ISODate);
-    QString path = inFolder(gamesFolder(), stem + u'.' + suffix);
+    const QString dated = stem + u'-' + date.toString(Qt::ISODate);
+    QString path = inFolder(gamesFolder(), dated + u'.' + suffix);
     for (int k = 2; QFileInfo::exists(path); ++k)
-        path = inFolder(gamesFolder(), QStringLiteral("%1-%2.%3").arg(stem).arg(k).arg(suffix));
+        path = inFolder(gamesFolder(), QStringLiteral("%1-%2.%3").arg(dated).arg(k).arg(suffix));
     return path;
 }
 
@@ -53,7 +53,7 @@ bool writeFileTelling(QWidget* parent, const QString& path, const QByteArray& by
 
 bool saveFileAs(QWidget* parent, const SaveAs& how, const std::function<QByteArray()>& make)
 {
-    const QFileInfo offered(eveningFileName(QDate::currentDate(), how.suffix));
+    const QFileInfo offered(eveningFileName(QDate::currentDate(), how.suffix, how.stem));
     QDir().mkpath(offered.absolutePath());
     QFileDialog dialog(parent);
     dialog.setObjectName(QString::fromLatin1(how.name));

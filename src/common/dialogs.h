@@ -24,18 +24,20 @@ DialogResponder setDialogResponder(DialogResponder responder);
 
 // A file of the evening offered in the saved evenings' folder:
 // "vecer-2026-12-08.pdf" for that date, or "vecer-2026-12-08-2.pdf" and so
-// on while the name is taken.
-QString eveningFileName(const QDate& date, const QString& suffix);
+// on while the name is taken. Another stem names another document of the
+// day the same way ("sezona-2026-12-08.csv").
+QString eveningFileName(const QDate& date, const QString& suffix, const QString& stem = QStringLiteral("vecer"));
 
-// What a "save as" offers: the dialog's object name, title, filters and
-// default suffix.
+// What a "save as" offers: the dialog's object name, title, filters, default
+// suffix and the stem of the file name offered.
 struct SaveAs {
   const char* name;
   QString title;
   QStringList filters;
   QString suffix;
+  QString stem = QStringLiteral("vecer");
 };
-// Asks for a file name (today's evening file offered), asks before
+// Asks for a file name (today's file of the stem offered), asks before
 // replacing an existing file, writes the bytes that make() returns in one
 // step and tells the outcome; a failure names its reason. make() runs once
 // the name is settled; empty bytes from it mean the document could not be

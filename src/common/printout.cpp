@@ -112,11 +112,11 @@ void printWithDialog(QWidget* parent, QPrinter* printer, const Printout& paint)
 QString pdfButtonCaption() { return QStringLiteral("PDF >>"); }
 QString pdfButtonHint() { return QStringLiteral("ulozit jako soubor PDF"); }
 
-bool savePdf(QWidget* parent, const QPrinter& printer, const Printout& paint)
+bool savePdf(QWidget* parent, const QPrinter& printer, const Printout& paint, const QString& stem)
 {
     const SaveAs how{"DLGSavePdf", QStringLiteral("Ulozeni do souboru PDF"),
                      {QStringLiteral("dokumenty PDF (*.pdf)"), QStringLiteral("vsechny soubory (*)")},
-                     QStringLiteral("pdf")};
+                     QStringLiteral("pdf"), stem};
     return saveFileAs(parent, how, [&] { return renderPdf(printer, paint); });
 }
 

@@ -35,9 +35,11 @@ void printWithDialog(QWidget* parent, QPrinter* printer, const Printout& paint);
 // nothing could be painted.
 QByteArray renderPdf(const QPrinter& printer, const Printout& paint);
 
-// "PDF >>" (hint "ulozit jako soubor PDF"): asks for a file name and writes
-// the printout as PDF (saveFileAs). False when nothing was written.
-bool savePdf(QWidget* parent, const QPrinter& printer, const Printout& paint);
+// "PDF >>" (hint "ulozit jako soubor PDF"): asks for a file name (today's
+// file of the stem offered) and writes the printout as PDF (saveFileAs).
+// False when nothing was written.
+bool savePdf(QWidget* parent, const QPrinter& printer, const Printout& paint,
+             const QString& stem = QStringLiteral("vecer"));
 QString pdfButtonCaption();  // "PDF >>"
 QString pdfButtonHint();     // "ulozit jako soubor PDF"
 

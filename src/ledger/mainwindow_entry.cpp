@@ -184,10 +184,10 @@ void TFRMMain::buildEntry() {
   }
 
   LABLPocetBoduVeHre1 = makeLabel(GRPBXCenaHry, "LABLPocetBoduVeHre1",
-                                  QStringLiteral("Pocet bodu ve hre"), {8, 150, 156, 18});
+                                  QStringLiteral("Pocet bodu ve hre"), {8, 124, 156, 18});
   LABLPocetBoduVeHre2 =
-      makeLabel(GRPBXCenaHry, "LABLPocetBoduVeHre2", QStringLiteral("musi byt"), {8, 168, 156, 18});
-  LABLPocetBoduVeHre3 = makeLabel(GRPBXCenaHry, "LABLPocetBoduVeHre3", QString(), {8, 186, 156, 22});
+      makeLabel(GRPBXCenaHry, "LABLPocetBoduVeHre2", QStringLiteral("musi byt"), {8, 142, 156, 18});
+  LABLPocetBoduVeHre3 = makeLabel(GRPBXCenaHry, "LABLPocetBoduVeHre3", QString(), {8, 160, 156, 22});
   for (QLabel* warning : {LABLPocetBoduVeHre1, LABLPocetBoduVeHre2, LABLPocetBoduVeHre3}) {
     warning->setAlignment(Qt::AlignCenter);
     QPalette red = warning->palette();

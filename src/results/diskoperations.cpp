@@ -640,7 +640,7 @@ void TFORMDiskoveOperace::BUTNUlozitTabulkuClick()
     saveFileAs(this, how, [] {
         const int players = FRMMain->playerCount();
         return results::scoreTableCsv(*FRMMain->grid, players, ledger::hasDescriptionColumn(*FRMMain->grid, players),
-                                      results::csvFormFor(systemDecimalSeparator()));
+                                      csvFormFor(systemDecimalSeparator()));
     });
 }
 

@@ -63,12 +63,13 @@ void TFRMMain::buildSettingsPanel() {
   TABOProgramu = makePage(PGCTRLNastaveni, "TABOProgramu", QStringLiteral("o programu"),
                           QStringLiteral("informace o programu"));
 
-  // ---- "ceny": a small table of multiples of the base price and prices.
-  makeLabel(TABCeny, nullptr, QStringLiteral("Zaklad - hra"), {12, 10, 130, 22});
-  EDITCenaZaHru = makeNumberEdit(TABCeny, "EDITCenaZaHru", QStringLiteral("0.1"), {250, 10, 70, 22},
-                             QStringLiteral("zakladni cena hry"));
-  makeLabel(TABCeny, nullptr, QStringLiteral("nasobky hry"), {140, 38, 90, 18});
-  makeLabel(TABCeny, nullptr, QStringLiteral("cena"), {258, 38, 60, 18});
+  // ---- "ceny": a small table of multiples of the base price and prices;
+  // the base price and the multipliers for red and fleks beside it.
+  makeLabel(TABCeny, nullptr, QStringLiteral("Zaklad - hra"), {360, 6, 100, 22});
+  EDITCenaZaHru = makeNumberEdit(TABCeny, "EDITCenaZaHru", QStringLiteral("0.1"), {470, 6, 70, 22},
+                                 QStringLiteral("zakladni cena hry"));
+  makeLabel(TABCeny, nullptr, QStringLiteral("nasobky hry"), {140, 4, 90, 18});
+  makeLabel(TABCeny, nullptr, QStringLiteral("cena"), {258, 4, 60, 18});
   struct Row {
     QString caption;
     QLineEdit** multiplier;
@@ -91,7 +92,7 @@ void TFRMMain::buildSettingsPanel() {
       {QStringLiteral("durch"), &EDITNasobekHryDruch, "EDITNasobekHryDruch", "10",
        &EDITCenaZaDurcha, "EDITCenaZaDurcha", "1.0"},
   };
-  int y = 58;
+  int y = 24;
   for (const Row& r : rows) {
     makeLabel(TABCeny, nullptr, r.caption, {12, y, 126, 22});
     *r.multiplier = makeNumberEdit(TABCeny, r.multiplierName, r.multiplierText, {140, y, 60, 22});
@@ -100,7 +101,7 @@ void TFRMMain::buildSettingsPanel() {
     y += 28;
   }
   auto* nasobeni = new QGroupBox(QStringLiteral("Nasobeni"), TABCeny);
-  nasobeni->setGeometry(350, 6, 200, 90);
+  nasobeni->setGeometry(350, 36, 200, 90);
   makeLabel(nasobeni, nullptr, QStringLiteral("cervene"), {10, 26, 70, 22});
   makeLabel(nasobeni, nullptr, QStringLiteral("X"), {84, 26, 14, 22});
   EDITCenaNasobeniCervenych =
@@ -111,27 +112,30 @@ void TFRMMain::buildSettingsPanel() {
   EDITNasobeniFleku = makeNumberEdit(nasobeni, "EDITNasobeniFleku", QStringLiteral("2"),
                                  {100, 56, 60, 22}, QStringLiteral("kolikrat se nasobi hra flekem"));
 
-  // ---- "stovka": points over a hundred, a lost hundred, melds.
+  // ---- "stovka": points over a hundred in one row, with the prices of the
+  // item that adds and of the one that multiplies beside it; under them a
+  // lost hundred and melds.
   RAGRNadSto = makeRadio(TABStovka, "RAGRNadSto", QStringLiteral("Pocitani bodu nad sto"),
                          {QStringLiteral("nic"), QStringLiteral("pricitat k zakladu"),
                           QStringLiteral("nasobit zaklad")},
-                         2, {8, 4, 170, 92}, QStringLiteral("zpusob pocitani bodu nad sto"));
-  LABLNadStoPlus = makeLabel(TABStovka, "LABLNadStoPlus", QStringLiteral("+"), {186, 24, 12, 22});
+                         2, {8, 2, 330, 44}, QStringLiteral("zpusob pocitani bodu nad sto"));
+  RAGRNadSto->setColumns(3);
+  LABLNadStoPlus = makeLabel(TABStovka, "LABLNadStoPlus", QStringLiteral("+"), {346, 2, 12, 22});
   EDITFaktorNadStoNasobekHry =
-      makeNumberEdit(TABStovka, "EDITFaktorNadStoNasobekHry", QStringLiteral("1"), {200, 24, 50, 22},
+      makeNumberEdit(TABStovka, "EDITFaktorNadStoNasobekHry", QStringLiteral("1"), {360, 2, 50, 22},
                  QStringLiteral("ceny pro body nad sto (scitani)"));
-  Label34 = makeLabel(TABStovka, "Label34", QStringLiteral("X hra ="), {254, 24, 50, 22});
+  Label34 = makeLabel(TABStovka, "Label34", QStringLiteral("X hra ="), {414, 2, 50, 22});
   EDITFaktorNadStoPricitat = makeNumberEdit(TABStovka, "EDITFaktorNadStoPricitat",
-                                        QStringLiteral("0.1"), {306, 24, 60, 22});
-  Label35 = makeLabel(TABStovka, "Label35", QStringLiteral("za 10 bodu"), {370, 24, 90, 22});
-  LABLNadStoKrat = makeLabel(TABStovka, "LABLNadStoKrat", QStringLiteral("x"), {186, 56, 12, 22});
+                                        QStringLiteral("0.1"), {466, 2, 60, 22});
+  Label35 = makeLabel(TABStovka, "Label35", QStringLiteral("za 10 bodu"), {530, 2, 90, 22});
+  LABLNadStoKrat = makeLabel(TABStovka, "LABLNadStoKrat", QStringLiteral("x"), {346, 26, 12, 22});
   EDITFaktorNadStoNasobit =
-      makeNumberEdit(TABStovka, "EDITFaktorNadStoNasobit", QStringLiteral("2"), {200, 56, 50, 22},
+      makeNumberEdit(TABStovka, "EDITFaktorNadStoNasobit", QStringLiteral("2"), {360, 26, 50, 22},
                  QStringLiteral("kolikrat nasobit, kdyz uhrano nad sto"));
 
   PGCTRLStovka = new QTabWidget(TABStovka);
   PGCTRLStovka->setObjectName(QStringLiteral("PGCTRLStovka"));
-  PGCTRLStovka->setGeometry(4, 100, PGCTRLNastaveni->width() - 16, PGCTRLNastaveni->height() - 134);
+  PGCTRLStovka->setGeometry(4, 50, PGCTRLNastaveni->width() - 16, PGCTRLNastaveni->height() - 84);
   auto* zpusob = new QWidget;
   PGCTRLStovka->addTab(zpusob, QStringLiteral("zpusob pripocitani"));
   RAGRStovkaZpusobPocitani = makeRadio(
@@ -206,14 +210,17 @@ void TFRMMain::buildSettingsPanel() {
       {QStringLiteral("s vitezem"), QStringLiteral("s porazenymi"), QStringLiteral("nehraji"),
        QStringLiteral("kvadus do krize ve ctyrech")},
       2, {4, 46, 196, 88});
-  LABLDoKrize1 = makeLabel(TABHraci, "LABLDoKrize1", QStringLiteral("Placeni kvaduse do krize ve hre"), {8, 136, 192, 16});
-  LABLDoKrize2 = makeLabel(TABHraci, "LABLDoKrize2", QStringLiteral("dva na dva - porazeny plati:"), {8, 152, 192, 16});
+  // The explanations beside, the payment of the cross game under them.
+  const int pageWidth = PGCTRLNastaveni->width() - 8;
+  const int crossTop = PGCTRLNastaveni->height() - 76;
+  LABLDoKrize1 = makeLabel(TABHraci, "LABLDoKrize1", QStringLiteral("Placeni kvaduse do krize ve hre"), {210, crossTop + 8, 196, 16});
+  LABLDoKrize2 = makeLabel(TABHraci, "LABLDoKrize2", QStringLiteral("dva na dva - porazeny plati:"), {210, crossTop + 24, 196, 16});
   RAGRPocitaniKrizoveho = makeRadio(
       TABHraci, "RAGRPocitaniKrizoveho", QString(),
-      {QStringLiteral("jen jednomu"), QStringLiteral("obema protihracum")}, 0, {4, 170, 196, 42});
+      {QStringLiteral("jen jednomu"), QStringLiteral("obema protihracum")}, 0, {410, crossTop, pageWidth - 414, 42});
   auto* rules = new QTabWidget(TABHraci);
   rules->setObjectName(QStringLiteral("PGCTRLPauzirak"));
-  rules->setGeometry(204, 4, PGCTRLNastaveni->width() - 212, PGCTRLNastaveni->height() - 38);
+  rules->setGeometry(204, 4, pageWidth - 204, crossTop - 6);
   MEMOPocitaniPauziraku = makeMemo("MEMOPocitaniPauziraku");
   MEMOPravidlaKrizovehoKvaduse = makeMemo("MEMOPravidlaKrizovehoKvaduse");
   rules->addTab(memoPage(MEMOPocitaniPauziraku), QStringLiteral("pocitani - normalni pauzirak"));
@@ -229,16 +236,16 @@ void TFRMMain::buildSettingsPanel() {
       makeCheck(TABOstatni, "CHBXRozsirenePocitaniBodu", QStringLiteral("rozsirene pocitani bodu"), {8, 64, 280, 20}, QStringLiteral("zobrazeni rozsireneho pocitani bodu"), false);
   CHBXZobrazovatBublinkovouNapovedu =
       makeCheck(TABOstatni, "CHBXZobrazovatBublinkovouNapovedu", QStringLiteral("  bublinkova napoveda"), {8, 84, 280, 20}, QStringLiteral("povoleni/zakazani teto 'bublinkove' napovedy"), true);
-  CHBXPoStartuOtevritJmena = makeCheck(TABOstatni, "CHBXPoStartuOtevritJmena", QStringLiteral("  po startu automaticky otevrit\ni formular se jmeny hracu"), {8, 106, 280, 36}, QStringLiteral("po startu automaticky otevre plovouci okno se jmeny"), false);
-  CHBXVNazvuHryZobrazovatJmena = makeCheck(TABOstatni, "CHBXVNazvuHryZobrazovatJmena", QStringLiteral("  v nazvu hry zobrazovat\njmena hracu (ne jejich cisla)"), {8, 144, 280, 36}, QStringLiteral("zobrazovani jmena hrace nebo cisla v nazvu hry"), true);
+  CHBXVNazvuHryZobrazovatJmena = makeCheck(TABOstatni, "CHBXVNazvuHryZobrazovatJmena", QStringLiteral("  v nazvu hry zobrazovat\njmena hracu (ne jejich cisla)"), {8, 106, 280, 36}, QStringLiteral("zobrazovani jmena hrace nebo cisla v nazvu hry"), true);
   CHBXOknoRoztazene =
       makeCheck(TABOstatni, "CHBXOknoRoztazene", QStringLiteral("  roztahnout okno"), {300, 4, 300, 20}, QStringLiteral("roztahne okno (stejna funkce jako tlacitko <->"), false);
   CHBXFixniRozmeryOkna = makeCheck(TABOstatni, "CHBXFixniRozmeryOkna", QStringLiteral("  fixni velikost okna"), {300, 24, 300, 20}, QString(), false);
-  makeLabel(TABOstatni, nullptr, QStringLiteral("Kontrola poctu bodu ve hre :"), {300, 60, 300, 18});
+  CHBXPoStartuOtevritJmena = makeCheck(TABOstatni, "CHBXPoStartuOtevritJmena", QStringLiteral("  po startu automaticky otevrit\ni formular se jmeny hracu"), {300, 46, 300, 36}, QStringLiteral("po startu automaticky otevre plovouci okno se jmeny"), false);
+  makeLabel(TABOstatni, nullptr, QStringLiteral("Kontrola poctu bodu ve hre :"), {300, 92, 300, 18});
   CHKBXKontrolovatPocetBodu =
-      makeCheck(TABOstatni, "CHKBXKontrolovatPocetBodu", QString(), {310, 80, 290, 20}, QStringLiteral("kontrolovat pocet bodu na min. a max."), true);
+      makeCheck(TABOstatni, "CHKBXKontrolovatPocetBodu", QString(), {310, 112, 290, 20}, QStringLiteral("kontrolovat pocet bodu na min. a max."), true);
   CHKBXKontrolovatPocetBoduLiche =
-      makeCheck(TABOstatni, "CHKBXKontrolovatPocetBoduLiche", QStringLiteral("kontrolovat sudy pocet"), {310, 100, 290, 20}, QStringLiteral("kontrolovat pocet bodu na suda/licha"), true);
+      makeCheck(TABOstatni, "CHKBXKontrolovatPocetBoduLiche", QStringLiteral("kontrolovat sudy pocet"), {310, 132, 290, 20}, QStringLiteral("kontrolovat pocet bodu na suda/licha"), true);
 
   // ---- "disk": the settings text (settings/mainwindow_settingsfile.cpp).
   buildSettingsFilePage();

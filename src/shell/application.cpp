@@ -73,9 +73,9 @@ void reportUnexpectedError(const QString& errorMessage) {
 
 int runProgram(Application& app) {
   try {
-    // The window manager's frame decides whether the window fits the screen;
-    // it is measured before any window of the program exists.
-    measurePlatformFrame();
+    // Where the window manager's frame decides whether the window fits the
+    // screen, it is measured before any window of the program exists.
+    measurePlatformFrame(TFRMMain::clientSizes());
     createWindows();
     // A screen too small for the window ended the program while it was made.
     if (!FRMMain->screenTooSmall) {

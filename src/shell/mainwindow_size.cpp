@@ -12,6 +12,7 @@
 #include "players/playerentry.h"
 #include "results/diskoperations.h"
 #include "shell/mainwindow.h"
+#include "shell/mainwindow_layout.h"
 #include "shell/screenmetrics.h"
 #include "shell/startup.h"
 #include "stats/resultswindow.h"
@@ -127,6 +128,12 @@ void TFRMMain::connectWindowSize() {
     connect(buttons[i], &QPushButton::clicked, this, [this, where] { placeWindows(where); });
     connect(actions[i], &QAction::triggered, this, [this, where] { placeWindows(where); });
   }
+}
+
+QList<QSize> WindowSizeControls::clientSizes() {
+  const windowsize::FormSizes clients =
+      windowsize::formSizes(layout::kPriceGroup, layout::kWonGroup, layout::kLostGroup, {});
+  return {clients.narrow, clients.wide};
 }
 
 QSize TFRMMain::outerSize() const {

@@ -1,12 +1,17 @@
 #include "shell/screenmetrics.h"
 
 #include <QApplication>
-#include <QDeadlineTimer>
+#include <QEventLoop>
 #include <QScreen>
 #include <QStyle>
-#include <QThread>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
+
+#include <algorithm>
+#include <array>
+#include <functional>
+#include <memory>
 
 namespace kvadus {
 
@@ -16,53 +21,88 @@ ScreenMetricsProvider& provider() {
   return p;
 }
 
-// Events for up to `ms` milliseconds (none from the person), then a short
-// rest, so that waiting does not spin.
-void waitForEvents(int ms) {
-  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, ms);
-  QThread::msleep(5);
-}
+// However loaded the machine, a window manager that runs maps a window well
+// within this; only one that has hung keeps the start waiting so long.
+constexpr int kFrameWaitMs = 10000;
 
-std::optional<QMargins> probeFrame(WindowKind kind) {
-  const QString platform = QGuiApplication::platformName();
-  if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal")) return std::nullopt;
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  if (!screen) return std::nullopt;
-  // Of a fixed size like the main window, without a maximize button; or
-  // resizable like the other windows.
-  QWindow probe;
-  probe.setFlags(kind == WindowKind::FixedSize
-                     ? Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
-                     : Qt::Window);
-  probe.setTitle(QCoreApplication::applicationName());
-  probe.setOpacity(0);  // where a compositor can, nobody sees it
-  const QSize size(160, 40);
-  if (kind == WindowKind::FixedSize) {
-    probe.setMinimumSize(size);
-    probe.setMaximumSize(size);
+// A small window of one kind, shown until its frame is known. A window
+// manager frames a window before it maps it, so by the window's first
+// exposure its frame margins are there; a window exposed without margins
+// has no frame (no window manager draws one).
+class FrameProbe : public QWindow {
+ public:
+  FrameProbe(WindowKind kind, const QRect& at, std::function<void()> settledHook)
+      : settledHook_(std::move(settledHook)) {
+    // Of a fixed size like the main window, without a maximize button; or
+    // resizable like the other windows.
+    setFlags(kind == WindowKind::FixedSize
+                 ? Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                       Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
+                 : Qt::Window);
+    setTitle(QCoreApplication::applicationName());
+    setOpacity(0);  // where a compositor can, nobody sees it
+    if (kind == WindowKind::FixedSize) {
+      setMinimumSize(at.size());
+      setMaximumSize(at.size());
+    }
+    setGeometry(at);
   }
-  probe.setGeometry(QRect(screen->availableGeometry().topLeft() + QPoint(40, 60), size));
-  probe.show();
-  // A window manager frames a window before it maps it: by the first
-  // exposure the frame is known, or there is no window manager.
-  QDeadlineTimer shown(2000);
-  while (!probe.isExposed() && !shown.hasExpired()) waitForEvents(20);
-  QDeadlineTimer grace(300);
-  QMargins frame = probe.frameMargins();
-  while (frame.isNull() && !grace.hasExpired()) {
-    waitForEvents(10);
-    frame = probe.frameMargins();
+  bool settled() const { return settled_; }
+  std::optional<QMargins> frame() const { return frame_; }
+
+ protected:
+  bool event(QEvent* e) override {
+    const bool handled = QWindow::event(e);
+    if (!settled_ && isExposed()) {
+      settled_ = true;
+      const QMargins m = frameMargins();
+      if (!m.isNull()) frame_ = m;
+      settledHook_();
+    }
+    return handled;
   }
-  probe.destroy();
-  if (frame.isNull()) return std::nullopt;
-  return frame;
-}
+
+ private:
+  std::function<void()> settledHook_;
+  std::optional<QMargins> frame_;
+  bool settled_ = false;
+};
 
 // The frames measured, by kind of window; empty until measured.
 std::optional<std::optional<QMargins>>& measured(WindowKind kind) {
   static std::optional<std::optional<QMargins>> frames[2];
   return frames[kind == WindowKind::FixedSize ? 0 : 1];
+}
+
+// Shows a probe of each kind at once and waits, handling events, until both
+// are settled or the bound is reached (then a probe not settled tells none).
+void probeFrames() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const QString platform = QGuiApplication::platformName();
+  if (!screen || platform == QLatin1String("offscreen") || platform == QLatin1String("minimal")) {
+    for (WindowKind kind : {WindowKind::FixedSize, WindowKind::Resizable}) measured(kind) = std::nullopt;
+    return;
+  }
+  QEventLoop loop;
+  std::array<std::unique_ptr<FrameProbe>, 2> probes;
+  auto allSettled = [&probes] {
+    return std::all_of(probes.begin(), probes.end(), [](const auto& p) { return p && p->settled(); });
+  };
+  const auto settled = [&] {
+    if (allSettled()) loop.quit();
+  };
+  const QPoint corner = screen->availableGeometry().topLeft();
+  probes[0] = std::make_unique<FrameProbe>(WindowKind::FixedSize, QRect(corner + QPoint(40, 60), QSize(160, 40)), settled);
+  probes[1] = std::make_unique<FrameProbe>(WindowKind::Resizable, QRect(corner + QPoint(40, 140), QSize(160, 40)), settled);
+  for (auto& p : probes) p->show();
+  QTimer bound;
+  bound.setSingleShot(true);
+  QObject::connect(&bound, &QTimer::timeout, &loop, &QEventLoop::quit);
+  bound.start(kFrameWaitMs);
+  if (!allSettled()) loop.exec(QEventLoop::ExcludeUserInputEvents);
+  measured(WindowKind::FixedSize) = probes[0]->frame();
+  measured(WindowKind::Resizable) = probes[1]->frame();
+  for (auto& p : probes) p.reset();  // gone before what their hook refers to
 }
 
 std::optional<QMargins> platformFrame(const QWidget* window, WindowKind kind) {
@@ -71,30 +111,42 @@ std::optional<QMargins> platformFrame(const QWidget* window, WindowKind kind) {
     const QMargins own = window->windowHandle()->frameMargins();
     if (!own.isNull()) return own;
   }
-  measurePlatformFrame();
-  return *measured(kind);
+  return measured(kind).value_or(std::nullopt);
+}
+
+windowsize::FrameMetrics styleMetrics(const QStyle* style) {
+  windowsize::FrameMetrics m;
+  if (style) {
+    m.captionHeight = style->pixelMetric(QStyle::PM_TitleBarHeight);
+    const int frame = style->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
+    m.frameWidth = frame;
+    m.frameHeight = frame;
+  }
+  return m;
+}
+
+windowsize::WorkArea workAreaOf(const QScreen* screen) {
+  if (screen && screen->availableGeometry().isValid()) return screen->availableGeometry();
+  return std::nullopt;
 }
 
 ScreenMetrics realMetrics(const QWidget* window, WindowKind kind) {
   ScreenMetrics m;
   const QScreen* screen = window ? window->screen() : nullptr;
-  if (!screen) screen = QGuiApplication::primaryScreen();
-  if (screen && screen->availableGeometry().isValid()) m.workArea = screen->availableGeometry();
+  m.workArea = workAreaOf(screen ? screen : QGuiApplication::primaryScreen());
+  m.frame = styleMetrics(window ? window->style() : QApplication::style());
   m.frame.platformFrame = platformFrame(window, kind);
-  const QStyle* style = window ? window->style() : QApplication::style();
-  if (style) {
-    m.frame.captionHeight = style->pixelMetric(QStyle::PM_TitleBarHeight);
-    const int frame = style->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
-    m.frame.frameWidth = frame;
-    m.frame.frameHeight = frame;
-  }
   return m;
 }
 }  // namespace
 
-void measurePlatformFrame() {
-  for (WindowKind kind : {WindowKind::FixedSize, WindowKind::Resizable})
-    if (!measured(kind)) measured(kind) = probeFrame(kind);
+void measurePlatformFrame(const QList<QSize>& clients) {
+  if (measured(WindowKind::FixedSize) && measured(WindowKind::Resizable)) return;
+  const windowsize::WorkArea work = workAreaOf(QGuiApplication::primaryScreen());
+  const windowsize::FrameMetrics style = styleMetrics(QApplication::style());
+  if (std::any_of(clients.begin(), clients.end(),
+                  [&](const QSize& c) { return windowsize::frameDecidesFit(work, c, style); }))
+    probeFrames();
 }
 
 ScreenMetrics screenMetrics(const QWidget* window, WindowKind kind) {

@@ -7,6 +7,8 @@
 
 #include "shell/windowsize.h"
 
+#include <QList>
+
 #include <functional>
 
 class QWidget;
@@ -18,21 +20,24 @@ struct ScreenMetrics {
   windowsize::FrameMetrics frame;      // a 0 is a metric the system did not give
 };
 
-// Asks the platform once what frames its window manager draws around a
-// window of a fixed size and a resizable one: a small window of each kind is
-// shown for a moment and its frame margins read.
-// Platforms without frames (offscreen), and a display without a window
-// manager, report none; the style's metrics stand in then. The program
-// measures before it makes its windows; screenMetrics() measures on first
-// use otherwise.
-void measurePlatformFrame();
+// Asks the platform what frames its window manager draws around a window of
+// a fixed size and a resizable one, where the real frame decides whether a
+// window of one of these client sizes fits the primary screen's work area
+// (windowsize::frameDecidesFit); elsewhere nothing is shown and the style's
+// metrics stand in. A small window of each kind is shown until the window
+// manager has framed it or has shown it without a frame. Platforms without
+// frames (offscreen) and a display without a window manager report none.
+// The program measures before it makes its windows; a frame once measured
+// is kept.
+void measurePlatformFrame(const QList<QSize>& clients);
 
 // Window managers frame a window that can be resized otherwise than one of a
 // fixed size (openbox: a grip of 5 pixels at the bottom instead of 1).
 enum class WindowKind { FixedSize, Resizable };
 
 // The metrics for this window (null: the primary screen), framed as a window
-// of that kind; the main window is of a fixed size.
+// of that kind (the main window is of a fixed size): the window's own frame
+// once it is on screen, else the frame measured at start, if any.
 ScreenMetrics screenMetrics(const QWidget* window, WindowKind kind = WindowKind::FixedSize);
 
 using ScreenMetricsProvider = std::function<ScreenMetrics(const QWidget* window)>;

@@ -11,7 +11,7 @@
 //   help: /usr/share/zuzereru/help
 //   settings: ... / games: ...
 //   hands: 3                (hands in the score table)
-//   window: 79,1 642x597 (client 640x576)   (outer frame on screen, when started)
+//   window: 79,21 642x557 (client 640x536)  (outer frame on screen, when started)
 //   work area: 0,0 800x600
 //   message: Chyba | Soubor help/x.gif neexistuje.
 //   open: help/trouble.htm

@@ -33,6 +33,12 @@ bool fits(const WorkArea& work, const QSize& size) {
   return work && work->width() >= size.width() && work->height() >= size.height();
 }
 
+bool frameDecidesFit(const WorkArea& work, const QSize& client, const FrameMetrics& style) {
+  FrameMetrics estimate = style;
+  estimate.platformFrame.reset();
+  return fits(work, client) && !fits(work, client + frameExtra(estimate));
+}
+
 QSize clientSizeWithin(const QSize& wanted, const WorkArea& work, const FrameMetrics& m) {
   if (!work) return wanted;
   return wanted.boundedTo(work->size() - frameExtra(m));

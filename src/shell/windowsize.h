@@ -54,6 +54,12 @@ using WorkArea = std::optional<QRect>;
 // True when a window of this outer size fits the work area (equal fits).
 bool fits(const WorkArea& work, const QSize& size);
 
+// True when the window manager's real frame decides whether a window of this
+// client size fits: the client alone fits the work area, framed by the
+// style's metrics it does not. Elsewhere the style's estimate gives the
+// answer (a bare client too large for the area fits in no frame).
+bool frameDecidesFit(const WorkArea& work, const QSize& client, const FrameMetrics& style);
+
 // A client size as large as `wanted` but no larger than the work area leaves
 // room for, the frame counted in; an unknown area leaves it as it is.
 QSize clientSizeWithin(const QSize& wanted, const WorkArea& work, const FrameMetrics& m);

@@ -6,6 +6,9 @@
 
 #include "shell/windowsize.h"
 
+#include <QList>
+#include <QSize>
+
 #include <array>
 
 class QAction;
@@ -46,6 +49,10 @@ struct WindowSizeControls {
   // The screen was too small even for the narrow window: the window closed
   // while it was being created, and the program ends without showing it.
   bool screenTooSmall = false;
+
+  // The client sizes of the narrow and the wide window as they are laid out,
+  // known before the window exists.
+  static QList<QSize> clientSizes();
 
   // The nine placement buttons and menu items in the order of
   // kvadus::windowsize::Placement.

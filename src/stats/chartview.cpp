@@ -3,6 +3,8 @@
 #include "stats/resultschart.h"
 
 #include <QChartView>
+#include <QCoreApplication>
+#include <QPagedPaintDevice>
 #include <QPainter>
 #include <QValueAxis>
 
@@ -57,6 +59,32 @@ void addPointMarks(ResultsChart* chart, QAbstractSeries* line, const QList<stats
     chart->addMark(line, QPointF(i, points[i].value), points[i].label, color,
                    falling ? ResultsChart::Side::Below : ResultsChart::Side::Above);
   }
+}
+
+bool printChart(QChartView* view, QPagedPaintDevice& device) {
+  const QPageLayout::Orientation previous = device.pageLayout().orientation();
+  device.setPageOrientation(QPageLayout::Landscape);
+  // The chart is laid out for the page, whatever its size on screen (or on
+  // a page not in view): as wide as a window, in the page's shape. Layouts
+  // wait for the event loop, so they are done here before the chart is
+  // drawn; afterwards the chart gets its place on screen back.
+  QChart* chart = view->chart();
+  const QRectF onScreen = chart->geometry();
+  constexpr qreal kWidth = 1000;  // the device's size is that of the page's printable area
+  chart->setGeometry(QRectF(onScreen.topLeft(), QSizeF(kWidth, kWidth * device.height() / device.width())));
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+  bool printed = false;
+  {
+    QPainter painter;
+    if (painter.begin(&device)) {
+      chart->scene()->render(&painter, QRectF(), chart->geometry(), Qt::KeepAspectRatio);
+      printed = painter.end();
+    }
+  }
+  chart->setGeometry(onScreen);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+  device.setPageOrientation(previous);
+  return printed;
 }
 
 }  // namespace kvadus

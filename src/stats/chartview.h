@@ -10,6 +10,7 @@
 
 class QAbstractSeries;
 class QChartView;
+class QPagedPaintDevice;
 class QValueAxis;
 class QWidget;
 
@@ -35,5 +36,9 @@ void applyScale(QValueAxis* axis, const stats::AxisScale& scale);
 // x = i): below the point where the line falls to it, else above.
 void addPointMarks(ResultsChart* chart, QAbstractSeries* line, const QList<stats::ChartPoint>& points,
                    const QColor& color);
+
+// Paints the chart in landscape on a printer or a PDF writer, the same
+// pages for both; the device's orientation is restored afterwards.
+bool printChart(QChartView* view, QPagedPaintDevice& device);
 
 }  // namespace kvadus

@@ -24,7 +24,6 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
-class QPagedPaintDevice;
 class QPrinter;
 class QPushButton;
 class QTabWidget;
@@ -115,10 +114,6 @@ class TFRMGrafika : public QWidget {
   void CHARTGrafClickSeries(int series, int index);
   void CHBXZaplacenoClick();
   void PGCTRLOutPutChange();
-
-  // Paints a chart in landscape on a printer or a PDF writer, the same
-  // pages for both; the device's orientation is restored afterwards.
-  bool printChart(QChartView* chart, QPagedPaintDevice& device);
 
   // What the charts show, read from the charts themselves.
   kvadus::ResultsChart* grafChart() const;

@@ -20,14 +20,11 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChartView>
-#include <QCoreApplication>
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
-#include <QPainter>
-#include <QPagedPaintDevice>
 #include <QPushButton>
 #include <QStackedBarSeries>
 #include <QTabWidget>
@@ -482,32 +479,4 @@ QList<QColor> TFRMGrafika::finalBarColors() const {
   const auto* bars = static_cast<const QStackedBarSeries*>(celkemChart()->series().at(0));
   for (QBarSet* set : bars->barSets()) out << set->color();
   return out;
-}
-
-// ---- printing ---------------------------------------------------------------------
-
-bool TFRMGrafika::printChart(QChartView* view, QPagedPaintDevice& device) {
-  const QPageLayout::Orientation previous = device.pageLayout().orientation();
-  device.setPageOrientation(QPageLayout::Landscape);
-  // The chart is laid out for the page, whatever its size on screen (or on
-  // a page not in view): as wide as a window, in the page's shape. Layouts
-  // wait for the event loop, so they are done here before the chart is
-  // drawn; afterwards the chart gets its place on screen back.
-  QChart* chart = view->chart();
-  const QRectF onScreen = chart->geometry();
-  constexpr qreal kWidth = 1000;  // the device's size is that of the page's printable area
-  chart->setGeometry(QRectF(onScreen.topLeft(), QSizeF(kWidth, kWidth * device.height() / device.width())));
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-  bool printed = false;
-  {
-    QPainter painter;
-    if (painter.begin(&device)) {
-      chart->scene()->render(&painter, QRectF(), chart->geometry(), Qt::KeepAspectRatio);
-      printed = painter.end();
-    }
-  }
-  chart->setGeometry(onScreen);
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-  device.setPageOrientation(previous);
-  return printed;
 }

@@ -18,6 +18,7 @@
 #include "results/resultstext.h"
 #include "shell/mainwindow.h"
 #include "shell/startup.h"
+#include "stats/chartview.h"
 #include "stats/records.h"
 #include "stats/reports.h"
 #include "stats/resultswindow.h"
@@ -485,7 +486,7 @@ void TFRMGrafika::outputPage(Output how) {
   Printout paint;
   if (page == PGGraf || page == PGCelkem) {
     QChartView* chart = page == PGGraf ? CHARTGraf : CHARTCelkem;
-    paint = [this, chart](QPagedPaintDevice& device) { return printChart(chart, device); };
+    paint = [chart](QPagedPaintDevice& device) { return printChart(chart, device); };
   } else {
     bool made = true;
     if (page == PGStatistika)

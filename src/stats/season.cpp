@@ -3,6 +3,7 @@
 #include "common/textfile.h"
 #include "common/textforms.h"
 #include "results/resultstext.h"
+#include "stats/reports.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -323,6 +324,85 @@ QList<stats::CourseSeries> seasonSeries(const Season& season, bool showMarks) {
     out << s;
   }
   return out;
+}
+
+// ---- paper and spreadsheets ----------------------------------------------------
+
+QStringList alignedTable(const QList<QStringList>& rows, int firstRight, bool totalRow) {
+  QList<QStringList> cells;
+  QList<qsizetype> widths;
+  for (const QStringList& row : rows) {
+    QStringList flat;
+    for (int c = 0; c < row.size(); ++c) {
+      QString cell = row[c];
+      for (QChar& ch : cell)
+        if (ch == u'\n' || ch == u'\r' || ch == u'\t') ch = u' ';
+      if (c >= widths.size()) widths << 0;
+      widths[c] = std::max(widths[c], cell.size());
+      flat << cell;
+    }
+    cells << flat;
+  }
+  qsizetype width = 0;
+  for (qsizetype w : widths) width += w;
+  width += 2 * std::max<qsizetype>(0, widths.size() - 1);
+  const QString rule(width, u'-');
+
+  QStringList lines;
+  for (int r = 0; r < cells.size(); ++r) {
+    if (totalRow && r > 0 && r == cells.size() - 1) lines << rule;
+    QString line;
+    for (int c = 0; c < widths.size(); ++c) {
+      const QString cell = cells[r].value(c);
+      if (c > 0) line += QStringLiteral("  ");
+      line += c >= firstRight ? cell.rightJustified(widths[c]) : cell.leftJustified(widths[c]);
+    }
+    qsizetype end = line.size();
+    while (end > 0 && line[end - 1] == u' ') --end;
+    lines << line.left(end);
+    if (r == 0) lines << rule;
+  }
+  return lines;
+}
+
+namespace {
+
+QString page(const QString& title, const QString& stamp, const QStringList& body) {
+  return (QStringList{QStringLiteral("Sezona - ") + title, stats::stampLine(stamp), QString()} + body).join(u'\n');
+}
+
+}  // namespace
+
+QString seasonTableText(const QList<QStringList>& rows, const QString& stamp) {
+  // The evenings numbered as in the window, the number the player table names.
+  const qsizetype digits = QString::number(std::max<qsizetype>(1, rows.size() - 2)).size();
+  QList<QStringList> numbered;
+  for (int r = 0; r < rows.size(); ++r) {
+    const bool evening = r > 0 && r < rows.size() - 1;
+    numbered << (QStringList{evening ? QString::number(r).rightJustified(digits) : QString()} + rows[r]);
+  }
+  return page(QStringLiteral("vecery"), stamp, alignedTable(numbered, 3, true));
+}
+
+QString playerTableText(const QList<QStringList>& rows, const QString& stamp) {
+  return page(QStringLiteral("hraci"), stamp,
+              alignedTable(rows, 1, false) << QString() << eveningNumberNote().trimmed());
+}
+
+QString skippedFilesText(const QStringList& files, const QString& stamp) {
+  return page(QStringLiteral("vynechane soubory"), stamp, files);
+}
+
+QByteArray seasonCsv(const QList<QStringList>& rows, const CsvForm& form) {
+  constexpr int kHands = 2;
+  QList<QStringList> fields;
+  for (int r = 0; r < rows.size(); ++r) {
+    QStringList row = rows[r];
+    if (r > 0)
+      for (int c = kHands + 1; c < row.size(); ++c) row[c] = csvNumber(row[c], form.decimalMark);
+    fields << row;
+  }
+  return csvDocument(fields, form.separator);
 }
 
 }  // namespace kvadus::season

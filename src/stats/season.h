@@ -7,8 +7,10 @@
 // reading runs off the window's thread, and the season window, a printout or
 // an export all take the same rows of texts.
 
+#include "common/csv.h"
 #include "stats/chartdata.h"
 
+#include <QByteArray>
 #include <QDateTime>
 #include <QList>
 #include <QString>
@@ -121,5 +123,28 @@ QString eveningNumberNote();  // " * - poradi vecera v tabulce sezony"
 // chart marks them.
 QString chartTitle();  // "Prubeh sezony"
 QList<stats::CourseSeries> seasonSeries(const Season& season, bool showMarks);
+
+// ---- paper and spreadsheets ----------------------------------------------------
+
+// A table as lines of fixed-pitch text: every column as wide as its widest
+// cell, two blanks apart, the columns from `firstRight` on right-aligned
+// (numbers and money) and the others left-aligned; a line of '-' under the
+// header and, with `totalRow`, above the last row. Line breaks and tabs in a
+// cell become blanks; no line ends in a blank.
+QStringList alignedTable(const QList<QStringList>& rows, int firstRight, bool totalRow);
+
+// The pages printed from the season window, each a title ("Sezona - vecery",
+// "Sezona - hraci", "Sezona - vynechane soubory"), the stamp line and a blank
+// line before what the page shows: the season table with each evening's
+// number in front, the player table with the note on its " *" columns, or
+// the files left out with their reasons.
+QString seasonTableText(const QList<QStringList>& rows, const QString& stamp);
+QString playerTableText(const QList<QStringList>& rows, const QString& stamp);
+QString skippedFilesText(const QStringList& files, const QString& stamp);
+
+// The season table (the rows of seasonRows, the total row last) for
+// spreadsheets: dates, files and texts as they are, the hands and the
+// players' results as plain numbers in the form's decimal mark.
+QByteArray seasonCsv(const QList<QStringList>& rows, const CsvForm& form);
 
 }  // namespace kvadus::season

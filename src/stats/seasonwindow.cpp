@@ -3,6 +3,7 @@
 #include "common/appfolders.h"
 #include "common/controls.h"
 #include "common/dialogs.h"
+#include "common/messages.h"
 #include "common/textforms.h"
 #include "stats/chartview.h"
 #include "stats/resultschart.h"
@@ -19,6 +20,7 @@
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QListWidget>
+#include <QPrinter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
@@ -101,10 +103,12 @@ constexpr Accelerator kAccelerators[] = {
 
 AcceleratorTable TFRMSezona::accelerators() { return kAccelerators; }
 
-TFRMSezona::TFRMSezona(QWidget* parent) : QWidget(parent, Qt::Window) {
+TFRMSezona::TFRMSezona(QWidget* parent)
+    : QWidget(parent, Qt::Window), printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
   setObjectName(QStringLiteral("FRMSezona"));
   setWindowTitle(QStringLiteral("Sezona"));
   buildControls();
+  enableOutputs();
   progressTimer_ = new QTimer(this);
   progressTimer_->setInterval(40);
   connect(progressTimer_, &QTimer::timeout, this, &TFRMSezona::showProgress);
@@ -180,6 +184,11 @@ void TFRMSezona::buildControls() {
   vynechane->setContentsMargins(4, 4, 4, 4);
   vynechane->addWidget(LSTBXVynechane);
 
+  BUTNTisk = makeButton(this, "BUTNTisk", QStringLiteral("Vytisknout >>"),
+                        QStringLiteral("vytiskne aktualni stranku"));
+  BUTNPdf = makeButton(this, "BUTNPdf", pdfButtonCaption(), pdfButtonHint());
+  BUTNUlozitTabulku = makeButton(this, "BUTNUlozitTabulku", QStringLiteral("Ulozit tabulku >>"),
+                                 QStringLiteral("ulozit tabulku veceru pro tabulkovy procesor"));
   BUTNZavrit = makeButton(this, "BUTNZavrit", QStringLiteral("zavrit <<"),
                           QStringLiteral("zavre okno a navraceni k predchozi obrazovce"));
 
@@ -193,6 +202,10 @@ void TFRMSezona::buildControls() {
   stateRow->addWidget(LABLStav, 2);
   auto* bottom = new QHBoxLayout;
   bottom->addStretch(1);
+  bottom->addWidget(BUTNTisk);
+  bottom->addWidget(BUTNPdf);
+  bottom->addWidget(BUTNUlozitTabulku);
+  bottom->addSpacing(12);
   bottom->addWidget(BUTNZavrit);
   auto* outer = new QVBoxLayout(this);
   outer->addLayout(folderRow);
@@ -204,6 +217,9 @@ void TFRMSezona::buildControls() {
   connect(EDITSlozka, &QLineEdit::returnPressed, this, &TFRMSezona::BUTNNacistClick);
   connect(BUTNVyberSlozky, &QPushButton::clicked, this, &TFRMSezona::BUTNVyberSlozkyClick);
   connect(CHBXZobrazitMinMax, &QCheckBox::toggled, this, &TFRMSezona::CHBXZobrazitMinMaxClick);
+  connect(BUTNTisk, &QPushButton::clicked, this, &TFRMSezona::BUTNTiskClick);
+  connect(BUTNPdf, &QPushButton::clicked, this, &TFRMSezona::BUTNPdfClick);
+  connect(BUTNUlozitTabulku, &QPushButton::clicked, this, &TFRMSezona::BUTNUlozitTabulkuClick);
   connect(BUTNZavrit, &QPushButton::clicked, this, &QWidget::close);
 }
 
@@ -245,6 +261,7 @@ void TFRMSezona::startReading(const QString& folder) {
   });
   thread_->setObjectName(QStringLiteral("season reader"));
   connect(thread_, &QThread::finished, this, [this, job] { readingDone(job); });
+  enableOutputs();
   PRGBRCteni->setRange(0, 0);  // busy until the files are counted
   LABLStav->setText(QStringLiteral("ctu vecery ..."));
   progressTimer_->start();
@@ -269,6 +286,7 @@ void TFRMSezona::readingDone(const std::shared_ptr<Job>& job) {
   PRGBRCteni->setRange(0, std::max(1, job->total.load()));
   PRGBRCteni->setValue(PRGBRCteni->maximum());
   showSeason(job->result);
+  enableOutputs();
   emit seasonShown();
 }
 
@@ -281,6 +299,7 @@ void TFRMSezona::stopReading() {
   }
   job_.reset();
   if (progressTimer_) progressTimer_->stop();
+  if (BUTNTisk) enableOutputs();
 }
 
 void TFRMSezona::closeEvent(QCloseEvent* event) {
@@ -351,6 +370,55 @@ void TFRMSezona::drawChart(const season::Season& s) {
   }
   c->placeMarks();
   c->update();
+}
+
+// ---- paper and spreadsheets ----------------------------------------------------
+
+// The table and the page show what the last reading found; while a reading
+// is under way they are about to change, and nothing goes out.
+void TFRMSezona::enableOutputs() {
+  const bool shown = !reading() && STRGRSezona->columnCount() > 0;
+  BUTNTisk->setEnabled(shown);
+  BUTNPdf->setEnabled(shown);
+  BUTNUlozitTabulku->setEnabled(shown && STRGRSezona->rowCount() > 1);  // an evening above the total
+}
+
+Printout TFRMSezona::pagePrintout() {
+  QWidget* page = PGCTRLSezona->currentWidget();
+  if (page == PGPrubeh) return [this](QPagedPaintDevice& device) { return printChart(CHARTSezona, device); };
+  const QString stamp = dateTimeStamp();
+  QString text;
+  if (page == PGVecery) {
+    text = season::seasonTableText(tableRows(STRGRSezona), stamp);
+  } else if (page == PGHraci) {
+    text = season::playerTableText(tableRows(STRGRHraci), stamp);
+  } else if (LSTBXVynechane->count() > 0) {
+    QStringList files;
+    for (int i = 0; i < LSTBXVynechane->count(); ++i) files << LSTBXVynechane->item(i)->text();
+    text = season::skippedFilesText(files, stamp);
+  } else {
+    showMessage(this, QStringLiteral("Chyba"), QStringLiteral("Neni co tisknout ..."));
+    return {};
+  }
+  return [text](QPagedPaintDevice& device) { return paintPlainText(device, text); };
+}
+
+void TFRMSezona::BUTNTiskClick() {
+  if (const Printout paint = pagePrintout()) printWithDialog(this, printer_.get(), paint);
+}
+
+void TFRMSezona::BUTNPdfClick() {
+  if (const Printout paint = pagePrintout()) savePdf(this, *printer_, paint, QStringLiteral("sezona"));
+}
+
+void TFRMSezona::BUTNUlozitTabulkuClick() {
+  // One table per file, as a spreadsheet takes it: the evenings with their total.
+  const SaveAs how{"DLGSaveTable", QStringLiteral("Ulozeni tabulky sezony"),
+                   {QStringLiteral("tabulky CSV (*.csv)"), QStringLiteral("vsechny soubory (*)")},
+                   QStringLiteral("csv"), QStringLiteral("sezona")};
+  saveFileAs(this, how, [this] {
+    return season::seasonCsv(tableRows(STRGRSezona), csvFormFor(systemDecimalSeparator()));
+  });
 }
 
 // ---- reading back -------------------------------------------------------------

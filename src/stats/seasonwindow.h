@@ -6,6 +6,8 @@
 // It is made the first time it is asked for and lives until the windows go.
 
 #include "common/keyboard.h"
+#include "common/printout.h"
+
 #include <QList>
 #include <QStringList>
 #include <QWidget>
@@ -17,6 +19,7 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QPrinter;
 class QProgressBar;
 class QPushButton;
 class QTabWidget;
@@ -55,12 +58,18 @@ class TFRMSezona : public QWidget {
   QLabel* LABLPoznamka = nullptr;
   QWidget* PGVynechane = nullptr;
   QListWidget* LSTBXVynechane = nullptr;
+  QPushButton* BUTNTisk = nullptr;           // "Vytisknout >>": the page on view
+  QPushButton* BUTNPdf = nullptr;            // "PDF >>": the page on view as a PDF file
+  QPushButton* BUTNUlozitTabulku = nullptr;  // the season table for spreadsheets
   QPushButton* BUTNZavrit = nullptr;
 
   // Reads the folder in the field anew (a reading under way is abandoned).
   void BUTNNacistClick();
   void BUTNVyberSlozkyClick();
   void CHBXZobrazitMinMaxClick();
+  void BUTNTiskClick();
+  void BUTNPdfClick();
+  void BUTNUlozitTabulkuClick();
 
   // A reading is under way.
   bool reading() const;
@@ -71,6 +80,9 @@ class TFRMSezona : public QWidget {
   QList<double> seriesPoints(int series) const;
   QList<QColor> seriesColors() const;
   kvadus::ResultsChart* chart() const;
+  // What the page on view prints: the chart, or the text of its table or
+  // list; empty (and said why) when the page holds nothing to print.
+  kvadus::Printout pagePrintout();
 
  signals:
   // A reading ended and its season is shown.
@@ -88,11 +100,15 @@ class TFRMSezona : public QWidget {
   void drawChart(const kvadus::season::Season& season);
   void showProgress();
   void stopReading();
+  void enableOutputs();
 
   // The reading under way: its thread and what it shares with the window.
   std::shared_ptr<Job> job_;
   QThread* thread_ = nullptr;
   QTimer* progressTimer_ = nullptr;
+  // Shared by every printout of the window, so that the choices made in the
+  // print dialog hold for the next one.
+  std::unique_ptr<QPrinter> printer_;
 };
 
 // The season window, made the first time; null before.

@@ -4,6 +4,7 @@
 
 #include "common/textforms.h"
 #include "ledger/ledger.h"
+#include "csvread.h"
 #include "results/tablecsv.h"
 #include "testsupport.h"
 
@@ -14,37 +15,6 @@ using namespace kvadus;
 using namespace kvadus::results;
 
 namespace {
-
-// Reads RFC 4180 text (after the byte-order mark) into rows of fields.
-QList<QStringList> readCsv(const QByteArray& bytes, QChar separator)
-{
-    const QString text = QString::fromUtf8(bytes.mid(3));
-    QList<QStringList> rows;
-    QStringList row;
-    QString field;
-    bool quoted = false;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (quoted) {
-            if (c != u'"') field += c;
-            else if (i + 1 < text.size() && text.at(i + 1) == u'"') field += text.at(++i);
-            else quoted = false;
-        } else if (c == u'"') {
-            quoted = true;
-        } else if (c == separator) {
-            row << field;
-            field.clear();
-        } else if (c == u'\r' || c == u'\n') {  // any line end outside quotes ends the row, as readers take it
-            rows << (row << field);
-            row.clear();
-            field.clear();
-            if (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n') ++i;
-        } else {
-            field += c;
-        }
-    }
-    return rows;
-}
 
 // A random text with the characters a spreadsheet file must survive.
 QString randomText(QRandomGenerator& random)
@@ -97,6 +67,10 @@ class TestTableCsv : public QObject {
     QCOMPARE(csvNumber(QStringLiteral("      -0.00"), u'.'), QStringLiteral("0.00"));
     QCOMPARE(csvNumber(QStringLiteral("+9999999999999.99"), u'.'), QStringLiteral("9999999999999.99"));
     QCOMPARE(csvNumber(QStringLiteral("   "), u'.'), QString());
+    // Digit for digit beyond what a double holds to the cent; other texts by value.
+    QCOMPARE(csvNumber(QStringLiteral("-98765432109876543.21"), u','), QStringLiteral("-98765432109876543,21"));
+    QCOMPARE(csvNumber(QStringLiteral("+007,05"), u'.'), QStringLiteral("7.05"));
+    QCOMPARE(csvNumber(QStringLiteral(" 1.5 "), u','), QStringLiteral("1,50"));
   }
 
   // Many random evenings: names and descriptions come back as they were, the
@@ -121,7 +95,7 @@ class TestTableCsv : public QObject {
       }
       ledger::recomputeSums(g, n, described);
 
-      const QList<QStringList> rows = readCsv(scoreTableCsv(g, n, described, form), form.separator);
+      const QList<QStringList> rows = testsupport::readCsv(scoreTableCsv(g, n, described, form), form.separator);
       QCOMPARE(rows.size(), hands + 2);
       QCOMPARE(rows[0], QStringList{"hra"} + names + (described ? QStringList{"popis"} : QStringList{}));
       for (int r = 1; r < rows.size(); ++r) {

@@ -11,6 +11,11 @@
 #include "stats/resultswindow.h"
 #include "testsupport.h"
 
+#include <QAbstractSpinBox>
+#include <QCheckBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QStyle>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -23,16 +28,52 @@ using testsupport::ScriptedPerson;
 Q_DECLARE_METATYPE(Placement)
 
 namespace {
-// Caption 20, frames 4: the narrow window is 648 x 604 outside (640 x 576
-// inside), the wide one 796 x 728 (788 x 700 inside).
+// Caption 20, frames 4: the narrow window is 648 x 564 outside (640 x 536
+// inside), the wide one 796 x 688 (788 x 660 inside).
 const kvadus::windowsize::FrameMetrics kMetrics{20, 4, 4, {}};
-const QSize kNarrow(648, 604);
-const QSize kWide(796, 728);
+const QSize kNarrow(648, 564);
+const QSize kWide(796, 688);
 const QSize kExtra(8, 28);
 
 const QString kTooSmall(
     "Velikost displeje (obrazovky) Vaseho pocitace bohuzel\nneni dostatecna pro zobrazeni oken "
     "programu ani v \nnejmensi velikosti.\n");
+
+// The visible controls under `parent` that are cut: reaching out of their
+// parent, or a text (label, switch, radio item, button caption) without
+// room for it. Every page of a page control is looked at.
+void collectCut(QWidget* parent, QStringList& cut) {
+  for (QWidget* w : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    if (w->isHidden() || w->isWindow()) continue;
+    const auto* label = qobject_cast<QLabel*>(w);
+    const auto* button = qobject_cast<QAbstractButton*>(w);
+    const QString text = label ? label->text() : button ? button->text() : QString();
+    const QString name = w->objectName() + " '" + text + "' in " + parent->objectName();
+    if (!parent->rect().contains(w->geometry())) cut << name + ": outside";
+    // The text's own room; a switch or radio item also holds its indicator.
+    QSize needed = text.isEmpty() || (label && label->wordWrap()) ? QSize() : w->fontMetrics().size(0, text);
+    if (const auto* box = qobject_cast<const QCheckBox*>(w))
+      needed.rwidth() += box->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box) +
+                         box->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, box);
+    if (const auto* radio = qobject_cast<const QRadioButton*>(w))
+      needed.rwidth() += radio->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, radio) +
+                         radio->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, radio);
+    // The advance of a text's last letter holds a pixel or two of free room.
+    if (needed.width() - 2 > w->width() || needed.height() > w->height())
+      cut << name + QString(": %1x%2 for %3x%4").arg(w->width()).arg(w->height()).arg(needed.width()).arg(needed.height());
+    if (auto* tabs = qobject_cast<QTabWidget*>(w)) {
+      const int current = tabs->currentIndex();
+      for (int i = 0; i < tabs->count(); ++i) {
+        tabs->setCurrentIndex(i);
+        QApplication::processEvents();
+        collectCut(tabs->widget(i), cut);
+      }
+      tabs->setCurrentIndex(current);
+    } else if (!qobject_cast<QAbstractScrollArea*>(w) && !qobject_cast<QAbstractSpinBox*>(w)) {
+      collectCut(w, cut);
+    }
+  }
+}
 
 QList<QWidget*> secondaryWindows() {
   return {FORMZadaniHracu, FORMDiskoveOperace, FRMUpravaStavu, FRMGrafika, FRMZmenaVolice};
@@ -123,6 +164,25 @@ class TestWindowSizeWindow : public QObject {
     QCOMPARE(m->EDITCelkemCena->text(), QString(" +0.20"));
   }
 
+  // Nothing of the window is cut, narrow or wide, on any page of the
+  // settings panel, with the extended counting.
+  void everyControlWhole() {
+    windowsOn({1280, 1024});
+    TFRMMain* m = FRMMain;
+    m->flags.firstShowing = 0;  // no start-up dialogs here
+    m->show();
+    QStringList cut;
+    collectCut(m, cut);
+    m->BUTNNastaveniParametruClick();
+    collectCut(m, cut);
+    m->BUTNNastaveniParametruClick();
+    m->BUTNRozsireneOvladani->click();
+    m->BUTNChangeSize->click();
+    QApplication::processEvents();
+    collectCut(m, cut);
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join("\n")));
+  }
+
   // The results window opens as wide as its tabs need (more than the narrow
   // main window), but never wider than the work area.
   void resultsWindowWithinTheWorkArea() {
@@ -170,14 +230,14 @@ class TestWindowSizeWindow : public QObject {
     windowsOn({1024, 768});
     TFRMMain* m = FRMMain;
     m->BUTNUmistiRBClick();
-    QCOMPARE(m->pos(), QPoint(1024 - 648, 768 - 604));
+    QCOMPARE(m->pos(), QPoint(1024 - 648, 768 - 564));
     m->BUTNChangeSize->click();
-    QCOMPARE(m->pos(), QPoint(1024 - 796, 768 - 728));
+    QCOMPARE(m->pos(), QPoint(1024 - 796, 768 - 688));
     m->BUTNChangeSize->click();  // narrow again: stays where it is
-    QCOMPARE(m->pos(), QPoint(1024 - 796, 768 - 728));
+    QCOMPARE(m->pos(), QPoint(1024 - 796, 768 - 688));
     m->move(900, 500);
     m->CHBXOknoRoztazene->setChecked(true);
-    QCOMPARE(m->pos(), QPoint(1024 - 796, 768 - 728));
+    QCOMPARE(m->pos(), QPoint(1024 - 796, 768 - 688));
     QCOMPARE(outer(), kWide);
   }
 
@@ -193,9 +253,9 @@ class TestWindowSizeWindow : public QObject {
     QTest::addColumn<int>("index");
     QTest::addColumn<bool>("byMenu");
     QTest::addColumn<QPoint>("expected");
-    // The wide window (796 x 728) at 100, 50 on 1280 x 1024.
-    const QPoint at[] = {{242, 148}, {0, 0},   {0, 50},   {0, 296}, {100, 0},
-                         {100, 296}, {484, 0}, {484, 50}, {484, 296}};
+    // The wide window (796 x 688) at 100, 50 on 1280 x 1024.
+    const QPoint at[] = {{242, 168}, {0, 0},   {0, 50},   {0, 336}, {100, 0},
+                         {100, 336}, {484, 0}, {484, 50}, {484, 336}};
     const char* names[] = {"centre", "left top", "left",  "left bottom", "top",
                            "bottom", "right top", "right", "right bottom"};
     for (int i = 0; i < kvadus::windowsize::kPlacementCount; ++i) {
@@ -277,12 +337,12 @@ class TestWindowSizeWindow : public QObject {
     QCOMPARE(person.texts(), QStringList({kTooSmall}));  // the page opened this time
   }
 
-  // At the first showing on an 800 x 600 screen every secondary window gets
-  // a size that the work area holds in the frame of a resizable window
+  // At the first showing on a work area of 800 x 560 every secondary window
+  // gets a size that the work area holds in the frame of a resizable window
   // (openbox: 5 pixels at the bottom, not 1) and a place on it.
   void secondaryWindowsFitTheWorkArea() {
     testsupport::WorkingFolder folder;
-    const QRect work(0, 0, 800, 600);
+    const QRect work(0, 0, 800, 560);
     const QMargins fixed(1, 20, 1, 1), resizable(1, 20, 1, 5);
     const auto previous = kvadus::setScreenMetricsProvider([&](const QWidget* w) {
       kvadus::ScreenMetrics s;
@@ -294,12 +354,12 @@ class TestWindowSizeWindow : public QObject {
     QTimer::singleShot(0, FRMFileSelect->BUTNOk, &QPushButton::click);
     FRMMain->show();
     FRMMain->FormShow();
-    QCOMPARE(FRMMain->size(), QSize(640, 576));
+    QCOMPARE(FRMMain->size(), QSize(640, 536));
     for (QWidget* w : {static_cast<QWidget*>(FORMZadaniHracu), static_cast<QWidget*>(FRMGrafika),
                        static_cast<QWidget*>(FORMDiskoveOperace), static_cast<QWidget*>(FRMUpravaStavu)}) {
       const QRect outer(w->pos(), w->size() + QSize(2, 25));
       QVERIFY2(work.contains(outer), qPrintable(w->objectName()));
-      QCOMPARE(w->height(), 575);  // the main window's 576 less the deeper frame
+      QCOMPARE(w->height(), 535);  // the main window's 536 would end below the area
     }
     QVERIFY(FRMGrafika->width() > FRMMain->width());
     kvadus::setScreenMetricsProvider(previous);

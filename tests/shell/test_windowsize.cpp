@@ -22,8 +22,8 @@ class TestWindowSize : public QObject {
     const FormSizes s = formSizes(layout::kPriceGroup, layout::kWonGroup, layout::kLostGroup, kMetrics);
     // Narrow: the price group's right and bottom edges; wide: "Vyhrane"'s
     // right edge and "Prohrane"'s bottom edge; each with 2 x frame and the caption.
-    QCOMPARE(s.narrow, QSize(468 + 172 + 8, 312 + 264 + 20 + 6));
-    QCOMPARE(s.wide, QSize(648 + 140 + 8, 584 + 116 + 20 + 6));
+    QCOMPARE(s.narrow, QSize(468 + 172 + 8, 312 + 224 + 20 + 6));
+    QCOMPARE(s.wide, QSize(648 + 140 + 8, 544 + 116 + 20 + 6));
     // Everything of the narrow window lies inside its client area.
     const QRect narrowClient(QPoint(0, 0), s.narrow - frameExtra(kMetrics));
     for (const QRect& r : {layout::kControlGroup, layout::kPlayersGroup, layout::kFlekGroup,
@@ -62,6 +62,26 @@ class TestWindowSize : public QObject {
     QFETCH(QRect, work);
     QFETCH(bool, fits);
     QCOMPARE(kvadus::windowsize::fits(work, QSize(796, 728)), fits);
+  }
+
+  // The real frame is worth asking for only between the bare client and the
+  // style's estimate (Fusion: 8 wider, 32 higher).
+  void frameDecidesOnlyBetweenClientAndEstimate_data() {
+    QTest::addColumn<QRect>("work");
+    QTest::addColumn<bool>("decides");
+    QTest::newRow("desktop") << QRect(0, 0, 1280, 1024) << false;
+    QTest::newRow("estimate exactly") << QRect(0, 32, 1024, 568) << false;
+    QTest::newRow("one pixel lower") << QRect(0, 32, 1024, 567) << true;
+    QTest::newRow("client exactly") << QRect(0, 0, 640, 536) << true;
+    QTest::newRow("narrower than the estimate") << QRect(0, 0, 647, 600) << true;
+    QTest::newRow("lower than the client") << QRect(0, 0, 1024, 535) << false;
+    QTest::newRow("narrower than the client") << QRect(0, 0, 639, 768) << false;
+  }
+  void frameDecidesOnlyBetweenClientAndEstimate() {
+    QFETCH(QRect, work);
+    QFETCH(bool, decides);
+    QCOMPARE(frameDecidesFit(work, QSize(640, 536), {24, 4, 4, {}}), decides);
+    QVERIFY(!frameDecidesFit(std::nullopt, QSize(640, 536), {24, 4, 4, {}}));
   }
 
   void unknownWorkAreaFitsNothing() {

@@ -7,6 +7,7 @@
 #include "common/printout.h"
 #include "common/radiogroup.h"
 #include "common/textforms.h"
+#include "stats/chartview.h"
 #include "stats/records.h"
 #include "stats/reports.h"
 #include "stats/resultswindow.h"
@@ -489,7 +490,7 @@ class TestReportsWindow : public QObject {
       const QString text = textOf(g);
       QChartView* chart = c.page == g->PGGraf ? g->CHARTGraf : c.page == g->PGCelkem ? g->CHARTCelkem : nullptr;
       const int printed = printedPages(
-          [&](QPagedPaintDevice& d) { return chart ? g->printChart(chart, d) : kvadus::paintPlainText(d, text); },
+          [&](QPagedPaintDevice& d) { return chart ? kvadus::printChart(chart, d) : kvadus::paintPlainText(d, text); },
           paper);
       QCOMPARE(pdfPages(dialogs.file), printed);
       const QString read = pdfText(dialogs.file).simplified();  // the extractor's spacing is its own

@@ -3,6 +3,7 @@
 // of the tables and the chart's running totals.
 
 #include "common/textforms.h"
+#include "csvread.h"
 #include "seasonfolder.h"
 #include "stats/season.h"
 #include "testsupport.h"
@@ -174,6 +175,42 @@ class TestSeason : public QObject {
     QVERIFY(season::readSeason(dir.path(), {}, &cancel).cancelled);
   }
 
+  // The tables on paper and for spreadsheets, exactly: columns aligned, the
+  // evenings numbered, plain numbers in the locale's form.
+  void paperAndSpreadsheets_data() { testsupport::localeRows(); }
+  void paperAndSpreadsheets() {
+    testsupport::useRowLocale();
+    const season::Season s = season::makeSeason(
+        {{"x.kvd", QDateTime(QDate(2026, 1, 1), QTime(20, 0)), true, 3, {"Ada", "B;ob"}, {150, -150}},
+         {"dlouhe-jmeno.kvd", QDateTime(QDate(2026, 1, 2), QTime(20, 0)), true, 12, {"b;ob", "Čeněk"}, {-5, 5}}});
+    const QList<QStringList> rows = season::seasonRows(s);
+    const bool comma = QLocale().decimalPoint() == ",";
+    const QString d1 = comma ? "01.01.26" : "1/1/26", d2 = comma ? "02.01.26" : "1/2/26";
+    const QString pad = comma ? "  " : "";  // the Czech dates are two longer
+    const QString rule(53 + pad.size(), u'-');
+    QCOMPARE(season::seasonTableText(rows, "08.12.2026 - 20:15:00").split(u'\n'),
+             QStringList({"Sezona - vecery", "Datum a cas   : 08.12.2026 - 20:15:00", "",
+                          "   datum   " + pad + "soubor            her    Ada   B;ob  Čeněk", rule,
+                          "1  " + d1 + "  x.kvd               3  +1.50  -1.50",
+                          "2  " + d2 + "  dlouhe-jmeno.kvd   12         -0.05  +0.05", rule,
+                          "   celkem  " + pad + "2 vecery           15  +1.50  -1.55  +0.05"}));
+
+    // The player table: every line of it as wide as its rule, the note after it.
+    const QStringList players = season::playerTableText(season::playerRows(s), "x").split(u'\n');
+    QCOMPARE(players.mid(0, 3), QStringList({"Sezona - hraci", "Datum a cas   : x", ""}));
+    QCOMPARE(players.last(), QStringLiteral("* - poradi vecera v tabulce sezony"));
+    for (const QString& line : players.mid(3, 5)) QCOMPARE(line.size(), players[4].size());
+    QVERIFY(players[3].endsWith(" *  nejhorsi   *  celkem") && players[6].startsWith("B;ob "));
+
+    // '|' stands for the separator, '#' for the decimal mark.
+    QString csv = QStringLiteral(u"\uFEFFdatum|soubor|her|Ada|\"B;ob\"|Čeněk\r\n") + d1 +
+                  "|x.kvd|3|1#50|-1#50|\r\n" + d2 + "|dlouhe-jmeno.kvd|12||-0#05|0#05\r\ncelkem|2 vecery|15|1#50|-1#55|0#05\r\n";
+    const CsvForm form = csvFormFor(systemDecimalSeparator());
+    csv.replace(u'|', form.separator).replace(u'#', form.decimalMark);
+    if (!comma) csv.replace(QStringLiteral("\"B;ob\""), QStringLiteral("B;ob"));
+    QCOMPARE(season::seasonCsv(rows, form), csv.toUtf8());
+  }
+
   // Random seasons: what is written reads back to the cent, through the files
   // and through the rows of the table.
   void randomSeasonsRoundTrip_data() { testsupport::localeRows(); }
@@ -218,6 +255,19 @@ class TestSeason : public QObject {
         QCOMPARE(season::moneyCents(season::centsText(expected)), std::optional<qint64>(expected));
         QCOMPARE(chartCents(season::seasonSeries(s, false)[p]).last(), expected);
       }
+      // The table for spreadsheets: the same cells, the numbers to the cent.
+      const CsvForm form = csvFormFor(systemDecimalSeparator());
+      const QList<QStringList> rows = season::seasonRows(s);
+      const QList<QStringList> read = testsupport::readCsv(season::seasonCsv(rows, form), form.separator);
+      QCOMPARE(read.size(), rows.size());
+      for (int r = 0; r < rows.size(); ++r)
+        for (int c = 0; c < rows[r].size(); ++c) {
+          QString cell = read[r].value(c);
+          if (r == 0 || c < 3 || cell.isEmpty())
+            QCOMPARE(cell, rows[r][c]);
+          else
+            QCOMPARE(season::moneyCents(cell.replace(form.decimalMark, u'.')), season::moneyCents(rows[r][c]));
+        }
     }
   }
 };

@@ -3,7 +3,9 @@
 // the players and the chart of their running totals.
 
 #include "common/appfolders.h"
+#include "csvread.h"
 #include "dialogperson.h"
+#include "filesizelimit.h"
 #include "results/diskoperations.h"
 #include "seasonfolder.h"
 #include "stats/chartview.h"
@@ -13,12 +15,15 @@
 #include "testsupport.h"
 
 #include <QCheckBox>
+#include <QListWidget>
+#include <QPushButton>
 #include <QProgressBar>
 #include <QSignalSpy>
 #include <QTabWidget>
 
 using namespace kvadus;
 using testsupport::SeasonFolder;
+using namespace testsupport;
 
 namespace {
 
@@ -140,6 +145,107 @@ class TestSeasonWindow : public QObject {
     QVERIFY(!FRMSezona->reading());
     QCOMPARE(FRMSezona->LABLStav->text(), QStringLiteral("cteni preruseno"));
     FRMSezona->BUTNNacistClick();  // and a reading left running ends with the windows
+  }
+
+  // The season on paper, as PDF and for spreadsheets: an evening with a ';'
+  // in its file name and Czech letters, a quote and a comma in its names.
+  void paperPdfAndSpreadsheet_data() { localeRows(); }
+  void paperPdfAndSpreadsheet() {
+    useRowLocale();
+    WorkingFolder folder;
+    const SeasonFolder saved(folder.path("hry"));
+    saveLines(folder.path("hry/jaro;\"U lipy\".kvd"),
+              eveningText({"Čeněk,", "Ž\"ofie", "pepa"}, {{125, -75, -50}, {-1240, 620, 620}},
+                          QDateTime(QDate(2026, 4, 30), QTime(22, 0))));
+    DialogPerson dialogs;
+    FRMMain->BUTNSezonaClick();
+    QVERIFY(FRMSezona->reading());
+    QVERIFY(!FRMSezona->BUTNTisk->isEnabled() && !FRMSezona->BUTNPdf->isEnabled());
+    QVERIFY(waitForSeason());
+    for (QPushButton* b : {FRMSezona->BUTNTisk, FRMSezona->BUTNPdf, FRMSezona->BUTNUlozitTabulku})
+      QVERIFY2(b->isEnabled(), qPrintable(b->objectName()));
+    QCOMPARE(FRMSezona->BUTNPdf->text(), QStringLiteral("PDF >>"));
+    QCOMPARE(FRMSezona->BUTNPdf->toolTip(), QStringLiteral("ulozit jako soubor PDF"));
+    QCOMPARE(FRMSezona->BUTNUlozitTabulku->text(), QStringLiteral("Ulozit tabulku >>"));
+    const QList<QStringList> rows = TFRMSezona::tableRows(FRMSezona->STRGRSezona);
+    QCOMPARE(rows.last().mid(0, 3), QStringList({"celkem", "5 veceru", "11"}));
+    const QString today = QDate::currentDate().toString(Qt::ISODate);
+    const QStringList before = QDir(folder.path("hry")).entryList(QDir::Files);
+
+    // The table for spreadsheets: the table's cells, numbers plain, so the
+    // totals are the table's to the cent.
+    dialogs.file = folder.path("sezona.csv");
+    FRMSezona->BUTNUlozitTabulku->click();
+    QCOMPARE(dialogs.shown, QStringList({"DLGSaveTable"}));
+    QCOMPARE(QFileInfo(dialogs.offered.value(0)).fileName(), "sezona-" + today + ".csv");
+    QCOMPARE(QFileInfo(dialogs.offered.value(0)).dir().dirName(), QStringLiteral("hry"));
+    QCOMPARE(person.texts(), QStringList({"Data uspesne ulozena"}));
+    const QChar mark = QLocale().decimalPoint().at(0);
+    const QList<QStringList> read = pythonCsv(dialogs.file, mark == u',' ? ";" : ",");
+    QCOMPARE(read.size(), rows.size());
+    QCOMPARE(read[0], rows[0]);  // "Čeněk," and "Ž\"ofie" among them
+    for (int r = 1; r < rows.size(); ++r) {
+      QCOMPARE(read[r].mid(0, 3), rows[r].mid(0, 3));
+      for (int c = 3; c < rows[r].size(); ++c)
+        QCOMPARE(QString(read[r][c]).replace(mark, u'.'), rows[r][c].trimmed().remove(u'+'));
+    }
+    QCOMPARE(read[5].mid(3), QStringList({local("5#70"), "", "", "", local("-11#15"), local("5#45")}));
+
+    // Every page as PDF: what printing gives, with the season's figures.
+    const struct {
+      QWidget* page;
+      QStringList figures;
+    } pages[] = {{FRMSezona->PGVecery, rows.last() + QStringList{"Sezona - vecery", "jaro;\"U lipy\".kvd"}},
+                 {FRMSezona->PGHraci, {"Sezona - hraci", "Ž\"ofie", "+998.93", "-996.57", "-11.15"}},
+                 {FRMSezona->PGPrubeh, {"Prubeh sezony", "(4) - Čeněk,", local("-11#15  (4)")}},
+                 {FRMSezona->PGVynechane, {"Sezona - vynechane soubory", "poskozeny.kvd: Text neodpovida"}}};
+    for (const auto& [page, figures] : pages) {
+      FRMSezona->PGCTRLSezona->setCurrentWidget(page);
+      dialogs.reset();
+      dialogs.file = folder.path(page->objectName() + ".pdf");
+      dialogs.pdf = folder.path(page->objectName() + "-tisk.pdf");
+      FRMSezona->BUTNPdf->click();
+      FRMSezona->BUTNTisk->click();
+      QCOMPARE(dialogs.shown, QStringList({"DLGSavePdf", "DLGPrint"}));
+      QCOMPARE(QFileInfo(dialogs.offered.value(0)).fileName(), "sezona-" + today + ".pdf");
+      QVERIFY(bytesOf(dialogs.file).startsWith("%PDF-"));
+      const int printed = printedPages(FRMSezona->pagePrintout(), folder.path("papir.pdf"));
+      QVERIFY(printed >= 1);
+      QCOMPARE(pdfPages(dialogs.file), printed);
+      QCOMPARE(pdfPages(dialogs.pdf), printed);
+      const QString text = pdfText(dialogs.file).simplified();  // the chart's marks come back with single blanks
+      for (const QString& figure : figures)
+        QVERIFY2(text.contains(figure.simplified()), qPrintable(page->objectName() + ": " + figure));
+    }
+    QCOMPARE(QDir(folder.path("hry")).entryList(QDir::Files), before);
+
+    // A write beyond a file-size limit fails with its reason and leaves no file.
+    person.reset();
+    dialogs.reset();
+    dialogs.file = folder.path("hry/maly.pdf");
+    FRMSezona->PGCTRLSezona->setCurrentWidget(FRMSezona->PGVecery);
+    {
+      const FileSizeLimit limit(200);
+      FRMSezona->BUTNPdf->click();
+      dialogs.file = folder.path("hry/maly.csv");
+      FRMSezona->BUTNUlozitTabulku->click();
+    }
+    QCOMPARE(person.shown.size(), 2);
+    for (const Shown& box : person.shown) {
+      QCOMPARE(box.caption, QStringLiteral("Chyba pri ukladani souboru"));
+      QVERIFY2(box.text.contains("Soubor ") && !box.text.section(u'\n', 1).trimmed().isEmpty(), qPrintable(box.text));
+    }
+    QCOMPARE(QDir(folder.path("hry")).entryList(QDir::Files), before);
+
+    // Nothing to print on an empty page, no table of no evenings.
+    person.reset();
+    FRMSezona->EDITSlozka->setText(folder.path("neni"));
+    FRMSezona->BUTNNacistClick();
+    QVERIFY(waitForSeason());
+    QVERIFY(!FRMSezona->BUTNUlozitTabulku->isEnabled());
+    FRMSezona->PGCTRLSezona->setCurrentWidget(FRMSezona->PGVynechane);
+    FRMSezona->BUTNTisk->click();
+    QCOMPARE(person.texts(), QStringList({"Neni co tisknout ..."}));
   }
 };
 
