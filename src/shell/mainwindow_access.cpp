@@ -41,6 +41,7 @@ constexpr Accelerator kAccelerators[] = {
     {"Alt+S", "BUTNSmazat"},
     {"Alt+X", "BUTNChangeSize"},
     {"Alt+U", "BUTNUmisteni"},
+    {"Alt+G", "BUTNSezona"},
     {"F5", "GRPBXVyhrane"},
     {"F6", "GRPBXProhrane"},
 };

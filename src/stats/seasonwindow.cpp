@@ -97,6 +97,9 @@ constexpr Accelerator kAccelerators[] = {
     {"Alt+S", "EDITSlozka"},
     {"Alt+B", "BUTNVyberSlozky"},
     {"Alt+N", "BUTNNacist"},
+    {"Alt+K", "BUTNTisk"},
+    {"Alt+F", "BUTNPdf"},
+    {"Alt+T", "BUTNUlozitTabulku"},
     {"Alt+Z", "BUTNZavrit"},
 };
 }  // namespace
