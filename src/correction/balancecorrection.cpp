@@ -23,6 +23,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
@@ -72,6 +73,9 @@ QTableWidget* makePlayerGrid(QWidget* parent, const char* name, const QString& h
   t->setColumnWidth(cor::kNameColumn, qRound(nameWidth * fontGrowth()));
   t->setColumnWidth(cor::kMoneyColumn, qMax(80, money));
   t->setColumnWidth(cor::kOrderColumn, qRound(60 * fontGrowth()));
+  // Every column in view, also with a large font: the window grows instead.
+  t->setMinimumWidth(t->horizontalHeader()->length() + 2 * t->frameWidth() +
+                     t->verticalScrollBar()->sizeHint().width());
   return t;
 }
 

@@ -81,7 +81,8 @@ void TFRMGrafika::BUTNSirkySloupcuClick() {
     if (c != stats::kNameColumn)
       w = columnWidthFor(STRGRMinMax, stats::isHandNumberColumn(c) ? 2 : 11, w);
     STRGRMinMax->setColumnWidth(c, w);
-    width += w;
+    // The header keeps a least width of its own, which grows with the font.
+    width += STRGRMinMax->columnWidth(c);
   }
   int height = 0;
   for (int r = 0; r < stats::kRecordRowsShown; ++r) height += STRGRMinMax->rowHeight(r);
