@@ -8,6 +8,7 @@
 #include "ledger/pricing.h"
 #include "ledger/quick_controls.h"
 #include "settings/settingsfile_controls.h"
+#include "common/keyboard.h"
 #include "settings/tariff.h"
 #include "shell/windowsize_controls.h"
 #include "stats/season_controls.h"
@@ -269,6 +270,11 @@ class TFRMMain : public QWidget,
   bool recoveryArmed = false;  // copies are written only after the offer at start
   std::unique_ptr<kvadus::recovery::Copies> recoveryCopies;  // made by the offer
 
+  // ---- keyboard, screen readers, large fonts (shell/mainwindow_access.cpp) --
+  // The window's accelerators; Tab follows the places of the controls, and
+  // Enter in the hand entry adds the hand.
+  static kvadus::AcceleratorTable accelerators();
+
   // ---- settings panel (settings/) ---------------------------------------
   QGroupBox* GRPBXNastaveni = nullptr;
   QTabWidget* PGCTRLNastaveni = nullptr;
@@ -423,6 +429,7 @@ class TFRMMain : public QWidget,
   void twoSevensHundredChanged();
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void buildFrame();
@@ -439,6 +446,8 @@ class TFRMMain : public QWidget,
   void buildWindowSize();
   void connectWindowSize();
   void buildSeason();
+  void fitToFont();      // the places grow with a large font, as far as the screen holds them
+  void setUpKeyboard();  // accelerators, names for screen readers, Tab order
   void describeTrumps();
   void updateTrumpFirst();
   void connectFrame();
