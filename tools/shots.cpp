@@ -1,5 +1,10 @@
-// zuzereru_shots OUTDIR: creates the windows offscreen, plays a short evening
-// and writes a PNG of each window (and of the settings pages) into OUTDIR.
+// zuzereru_shots [--dark] [--font PERCENT] [--screen WxH] OUTDIR: creates the
+// windows offscreen, plays a short evening and writes a PNG of each window
+// (and of the settings pages) into OUTDIR.
+//   --dark          the Fusion style with a dark palette, as a dark desktop
+//   --font PERCENT  the application font at this size (150: half as large again)
+//   --screen WxH    the offscreen screen's size (default 800x800; a large
+//                   font needs room for the larger windows)
 
 #include "common/messages.h"
 #include "ledger/ledger.h"
@@ -18,10 +23,13 @@
 #include "results/resultstext.h"
 #include "correction/balancecorrection.h"
 #include "common/radiogroup.h"
+#include "common/theme.h"
 #include "common/updown.h"
 #include <QCheckBox>
+#include <QStyleFactory>
 
 #include <QDir>
+#include <QFile>
 #include <QApplication>
 #include <QEventLoop>
 #include <QTemporaryDir>
@@ -98,9 +106,56 @@ static void seasonShots(const QString& out) {
   FRMSezona->hide();
 }
 
+namespace {
+struct Options {
+  bool dark = false;
+  int fontPercent = 100;
+  QString screen;
+  QString out = QStringLiteral(".");
+};
+
+Options readOptions(int argc, char** argv) {
+  Options o;
+  for (int i = 1; i < argc; ++i) {
+    const QString a = QString::fromLocal8Bit(argv[i]);
+    if (a == QLatin1String("--dark")) o.dark = true;
+    else if (a == QLatin1String("--font") && i + 1 < argc) o.fontPercent = QString::fromLocal8Bit(argv[++i]).toInt();
+    else if (a == QLatin1String("--screen") && i + 1 < argc) o.screen = QString::fromLocal8Bit(argv[++i]);
+    else o.out = a;
+  }
+  return o;
+}
+
+// The offscreen platform with one screen of the asked size.
+void offscreenScreen(const QString& size, const QString& folder) {
+  const QStringList wh = size.split(QLatin1Char('x'));
+  if (wh.size() != 2) return;
+  const QString config = folder + QStringLiteral("/screens.json");
+  QFile f(config);
+  if (!f.open(QIODevice::WriteOnly)) return;
+  f.write(QStringLiteral("{\"screens\":[{\"name\":\"s\",\"x\":0,\"y\":0,\"width\":%1,"
+                         "\"height\":%2,\"logicalDpi\":96}]}")
+              .arg(wh[0], wh[1]).toUtf8());
+  f.close();
+  qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).toLocal8Bit());
+}
+}  // namespace
+
 int main(int argc, char** argv) {
+  const Options options = readOptions(argc, argv);
+  QTemporaryDir scratch;
+  if (!options.screen.isEmpty()) offscreenScreen(options.screen, scratch.path());
   kvadus::Application app(argc, argv);
-  const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+  if (options.dark) {
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setPalette(kvadus::darkPalette());
+  }
+  if (options.fontPercent != 100) {
+    QFont f = QApplication::font();
+    f.setPointSizeF(f.pointSizeF() * options.fontPercent / 100.0);
+    QApplication::setFont(f);
+  }
+  const QString out = options.out;
   QDir().mkpath(out);
   kvadus::setMessageResponder([](const QString&, const QString&, kvadus::MsgButtons) {
     return kvadus::MsgAnswer::Yes;

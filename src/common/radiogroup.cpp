@@ -1,6 +1,8 @@
 #include "common/radiogroup.h"
 
+#include <QEvent>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QRadioButton>
 
 namespace kvadus {
@@ -46,8 +48,13 @@ void RadioGroup::appendButton(const QString& text) {
   b->setAutoExclusive(false);  // the group keeps the exclusivity itself
   b->setObjectName(objectName() + QStringLiteral("_item%1").arg(buttons_.size()));
   connect(b, &QRadioButton::toggled, this, [this, b](bool on) { onToggled(b, on); });
+  b->installEventFilter(this);
+  // A new item follows the group's last one in the Tab order, wherever the
+  // window put the group.
+  if (!buttons_.isEmpty()) QWidget::setTabOrder(buttons_.last(), b);
   buttons_.append(b);
   if (isVisible()) b->show();
+  updateTabStop();
 }
 
 void RadioGroup::removeItem(int index) {
@@ -61,6 +68,7 @@ void RadioGroup::removeItem(int index) {
   for (int i = 0; i < count(); ++i)
     buttons_[i]->setObjectName(objectName() + QStringLiteral("_item%1").arg(i));
   relayout();
+  updateTabStop();
 }
 
 void RadioGroup::setItemIndex(int index) {
@@ -70,6 +78,7 @@ void RadioGroup::setItemIndex(int index) {
   for (int i = 0; i < count(); ++i) buttons_[i]->setChecked(i == index);
   updating_ = false;
   index_ = index;
+  updateTabStop();
   emit itemClicked(index_);
 }
 
@@ -84,6 +93,72 @@ void RadioGroup::onToggled(QRadioButton* b, bool on) {
     b->setChecked(true);
     updating_ = false;
   }
+}
+
+bool RadioGroup::usable(int index) const {
+  const QRadioButton* b = button(index);
+  return b && b->isEnabled() && !b->isHidden();
+}
+
+int RadioGroup::tabStop() const {
+  if (usable(index_)) return index_;
+  for (int i = 0; i < count(); ++i)
+    if (usable(i)) return i;
+  return -1;
+}
+
+// Only the tab stop is in the Tab order; the other items take the focus by a
+// click or an arrow key.
+void RadioGroup::updateTabStop() {
+  const int stop = tabStop();
+  for (int i = 0; i < count(); ++i)
+    buttons_[i]->setFocusPolicy(i == stop ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+int RadioGroup::neighbour(int from, int key) const {
+  const int rows = (count() + columns_ - 1) / columns_;
+  int step = 0;
+  switch (key) {
+    case Qt::Key_Up: step = -1; break;
+    case Qt::Key_Down: step = 1; break;
+    case Qt::Key_Left: step = -rows; break;
+    case Qt::Key_Right: step = rows; break;
+    default: return -1;
+  }
+  for (int i = from + step; i >= 0 && i < count(); i += step)
+    if (usable(i)) return i;
+  return -1;
+}
+
+bool RadioGroup::eventFilter(QObject* watched, QEvent* event) {
+  auto* b = qobject_cast<QRadioButton*>(watched);
+  const int i = b ? static_cast<int>(buttons_.indexOf(b)) : -1;
+  if (i < 0) return QGroupBox::eventFilter(watched, event);
+  switch (event->type()) {
+    case QEvent::EnabledChange:
+    case QEvent::ShowToParent:
+    case QEvent::HideToParent:
+      updateTabStop();
+      break;
+    case QEvent::KeyPress: {
+      const auto* key = static_cast<QKeyEvent*>(event);
+      if (key->modifiers() & ~Qt::KeypadModifier) break;
+      const int to = neighbour(i, key->key());
+      if (key->key() != Qt::Key_Up && key->key() != Qt::Key_Down && key->key() != Qt::Key_Left &&
+          key->key() != Qt::Key_Right)
+        break;
+      // An arrow selects the neighbour, as a click on it would; at the
+      // group's edge it does nothing.
+      if (to >= 0) {
+        buttons_[to]->setFocus(Qt::TabFocusReason);
+        setItemIndex(to);
+      }
+      return true;
+    }
+    default:
+      break;
+  }
+  return QGroupBox::eventFilter(watched, event);
 }
 
 void RadioGroup::setColumns(int columns) {

@@ -2,7 +2,10 @@
 // A captioned group of radio buttons with one selected index, like the
 // classic radio group of desktop toolkits: items can be added and removed,
 // and the click handler runs whenever the selected index changes, whether a
-// person clicked or the program set the index.
+// person clicked or the program set the index. From the keyboard the group
+// is one stop of the Tab order (its selected item, or its first usable one)
+// and the arrow keys select the neighbouring item: Up and Down within a
+// column, Left and Right across the columns.
 
 #include <QGroupBox>
 #include <QList>
@@ -35,6 +38,13 @@ class RadioGroup : public QGroupBox {
   void setColumns(int columns);
   int columns() const { return columns_; }
 
+  // The item that Tab stops at: the selected one when it can take the
+  // focus, else the first that can; -1 when none can.
+  int tabStop() const;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  signals:
   // The index changed, by a click or from code.
   void itemClicked(int index);
@@ -43,6 +53,10 @@ class RadioGroup : public QGroupBox {
   void appendButton(const QString& text);  // without laying the items out again
   void relayout();
   void onToggled(QRadioButton* button, bool on);
+  void updateTabStop();
+  bool usable(int index) const;
+  // The usable item a step away in the key's direction, or -1.
+  int neighbour(int from, int key) const;
 
   QList<QRadioButton*> buttons_;
   int index_ = -1;

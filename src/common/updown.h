@@ -1,7 +1,9 @@
 #pragma once
 // A pair of arrow buttons holding a position within a range, like the classic
 // up-down control that sits beside a read-only count field. It tells whether
-// a change was an increase, which a spin box cannot.
+// a change was an increase, which a spin box cannot. From the keyboard it is
+// one control: the Up and Down keys press its arrows, and a screen reader
+// reads its position.
 
 #include <QWidget>
 
@@ -29,12 +31,19 @@ class UpDown : public QWidget {
   void stepUp();
   void stepDown();
 
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+
  signals:
   // A person pressed an arrow. At the top of the range an up press still
   // signals (the position stays), so the owner can react to the attempt.
   void changed(int position, bool increase);
 
  private:
+  void showPosition();
+  void showFocus(bool focused);
   QToolButton* up_;
   QToolButton* down_;
   int position_ = 0;

@@ -8,6 +8,7 @@
 #include "ledger/tablegrid.h"
 #include "shell/mainwindow.h"
 #include "shell/startup.h"
+#include "common/fontscale.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -22,6 +23,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
@@ -51,14 +53,14 @@ QTableWidget* makePlayerGrid(QWidget* parent, const char* name, const QString& h
   auto* t = new QTableWidget(parent);
   t->setObjectName(QLatin1String(name));
   t->setToolTip(hint);
-  const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  const QFont fixed = fixedFont();
   t->setFont(fixed);
   t->horizontalHeader()->setFont(fixed);
   t->horizontalHeader()->setHighlightSections(false);
   t->horizontalHeader()->setStretchLastSection(false);
   t->verticalHeader()->setVisible(false);
   t->verticalHeader()->setMinimumSectionSize(10);
-  t->verticalHeader()->setDefaultSectionSize(18);
+  t->verticalHeader()->setDefaultSectionSize(gridRowHeight(18));
   t->setEditTriggers(QAbstractItemView::NoEditTriggers);
   t->setSelectionMode(QAbstractItemView::SingleSelection);
   t->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -68,9 +70,12 @@ QTableWidget* makePlayerGrid(QWidget* parent, const char* name, const QString& h
   t->setItemDelegateForColumn(cor::kMoneyColumn, new RightAligned(t));
   // A money cell is 11 characters: the column shows all of them.
   const int money = QFontMetrics(fixed).horizontalAdvance(QString(11, QLatin1Char('0'))) + 10;
-  t->setColumnWidth(cor::kNameColumn, nameWidth);
+  t->setColumnWidth(cor::kNameColumn, qRound(nameWidth * fontGrowth()));
   t->setColumnWidth(cor::kMoneyColumn, qMax(80, money));
-  t->setColumnWidth(cor::kOrderColumn, 60);
+  t->setColumnWidth(cor::kOrderColumn, qRound(60 * fontGrowth()));
+  // Every column in view, also with a large font: the window grows instead.
+  t->setMinimumWidth(t->horizontalHeader()->length() + 2 * t->frameWidth() +
+                     t->verticalScrollBar()->sizeHint().width());
   return t;
 }
 
@@ -83,6 +88,21 @@ QLabel* boldLabel(QWidget* parent, const char* name, const QString& caption) {
 }
 
 }  // namespace
+
+namespace {
+constexpr Accelerator kAccelerators[] = {
+    {"Alt+N", "STRGRNove"},
+    {"Alt+Y", "EDITNovePenize"},
+    {"Alt+T", "ButnZpetPenize"},
+    {"Alt+H", "BUTNUp"},
+    {"Alt+D", "ButnDown"},
+    {"Alt+P", "BUTNPouzit"},
+    {"Alt+V", "BUTNNahratZMain"},
+    {"Alt+Z", "BUTNCancel"},
+};
+}  // namespace
+
+AcceleratorTable TFRMUpravaStavu::accelerators() { return kAccelerators; }
 
 TFRMUpravaStavu::TFRMUpravaStavu(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("FRMUpravaStavu"));
@@ -200,6 +220,7 @@ TFRMUpravaStavu::TFRMUpravaStavu(QWidget* parent) : QDialog(parent) {
   });
   // ButnZpetPenize has no action of its own: taking the focus from the new
   // balance is what it does (see EDITNovePenizeExit).
+  setUpKeyboard(this, accelerators());
 }
 
 TFRMUpravaStavu::~TFRMUpravaStavu() {

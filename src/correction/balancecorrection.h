@@ -1,4 +1,5 @@
 #pragma once
+#include "common/keyboard.h"
 #include <QDialog>
 
 class QGroupBox;
@@ -19,6 +20,8 @@ class TFRMUpravaStavu : public QDialog {
   Q_OBJECT
  public:
   explicit TFRMUpravaStavu(QWidget* parent = nullptr);
+  // The window's accelerators (applied when it is made).
+  static kvadus::AcceleratorTable accelerators();
   ~TFRMUpravaStavu() override;
 
   QTableWidget* STRGRNove = nullptr;

@@ -13,6 +13,7 @@
 #include "ledger/pricing.h"
 #include "shell/mainwindow.h"
 #include "shell/mainwindow_layout.h"
+#include "common/theme.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -189,7 +190,9 @@ void TFRMMain::buildEntry() {
   LABLPocetBoduVeHre3 = makeLabel(GRPBXCenaHry, "LABLPocetBoduVeHre3", QString(), {8, 160, 156, 22});
   for (QLabel* warning : {LABLPocetBoduVeHre1, LABLPocetBoduVeHre2, LABLPocetBoduVeHre3}) {
     warning->setAlignment(Qt::AlignCenter);
-    warning->setStyleSheet(QStringLiteral("color: #b00000;"));
+    QPalette red = warning->palette();
+    red.setColor(QPalette::WindowText, warningColor(red));
+    warning->setPalette(red);
     warning->hide();
   }
   QFont warningFont = LABLPocetBoduVeHre3->font();

@@ -11,6 +11,7 @@
 #include "ledger/extendedcount.h"
 #include "ledger/pricing.h"
 #include "shell/mainwindow.h"
+#include "common/theme.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -51,16 +52,19 @@ extended::Melds ticked(const TFRMMain& m) {
 
 int trump(const TFRMMain& m) { return m.RAGRTrumfy->itemIndex(); }
 
-// The meld box of the trump suit stands out: bold, in the highlight colour.
+// The meld box of the trump suit stands out: bold, in the highlight colour;
+// the others have the window's colours.
 void styleMeldBox(QCheckBox* box, bool trumps) {
   QFont font = box->font();
   font.setBold(trumps);
   box->setFont(font);
-  QPalette palette = box->palette();
-  const QColor colour =
-      trumps ? QApplication::palette().color(QPalette::Highlight) : QColor(Qt::black);
-  palette.setColor(QPalette::WindowText, colour);
-  palette.setColor(QPalette::ButtonText, colour);
+  QPalette palette;
+  if (trumps) {
+    palette = box->palette();
+    const QColor colour = accentColor(QApplication::palette());
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::ButtonText, colour);
+  }
   box->setPalette(palette);
 }
 

@@ -11,6 +11,7 @@
 #include "ledger/quickselection.h"
 #include "shell/mainwindow.h"
 #include "shell/mainwindow_layout.h"
+#include "common/theme.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -85,7 +86,9 @@ void TFRMMain::buildQuickSelection() {
   LABLRychlaVolba = new QLabel(QStringLiteral("Rychla volba"), this);
   LABLRychlaVolba->setObjectName(QStringLiteral("LABLRychlaVolba"));
   LABLRychlaVolba->setGeometry(layout::kQuickLabel);
-  LABLRychlaVolba->setStyleSheet(QStringLiteral("color: grey;"));
+  QPalette quiet = LABLRychlaVolba->palette();
+  quiet.setColor(QPalette::WindowText, quietTextColor(quiet));
+  LABLRychlaVolba->setPalette(quiet);
 
   GRPBXVyhrane = new QGroupBox(QStringLiteral("Vyhrane"), this);
   GRPBXVyhrane->setObjectName(QStringLiteral("GRPBXVyhrane"));

@@ -1,4 +1,5 @@
 #include "ledger/tablegrid.h"
+#include "common/fontscale.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -7,6 +8,27 @@
 #include <QTableWidget>
 
 namespace kvadus {
+
+namespace {
+// A cell that a screen reader reads with its column's name (the player, or
+// the description column) and its row: "Pepa, hra 2: +0.40", "Pepa, stav:
+// -0.90" for the sum row.
+class ScoreItem : public QTableWidgetItem {
+ public:
+  using QTableWidgetItem::QTableWidgetItem;
+  QVariant data(int role) const override {
+    const QTableWidget* table = tableWidget();
+    if (role != Qt::AccessibleTextRole || !table) return QTableWidgetItem::data(role);
+    const QTableWidgetItem* name = table->item(0, column());
+    const QString header = name ? name->text().trimmed() : QString();
+    const int r = row();
+    const QString where = r == 0 ? QStringLiteral("jmeno")
+                          : r == table->rowCount() - 1 ? QStringLiteral("stav")
+                                                       : QStringLiteral("hra %1").arg(r);
+    return QStringLiteral("%1, %2: %3").arg(header, where, text().trimmed());
+  }
+};
+}  // namespace
 
 int TableGrid::rowCount() const { return table_->rowCount(); }
 int TableGrid::columnCount() const { return table_->columnCount(); }
@@ -31,7 +53,7 @@ void TableGrid::setCell(int column, int row, const QString& text) {
   if (row < 0 || row >= table_->rowCount() || column < 0 || column >= table_->columnCount()) return;
   QTableWidgetItem* item = table_->item(row, column);
   if (!item) {
-    item = new QTableWidgetItem(text);
+    item = new ScoreItem(text);
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     table_->setItem(row, column, item);
   } else {
@@ -116,7 +138,7 @@ MemoryGrid TableCopy::now() {
 }
 
 void styleScoreTable(QTableWidget* table) {
-  QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  QFont fixed = fixedFont();
   table->setFont(fixed);
   table->horizontalHeader()->setFont(fixed);
   // A money cell is 11 characters wide; the column shows all of them.
@@ -125,7 +147,7 @@ void styleScoreTable(QTableWidget* table) {
   table->horizontalHeader()->setHighlightSections(false);
   table->verticalHeader()->setVisible(false);
   table->verticalHeader()->setMinimumSectionSize(10);
-  table->verticalHeader()->setDefaultSectionSize(18);
+  table->verticalHeader()->setDefaultSectionSize(gridRowHeight(18));
   table->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table->setSelectionMode(QAbstractItemView::SingleSelection);
   table->setWordWrap(false);

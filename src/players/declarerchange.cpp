@@ -14,7 +14,15 @@
 
 using namespace kvadus;
 
+namespace {
+constexpr Accelerator kAccelerators[] = {
+    {"Alt+S", "LBOXSeznamHracu"},
+    {"Alt+P", "BUTNPuvodni"},
+    {"Alt+Z", "BUTNCancel"},
+};
+}  // namespace
 
+AcceleratorTable TFRMZmenaVolice::accelerators() { return kAccelerators; }
 
 TFRMZmenaVolice::TFRMZmenaVolice(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("FRMZmenaVolice"));
@@ -68,6 +76,7 @@ TFRMZmenaVolice::TFRMZmenaVolice(QWidget* parent) : QDialog(parent) {
   connect(BUTNCancel, &QPushButton::clicked, this, &QDialog::close);
   connect(LBOXSeznamHracu, &QListWidget::itemSelectionChanged, this,
           &TFRMZmenaVolice::LBOXSeznamHracuClick);
+  setUpKeyboard(this, accelerators());
 }
 
 TFRMZmenaVolice::~TFRMZmenaVolice() { disconnect(LBOXSeznamHracu, nullptr, this, nullptr); }

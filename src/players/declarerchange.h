@@ -1,4 +1,5 @@
 #pragma once
+#include "common/keyboard.h"
 #include <QDialog>
 
 class QLabel;
@@ -13,6 +14,8 @@ class TFRMZmenaVolice : public QDialog {
   Q_OBJECT
  public:
   explicit TFRMZmenaVolice(QWidget* parent = nullptr);
+  // The window's accelerators (applied when it is made).
+  static kvadus::AcceleratorTable accelerators();
   ~TFRMZmenaVolice() override;
 
   QListWidget* LBOXSeznamHracu = nullptr;

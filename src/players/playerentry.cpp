@@ -6,6 +6,7 @@
 #include "players/roster.h"
 #include "shell/mainwindow.h"
 #include "shell/startup.h"
+#include "common/theme.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -24,7 +25,24 @@
 
 using namespace kvadus;
 
+namespace {
+constexpr Accelerator kAccelerators[] = {
+    {"Alt+S", "LBOXSeznamHracu"},
+    {"Alt+J", "EDITJmenoHrace"},
+    {"Alt+P", "BUTNPridat"},
+    {"Alt+Y", "BUTNSmazJmenoHrace"},
+    {"Alt+O", "BUTNOdebrat"},
+    {"Alt+V", "BUTNSmazHrace"},
+    {"Alt+H", "BUTNHracDolu"},
+    {"Alt+D", "BUTNHracNahoru"},
+    {"Alt+N", "BUTNNovaHra"},
+    {"Alt+M", "BUTNZamenit"},
+    {"Alt+B", "BUTNNahratJmena"},
+    {"Alt+Z", "BUTNCancel"},
+};
+}  // namespace
 
+AcceleratorTable TFORMZadaniHracu::accelerators() { return kAccelerators; }
 
 TFORMZadaniHracu::TFORMZadaniHracu(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("FORMZadaniHracu"));
@@ -32,6 +50,7 @@ TFORMZadaniHracu::TFORMZadaniHracu(QWidget* parent) : QDialog(parent) {
   setModal(false);
   buildControls();
   connectControls();
+  setUpKeyboard(this, accelerators());
 }
 
 // The controls go before the window does; none of their last signals or
@@ -100,8 +119,8 @@ void TFORMZadaniHracu::buildControls() {
   // Red while readable; a disabled note keeps the usual grey.
   for (QLabel* l : {LABLMinPocetHracuText1, LABLMinPocetHracuText}) {
     QPalette p = l->palette();
-    p.setColor(QPalette::Active, QPalette::WindowText, Qt::red);
-    p.setColor(QPalette::Inactive, QPalette::WindowText, Qt::red);
+    p.setColor(QPalette::Active, QPalette::WindowText, warningColor(p));
+    p.setColor(QPalette::Inactive, QPalette::WindowText, warningColor(p));
     l->setPalette(p);
   }
   auto* note = new QVBoxLayout(GRPBXPoznamka);

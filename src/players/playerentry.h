@@ -1,4 +1,5 @@
 #pragma once
+#include "common/keyboard.h"
 #include <QDialog>
 
 class QAction;
@@ -15,6 +16,8 @@ class TFORMZadaniHracu : public QDialog {
   Q_OBJECT
  public:
   explicit TFORMZadaniHracu(QWidget* parent = nullptr);
+  // The window's accelerators (applied when it is made).
+  static kvadus::AcceleratorTable accelerators();
   ~TFORMZadaniHracu() override;
 
   QListWidget* LBOXSeznamHracu = nullptr;

@@ -14,6 +14,7 @@
 #include "shell/mainwindow.h"
 #include "shell/startup.h"
 #include "stats/seasonwindow.h"
+#include "common/fontscale.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -60,7 +61,7 @@ QPlainTextEdit* makeTextBox(const char* name)
     box->setLineWrapMode(QPlainTextEdit::NoWrap);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    box->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    box->setFont(fixedFont());
     return box;
 }
 
@@ -101,6 +102,31 @@ void setupFileDialog(QFileDialog* dialog, const QString& title)
 
 }  // namespace
 
+namespace {
+// The buttons of the two text pages share their keys: the page on view takes them.
+constexpr Accelerator kAccelerators[] = {
+    {"Alt+J", "EDITFileName"},
+    {"Alt+M", "BUTNSmazNazev"},
+    {"Alt+E", "BUTNDefaultFilename"},
+    {"Alt+B", "BUTNVyber"},
+    {"Alt+V", "BUTNVytvorVystup"},
+    {"Alt+P", "BUTNPouzit"},
+    {"Alt+R", "BUTNPridatVystup"},
+    {"Alt+U", "BUTNSave"},
+    {"Alt+A", "BUTNUlozitPridat"},
+    {"Alt+N", "BUTNNahrat"},
+    {"Alt+H", "BUTNNahratAPridat"},
+    {"Alt+T", "BUTNUlozitTabulku"},
+    {"Alt+S", "BUTNSmazatVystup BUTNSmazVysledky"},
+    {"Alt+K", "BUTNTisk BUTNTiskVysledku"},
+    {"Alt+F", "BUTNPdf BUTNPdfVysledku"},
+    {"Alt+O", "BUTNSezona"},
+    {"Alt+Z", "BUTNZavrit"},
+};
+}  // namespace
+
+AcceleratorTable TFORMDiskoveOperace::accelerators() { return kAccelerators; }
+
 TFORMDiskoveOperace::TFORMDiskoveOperace(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FORMDiskoveOperace"));
@@ -113,6 +139,7 @@ TFORMDiskoveOperace::TFORMDiskoveOperace(QWidget* parent) : QDialog(parent)
     REDTOutputChange();
     RICHEDITVysledkyChange();
     BUTNNahrat->setFocus();
+    setUpKeyboard(this, accelerators());
 }
 
 TFORMDiskoveOperace::~TFORMDiskoveOperace()

@@ -2,6 +2,7 @@
 // The disk operations: the evening as results text, made from the score
 // table, read back into it, saved to and loaded from files, and printed.
 
+#include "common/keyboard.h"
 #include "common/ondemand.h"
 #include "common/textfile.h"
 
@@ -29,6 +30,8 @@ class TFORMDiskoveOperace : public QDialog {
   Q_OBJECT
  public:
   explicit TFORMDiskoveOperace(QWidget* parent = nullptr);
+  // The window's accelerators (applied when it is made).
+  static kvadus::AcceleratorTable accelerators();
   ~TFORMDiskoveOperace() override;
 
   // "Soubor"

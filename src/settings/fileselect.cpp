@@ -3,6 +3,7 @@
 #include "common/appfolders.h"
 #include "common/controls.h"
 #include "common/dialogs.h"
+#include "common/fontscale.h"
 #include "common/messages.h"
 #include "common/shellopen.h"
 #include "settings/settingsfile.h"
@@ -81,6 +82,20 @@ class CaptionBar : public QLabel {
 
 }  // namespace
 
+namespace {
+constexpr Accelerator kAccelerators[] = {
+    {"Alt+S", "COMBOFileList"},
+    {"Alt+J", "BUTNChangePath"},
+    {"Alt+N", "EDITSelectedFile"},
+    {"Alt+R", "BUTNClear"},
+    {"Alt+P", "BUTNOk"},
+    {"F1", "BUTNHelp"},
+    {"Alt+U", "BUTNExit"},
+};
+}  // namespace
+
+AcceleratorTable TFRMFileSelect::accelerators() { return kAccelerators; }
+
 TFRMFileSelect::TFRMFileSelect(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("FRMFileSelect"));
   setWindowTitle(QStringLiteral("Vyberte nastaveni"));
@@ -150,6 +165,9 @@ TFRMFileSelect::TFRMFileSelect(QWidget* parent) : QDialog(parent) {
           &TFRMFileSelect::COMBOFileListChange);
 
   BUTNLoadFilesClick();
+  scaleFixedGeometry(this, fontScale(font()));
+  setUpKeyboard(this, accelerators());
+  setReadingTabOrder(this);
 }
 
 // The border that a window frame would draw.

@@ -1,4 +1,5 @@
 #pragma once
+#include "common/keyboard.h"
 #include "common/ondemand.h"
 
 #include <QDialog>
@@ -24,6 +25,8 @@ class TFRMFileSelect : public QDialog {
   Q_OBJECT
  public:
   explicit TFRMFileSelect(QWidget* parent = nullptr);
+  // The window's accelerators (applied when it is made).
+  static kvadus::AcceleratorTable accelerators();
 
   QLabel* LABLTitulek = nullptr;  // the title bar: the caption, no buttons
   QLabel* LABLNastaveniPath = nullptr;

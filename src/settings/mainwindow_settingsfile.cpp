@@ -13,6 +13,7 @@
 #include "settings/settingsfile.h"
 #include "shell/mainwindow.h"
 #include "shell/startup.h"
+#include "common/fontscale.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -192,7 +193,7 @@ void TFRMMain::buildSettingsFilePage() {
   MEMOCHybyZpracovani = makeMemo("MEMOCHybyZpracovani");
   MEMOCHybyZpracovani->setLineWrapMode(QPlainTextEdit::NoWrap);
   // The status fields line up only in a fixed-pitch font.
-  MEMOCHybyZpracovani->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  MEMOCHybyZpracovani->setFont(fixedFont());
   PAGEVysledkyZpracovani = memoPage(MEMOCHybyZpracovani);
   PAGEVysledkyZpracovani->setObjectName(QStringLiteral("PAGEVysledkyZpracovani"));
   PGCTRLDisk->setTabToolTip(

@@ -74,7 +74,9 @@ TFRMMain::TFRMMain(QWidget* parent) : QWidget(parent) {
   buildWindowSize();
   connectWindowSize();
   buildSeason();
+  fitToFont();
   FormCreate();
+  setUpKeyboard();
 }
 
 TFRMMain::~TFRMMain() { delete grid; }

@@ -8,6 +8,7 @@
 #include "ledger/pricing.h"
 #include "ledger/quick_controls.h"
 #include "settings/settingsfile_controls.h"
+#include "common/keyboard.h"
 #include "settings/tariff.h"
 #include "shell/windowsize_controls.h"
 #include "stats/season_controls.h"
@@ -273,6 +274,11 @@ class TFRMMain : public QWidget,
   std::unique_ptr<kvadus::recovery::Copies> recoveryCopies;  // made by the offer
   kvadus::TableCopy* recoveryTable = nullptr;  // the table's texts for the copies, read where they changed
 
+  // ---- keyboard, screen readers, large fonts (shell/mainwindow_access.cpp) --
+  // The window's accelerators; Tab follows the places of the controls, and
+  // Enter in the hand entry adds the hand.
+  static kvadus::AcceleratorTable accelerators();
+
   // ---- settings panel (settings/) ---------------------------------------
   QGroupBox* GRPBXNastaveni = nullptr;
   QTabWidget* PGCTRLNastaveni = nullptr;
@@ -427,6 +433,7 @@ class TFRMMain : public QWidget,
   void twoSevensHundredChanged();
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void buildFrame();
@@ -443,6 +450,8 @@ class TFRMMain : public QWidget,
   void buildWindowSize();
   void connectWindowSize();
   void buildSeason();
+  void fitToFont();      // the places grow with a large font, as far as the screen holds them
+  void setUpKeyboard();  // accelerators, names for screen readers, Tab order
   void describeTrumps();
   void updateTrumpFirst();
   void connectFrame();

@@ -1,5 +1,7 @@
 #include "stats/resultschart.h"
 
+#include <QGraphicsLayout>
+
 #include <QAbstractSeries>
 #include <QLegend>
 #include <QLegendMarker>
@@ -171,9 +173,13 @@ void ResultsChart::fitLegend() {
 }
 
 void ResultsChart::placeFooter() {
-  const QRectF r = rect();
+  // Within the chart's background, which the layout's margins keep off the
+  // edges: outside it the text would stand on the window's colour.
+  qreal left = 0, top = 0, right = 0, bottom = 0;
+  if (layout()) layout()->getContentsMargins(&left, &top, &right, &bottom);
+  const QRectF r = rect().adjusted(left, top, -right, -bottom);
   const QRectF text = footer_->boundingRect();
-  footer_->setPos(r.right() - text.width() - 8, r.bottom() - text.height() - 3);
+  footer_->setPos(r.right() - text.width() - 4, r.bottom() - text.height());
 }
 
 void ResultsChart::addMark(QAbstractSeries* series, const QPointF& at, const QString& text,

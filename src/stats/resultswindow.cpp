@@ -15,6 +15,7 @@
 #include "shell/startup.h"
 #include "stats/records.h"
 #include "stats/resultswindow_grids.h"
+#include "common/fontscale.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -53,7 +54,7 @@ QTableWidget* makeStringGrid(QWidget* parent, const char* name, const QString& h
   grid->setSelectionMode(QAbstractItemView::NoSelection);  // the program marks, not the mouse
   grid->setWordWrap(false);
   grid->setCornerButtonEnabled(false);
-  grid->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  grid->setFont(fixedFont());
   // A marked range stays visible while another window is active.
   QPalette p = grid->palette();
   p.setColor(QPalette::Inactive, QPalette::Highlight, p.color(QPalette::Active, QPalette::Highlight));
@@ -94,6 +95,22 @@ int columnWidthFor(const QTableWidget* grid, int chars, int least) {
 using namespace kvadus::resultspage;
 
 // ---- building -------------------------------------------------------------------
+
+namespace {
+constexpr Accelerator kAccelerators[] = {
+    {"Alt+S", "bBUTNPrekresliGraf"},
+    {"Alt+Y", "BUTNPrekresliGrafVyhry"},
+    {"Alt+C", "BUTNPrepoctiCenik"},
+    {"Alt+U", "BUTNSave"},
+    {"Alt+J", "CHBXZaplaceno"},
+    {"Alt+N", "BUTNNastaveniTisku"},
+    {"Alt+K", "BUTNTisk"},
+    {"Alt+F", "BUTNPdf"},
+    {"Alt+Z", "BUTNClose"},
+};
+}  // namespace
+
+AcceleratorTable TFRMGrafika::accelerators() { return kAccelerators; }
 
 TFRMGrafika::TFRMGrafika(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("FRMGrafika"));
@@ -159,6 +176,7 @@ TFRMGrafika::TFRMGrafika(QWidget* parent) : QWidget(parent, Qt::Window) {
   BUTNSirkySloupcuClick();
   resetPriceList();
   resize(openingSize(QSize(792, 560)));
+  setUpKeyboard(this, accelerators());
 }
 
 QSize TFRMGrafika::openingSize(const QSize& wanted) const {

@@ -11,6 +11,7 @@
 //   stats/resultswindow_settlement.cpp  "ucet": who pays whom
 //   stats/resultswindow_reports.cpp     price list, text page, "Vytisknout >>"
 
+#include "common/keyboard.h"
 #include "common/ondemand.h"
 
 #include <QList>
@@ -42,6 +43,8 @@ class TFRMGrafika : public QWidget {
   Q_OBJECT
  public:
   explicit TFRMGrafika(QWidget* parent = nullptr);
+  // The window's accelerators (applied when it is made).
+  static kvadus::AcceleratorTable accelerators();
   ~TFRMGrafika() override;
 
   // ==== frame (stats/resultswindow.cpp) =============================================

@@ -7,6 +7,7 @@
 #include "stats/records.h"
 #include "stats/resultswindow.h"
 #include "stats/resultswindow_grids.h"
+#include "common/fontscale.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -26,8 +27,8 @@ void TFRMGrafika::buildRecordsPage() {
   STRGRMinMax = makeStringGrid(PGStatistika, "STRGRMinMax", QStringLiteral("tabulka rekordu"));
   STRGRMinMax->setColumnCount(stats::kRecordColumns);
   STRGRMinMax->setRowCount(stats::kRecordRowsShown);
-  STRGRMinMax->verticalHeader()->setMinimumSectionSize(stats::kRecordRowHeight);
-  STRGRMinMax->verticalHeader()->setDefaultSectionSize(stats::kRecordRowHeight);
+  STRGRMinMax->verticalHeader()->setMinimumSectionSize(gridRowHeight(stats::kRecordRowHeight));
+  STRGRMinMax->verticalHeader()->setDefaultSectionSize(gridRowHeight(stats::kRecordRowHeight));
   STRGRMinMax->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   STRGRMinMax->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   for (int c = 1; c < stats::kRecordColumns; c += 2) {
@@ -80,7 +81,8 @@ void TFRMGrafika::BUTNSirkySloupcuClick() {
     if (c != stats::kNameColumn)
       w = columnWidthFor(STRGRMinMax, stats::isHandNumberColumn(c) ? 2 : 11, w);
     STRGRMinMax->setColumnWidth(c, w);
-    width += w;
+    // The header keeps a least width of its own, which grows with the font.
+    width += STRGRMinMax->columnWidth(c);
   }
   int height = 0;
   for (int r = 0; r < stats::kRecordRowsShown; ++r) height += STRGRMinMax->rowHeight(r);
@@ -93,8 +95,8 @@ void TFRMGrafika::placeSeparators() {
   const int players = EDITPocetHracu->text().toInt();
   // The grid shows its first rows; a row's height here includes its grid
   // line.
-  const int height = stats::separatorHeight(stats::kRecordRowsShown * stats::kRecordRowHeight,
-                                            stats::kRecordRowHeight, 0, players);
+  const int row = gridRowHeight(stats::kRecordRowHeight);
+  const int height = stats::separatorHeight(stats::kRecordRowsShown * row, row, 0, players);
   for (int i = 0; i < separators.size(); ++i) {
     const int column = 2 * i + 1;
     separators[i]->setGeometry(STRGRMinMax->columnViewportPosition(column) - 2, 0, 2, height);

@@ -23,6 +23,7 @@
 #include "stats/reports.h"
 #include "stats/resultswindow.h"
 #include "stats/resultswindow_grids.h"
+#include "common/fontscale.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -211,12 +212,12 @@ void TFRMGrafika::buildPriceListPage() {
   STRGRDCenik->setSelectionMode(QAbstractItemView::SingleSelection);
   STRGRDCenik->setWordWrap(false);
   STRGRDCenik->setTextElideMode(Qt::ElideNone);  // separators run to the cell's edge
-  STRGRDCenik->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  STRGRDCenik->setFont(fixedFont());
   STRGRDCenik->setColumnCount(3);
-  STRGRDCenik->verticalHeader()->setMinimumSectionSize(19);
-  STRGRDCenik->verticalHeader()->setDefaultSectionSize(19);
+  STRGRDCenik->verticalHeader()->setMinimumSectionSize(gridRowHeight(19));
+  STRGRDCenik->verticalHeader()->setDefaultSectionSize(gridRowHeight(19));
   const int widths[] = {356, 108, 102};
-  for (int c = 0; c < 3; ++c) STRGRDCenik->setColumnWidth(c, widths[c]);
+  for (int c = 0; c < 3; ++c) STRGRDCenik->setColumnWidth(c, qRound(widths[c] * fontGrowth()));
   BUTNPrepoctiCenik = makeButton(PGCenik, "BUTNPrepoctiCenik", QStringLiteral("Prepocti cenik"));
 
   auto* buttons = new QHBoxLayout;
@@ -234,7 +235,7 @@ void TFRMGrafika::buildTextPage() {
   REDITOut->setLineWrapMode(QPlainTextEdit::NoWrap);
   REDITOut->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   REDITOut->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  REDITOut->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  REDITOut->setFont(fixedFont());
   REDITOut->setReadOnly(true);
 
   BUTNSmazat = makeButton(PGTisk, "BUTNSmazat", QStringLiteral("smazat"), QStringLiteral("smaze cely text"));
@@ -280,7 +281,7 @@ void TFRMGrafika::buildTextPage() {
   MEMOUctenkaNapoveda->setReadOnly(true);
   MEMOUctenkaNapoveda->setLineWrapMode(QPlainTextEdit::NoWrap);
   MEMOUctenkaNapoveda->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  MEMOUctenkaNapoveda->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  MEMOUctenkaNapoveda->setFont(fixedFont());
 
   auto* side = new QVBoxLayout;
   side->addWidget(BUTNVytvoritZTabulkyHer);

@@ -8,6 +8,7 @@
 #include "stats/resultswindow.h"
 #include "stats/resultswindow_grids.h"
 #include "stats/settlement.h"
+#include "common/fontscale.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -29,7 +30,7 @@ namespace stats = kvadus::stats;
 
 void TFRMGrafika::buildSettlementPage() {
   STGRUctenka = makeStringGrid(PGUctenka, "STGRUctenka", QStringLiteral("Ma dati / Dostane"));
-  STGRUctenka->verticalHeader()->setDefaultSectionSize(20);
+  STGRUctenka->verticalHeader()->setDefaultSectionSize(gridRowHeight(20));
   // The names of row 0 and column 0 are shown as the grid's headers, so that
   // they stay in view when a grid of many players scrolls; the corner holds
   // the corner cell's text.

@@ -92,6 +92,20 @@ QString statusText(const season::Season& s) {
 
 }  // namespace
 
+namespace {
+constexpr Accelerator kAccelerators[] = {
+    {"Alt+S", "EDITSlozka"},
+    {"Alt+B", "BUTNVyberSlozky"},
+    {"Alt+N", "BUTNNacist"},
+    {"Alt+K", "BUTNTisk"},
+    {"Alt+F", "BUTNPdf"},
+    {"Alt+T", "BUTNUlozitTabulku"},
+    {"Alt+Z", "BUTNZavrit"},
+};
+}  // namespace
+
+AcceleratorTable TFRMSezona::accelerators() { return kAccelerators; }
+
 TFRMSezona::TFRMSezona(QWidget* parent)
     : QWidget(parent, Qt::Window) {
   printer_.setMaker([] { return new QPrinter(QPrinter::HighResolution); });
@@ -106,6 +120,7 @@ TFRMSezona::TFRMSezona(QWidget* parent)
   QSize size(860, 580);
   if (const QScreen* s = screen()) size = size.boundedTo(s->availableGeometry().size() - QSize(40, 60));
   resize(size);
+  setUpKeyboard(this, accelerators());
 }
 
 TFRMSezona::~TFRMSezona() { stopReading(); }

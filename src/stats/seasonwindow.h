@@ -5,6 +5,7 @@
 // window only shows what the season rules (stats/season) make of the files.
 // It is made the first time it is asked for and lives until the windows go.
 
+#include "common/keyboard.h"
 #include "common/ondemand.h"
 #include "common/printout.h"
 
@@ -38,6 +39,8 @@ class TFRMSezona : public QWidget {
   Q_OBJECT
  public:
   explicit TFRMSezona(QWidget* parent = nullptr);
+  // The window's accelerators (applied when it is made).
+  static kvadus::AcceleratorTable accelerators();
   ~TFRMSezona() override;
 
   QLineEdit* EDITSlozka = nullptr;  // the folder read

@@ -3,8 +3,10 @@
 
 #include "common/radiogroup.h"
 
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QVBoxLayout>
 #include <QtTest>
 
 using kvadus::RadioGroup;
@@ -71,6 +73,55 @@ class TestRadioGroup : public QObject {
     QCOMPARE(g.button(0)->x(), g.button(9)->x());
     QVERIFY(g.button(10)->x() > g.button(9)->x());
     QCOMPARE(g.button(10)->y(), g.button(0)->y());
+  }
+
+  // From the keyboard the group is one Tab stop, its selected item (or the
+  // first usable one); arrows select the neighbour as a click would, Up and
+  // Down in a column, Left and Right across, skipping disabled items.
+  void keyboardWithinTheGroup() {
+    QWidget window;
+    auto* before = new QPushButton("pred", &window);
+    auto* g = new RadioGroup("Body", &window);
+    QStringList items;
+    for (int i = 0; i < 6; ++i) items << QString::number(i * 10);
+    g->setItems(items);
+    g->setColumns(2);
+    auto* after = new QPushButton("za", &window);
+    auto* box = new QVBoxLayout(&window);
+    for (QWidget* w : {static_cast<QWidget*>(before), static_cast<QWidget*>(g), static_cast<QWidget*>(after)})
+      box->addWidget(w);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QCOMPARE(g->tabStop(), 0);  // nothing selected: the first item
+    g->button(0)->setEnabled(false);
+    QCOMPARE(g->tabStop(), 1);
+    g->setItemIndex(4);
+    QCOMPARE(g->tabStop(), 4);
+    for (int i = 0; i < g->count(); ++i)
+      QCOMPARE(g->button(i)->focusPolicy(), i == 4 ? Qt::StrongFocus : Qt::ClickFocus);
+
+    before->setFocus();
+    QTest::keyClick(before, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), g->button(4));
+    QSignalSpy spy(g, &RadioGroup::itemClicked);
+    auto press = [](Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); };
+    press(Qt::Key_Up);
+    QVERIFY(g->itemIndex() == 3 && g->button(3)->hasFocus() && g->button(3)->isChecked());
+    QCOMPARE(spy.count(), 1);
+    press(Qt::Key_Left);  // the item on the left (0) is disabled: nothing moves
+    QCOMPARE(g->itemIndex(), 3);
+    press(Qt::Key_Down);  // 40
+    press(Qt::Key_Left);  // 10, across the columns
+    QCOMPARE(g->itemIndex(), 1);
+    press(Qt::Key_Up);    // 0 is disabled
+    press(Qt::Key_Left);  // the group's edge
+    QCOMPARE(g->itemIndex(), 1);
+    QCOMPARE(spy.count(), 3);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), after);
+    QTest::keyClick(after, Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), g->button(g->itemIndex()));
   }
 };
 

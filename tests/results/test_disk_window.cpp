@@ -673,7 +673,7 @@ void TestDiskWindow::runningOutOfMemoryKeepsTheEvening() {
 void TestDiskWindow::pdfFilesHoldWhatPrintingPrints() {
   playEvening();
   click(d->BUTNVytvorVystup);
-  QCOMPARE(d->BUTNPdf->toolTip(), QStringLiteral("ulozit jako soubor PDF"));
+  QCOMPARE(d->BUTNPdf->toolTip(), QStringLiteral("ulozit jako soubor PDF (Alt+F)"));
   const QString today = QDate::currentDate().toString(Qt::ISODate);
 
   // The text output: the evening's file offered in the saved evenings' folder.

@@ -296,8 +296,8 @@ class TestWindowSizeWindow : public QObject {
     QCOMPARE(m->BUTNUmistiC->text(), QString("(-)"));
     QCOMPARE(m->BUTNUmistiLT->text(), QString("|~"));
     QCOMPARE(m->BUTNChangeSize->text(), QString("<->"));
-    QCOMPARE(m->BUTNChangeSize->toolTip(), QString("zmena velikosti okna"));
-    QCOMPARE(m->BUTNUmisteni->toolTip(), QString("Zmena umisteni vsech oken"));
+    QCOMPARE(m->BUTNChangeSize->toolTip(), QString("zmena velikosti okna (Alt+X)"));
+    QCOMPARE(m->BUTNUmisteni->toolTip(), QString("Zmena umisteni vsech oken (Alt+U)"));
     for (const QPushButton* b : m->placementButtons()) QVERIFY(m->findChild<QPushButton*>(b->objectName()) == b);
     m->show();
     m->BUTNUmisteni->click();

@@ -105,7 +105,7 @@ class TestReportsWindow : public QObject {
     QVERIFY(g->REDITOut->isReadOnly());
     QVERIFY(!g->BUTNPridejDatumACas->isEnabled());
     QCOMPARE(g->BUTNTisk->text(), QString("Vytisknout >>"));
-    QCOMPARE(g->BUTNTisk->toolTip(), QString("vytiskne aktualni stranku"));
+    QCOMPARE(g->BUTNTisk->toolTip(), QString("vytiskne aktualni stranku (Alt+K)"));
     QCOMPARE(g->BUTNVytvorTextZeStatistiky->text(), QString("<-- vytvorit z rekordu     "));
     QCOMPARE(g->DLGSave->windowTitle(), QString("Ulozeni vystupu"));
 
@@ -467,7 +467,7 @@ class TestReportsWindow : public QObject {
   void pdfOfThePageOnView() {
     evening({"Adam", "Bara", "Cyril"},
              {{"      +2.00", "      -1.00", "      -1.00"}, {"      -0.50", "      +1.50", "      -1.00"}});
-    QCOMPARE(g->BUTNPdf->toolTip(), QStringLiteral("ulozit jako soubor PDF"));
+    QCOMPARE(g->BUTNPdf->toolTip(), QStringLiteral("ulozit jako soubor PDF (Alt+F)"));
     const QString paper = folder->path("papir.pdf");
     struct Case {
       QWidget* page;

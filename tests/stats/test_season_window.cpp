@@ -109,11 +109,11 @@ class TestSeasonWindow : public QObject {
     // In the strip under the score table, inside its group and clear of the others.
     QPushButton* b = FRMMain->BUTNSezona;
     QCOMPARE(b->text(), QStringLiteral("sezona >>"));
-    QCOMPARE(b->toolTip(), QStringLiteral("souhrn ulozenych veceru"));
+    QCOMPARE(b->toolTip(), QStringLiteral("souhrn ulozenych veceru (Alt+G)"));
     QVERIFY(FRMMain->GRPBXTabulka->rect().contains(b->geometry()));
     for (QWidget* other : FRMMain->GRPBXTabulka->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
       if (other != b && !other->isHidden()) QVERIFY2(!other->geometry().intersects(b->geometry()), qPrintable(other->objectName()));
-    QCOMPARE(FORMDiskoveOperace->BUTNSezona->toolTip(), QStringLiteral("souhrn ulozenych veceru"));
+    QCOMPARE(FORMDiskoveOperace->BUTNSezona->toolTip(), QStringLiteral("souhrn ulozenych veceru (Alt+O)"));
     FORMDiskoveOperace->show();
     QVERIFY(FORMDiskoveOperace->BUTNSezona->width() >= FORMDiskoveOperace->BUTNSezona->sizeHint().width());
   }
@@ -174,7 +174,7 @@ class TestSeasonWindow : public QObject {
     for (QPushButton* b : {FRMSezona->BUTNTisk, FRMSezona->BUTNPdf, FRMSezona->BUTNUlozitTabulku})
       QVERIFY2(b->isEnabled(), qPrintable(b->objectName()));
     QCOMPARE(FRMSezona->BUTNPdf->text(), QStringLiteral("PDF >>"));
-    QCOMPARE(FRMSezona->BUTNPdf->toolTip(), QStringLiteral("ulozit jako soubor PDF"));
+    QCOMPARE(FRMSezona->BUTNPdf->toolTip(), QStringLiteral("ulozit jako soubor PDF (Alt+F)"));
     QCOMPARE(FRMSezona->BUTNUlozitTabulku->text(), QStringLiteral("Ulozit tabulku >>"));
     const QList<QStringList> rows = TFRMSezona::tableRows(FRMSezona->STRGRSezona);
     QCOMPARE(rows.last().mid(0, 3), QStringList({"celkem", "5 veceru", "11"}));
