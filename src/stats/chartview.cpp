@@ -1,5 +1,6 @@
 #include "stats/chartview.h"
 
+#include "common/keyboard.h"
 #include "stats/resultschart.h"
 
 #include <QBoxLayout>
@@ -21,6 +22,18 @@ QColor paletteQColor(int paletteEntry) {
 
 void placeChartView(QWidget* page, QChartView* view) {
   static_cast<QBoxLayout*>(page->layout())->insertWidget(0, view, 1);
+  // As if made first on its page: Tab reaches it before the page's other
+  // controls, and a screen reader reads its name like every control's.
+  QWidget* first = page->nextInFocusChain();
+  while (first != view && first->focusPolicy() == Qt::NoFocus && page->isAncestorOf(first))
+    first = first->nextInFocusChain();
+  if (first != view && page->isAncestorOf(first)) {
+    QWidget* before = first->previousInFocusChain();
+    while (before != first && (before == view || view->isAncestorOf(before) || before->focusPolicy() == Qt::NoFocus))
+      before = before->previousInFocusChain();
+    if (before != first) QWidget::setTabOrder(before, view);
+  }
+  nameControls(page->window());
   view->show();
 }
 

@@ -12,6 +12,7 @@
 #include "stats/resultschart.h"
 #include "stats/season.h"
 #include "stats/seasonwindow.h"
+#include "common/keyboard.h"
 #include "testsupport.h"
 
 #include <QCheckBox>
@@ -65,6 +66,11 @@ class TestSeasonWindow : public QObject {
     FRMSezona->PGCTRLSezona->setCurrentWidget(FRMSezona->PGPrubeh);
     QCOMPARE(FRMSezona->PGPrubeh->layout()->itemAt(0)->widget(), FRMSezona->CHARTSezona.get());
     QCOMPARE(FRMSezona->CHARTSezona->objectName(), QStringLiteral("CHARTSezona"));
+    QVERIFY(!kvadus::accessibleName(FRMSezona->CHARTSezona).isEmpty());
+    QWidget* next = FRMSezona->CHARTSezona->nextInFocusChain();  // Tab: from the chart to the box under it
+    while (FRMSezona->CHARTSezona->isAncestorOf(next) || next->focusPolicy() == Qt::NoFocus)
+      next = next->nextInFocusChain();
+    QCOMPARE(next, FRMSezona->CHBXZobrazitMinMax);
     FRMSezona->PGCTRLSezona->setCurrentWidget(FRMSezona->PGVecery);
     QVERIFY(waitForSeason());
 
