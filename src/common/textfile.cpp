@@ -201,7 +201,7 @@ TextFileRead::Status readBytes(const QString& path, qint64 maxBytes, QByteArray*
         return TextFileRead::Failed;
     }
     if (bytes->size() > maxBytes) {
-        *error = QStringLiteral("Soubor je prilis velky (vice nez %1 MB).").arg(maxBytes / (1024 * 1024));
+        *error = QStringLiteral("Soubor je prilis velky (vice nez %1 MB).").arg(maxBytes / (qint64(1024) * 1024));
         return TextFileRead::Failed;
     }
     return TextFileRead::Ok;

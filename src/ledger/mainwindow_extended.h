@@ -11,6 +11,6 @@ namespace kvadus::extendedentry {
 
 // Fills in what the hand description takes from the extended entry: whether
 // it is on, the trump suit's caption, both sides' card points and melds.
-void readInto(const TFRMMain& window, pricing::Hand& hand);
+void readInto(const TFRMMain& m, pricing::Hand& hand);
 
 }  // namespace kvadus::extendedentry

@@ -131,9 +131,10 @@ struct Shares {
   QString heading;
   bool ok = true;
 };
-// price: the hand amount as read back from the price text; partner: 0 none,
-// 1..3 the first to third player after the declarer (cross variant only).
-Shares playerShares(double price, int players, bool sittingOutAllowed, int sittingOutItem,
+// c: the hand amount as read back from the price text; n: the players;
+// partner: 0 none, 1..3 the first to third player after the declarer (cross
+// variant only).
+Shares playerShares(double c, int n, bool sittingOutAllowed, int sittingOutItem,
                     int crossItem, int partner);
 
 }  // namespace kvadus::pricing

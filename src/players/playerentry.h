@@ -84,5 +84,5 @@ class TFORMZadaniHracu : public QDialog {
   void connectControls();
   void partialNewGame(int count);
   void selectRow(int row);
-  void setRoster(const QStringList& names);
+  void setRoster(const QStringList& entries);
 };

@@ -182,7 +182,7 @@ std::optional<qint64> moneyCents(const QString& cell)
     if (whole.size() > 14) return std::nullopt;  // beyond any balance
     qint64 cents = 0;
     for (const QChar c : whole) cents = cents * 10 + (c.unicode() - u'0');
-    cents = cents * 100 + (text.at(text.size() - 2).unicode() - u'0') * 10 + (text.at(text.size() - 1).unicode() - u'0');
+    cents = cents * 100 + qint64(text.at(text.size() - 2).unicode() - u'0') * 10 + (text.at(text.size() - 1).unicode() - u'0');
     if (cents > qint64(ledger::kMaxBalance * 100)) return std::nullopt;
     return text.at(0) == u'-' ? -cents : cents;
 }
@@ -245,7 +245,7 @@ QStringList buildRecovery(const ScoreGrid& table, const QStringList& players, in
     input.declarer = declarer;
     input.stamp = stamp;
     QStringList out = results::writeResults(OneLineCells(table), input);
-    out.reserve(out.size() + n + 2 * columns + 12);
+    out.reserve(out.size() + n + qsizetype(2) * columns + 12);
 
     out << prefix("vecera") + QString::number(kFormat);
     out << prefix("volic") + QString::number(declarer);
@@ -285,7 +285,7 @@ ReadBack readRecovery(const QStringList& lines)
     // stops here.
     if (lines.size() < 2 || lines.last() != kEndLine) return refused(QStringLiteral("the end line is missing"));
     const qsizetype checkAt = lines.size() - 2;
-    const QString check = lines.at(checkAt);
+    const QString& check = lines.at(checkAt);
     if (!check.startsWith(prefix("kontrola"))) return refused(QStringLiteral("the check line is missing"));
     const QStringList parts = check.mid(prefix("kontrola").size()).split(u' ');
     int count = -1;

@@ -166,7 +166,7 @@ void ResultsChart::fitLegend() {
   for (; size > 7; --size) {
     f.setPixelSize(size);
     // A marker's row is its text's height and 8 pixels.
-    if (l->markers().size() * (QFontMetricsF(f).height() + 8) <= room) break;
+    if (qreal(l->markers().size()) * (QFontMetricsF(f).height() + 8) <= room) break;
   }
   f.setPixelSize(size);
   if (f != l->font()) l->setFont(f);

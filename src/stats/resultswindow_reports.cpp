@@ -423,7 +423,7 @@ void TFRMGrafika::BUTNSaveClick() {
   if (runDialog(DLGSave) != QDialog::Accepted) return;
   const QStringList chosen = DLGSave->selectedFiles();
   if (chosen.isEmpty()) return;
-  const QString path = chosen.first();
+  const QString& path = chosen.first();
   if (QFileInfo(path).isFile() &&
       !askYesNo(this, QStringLiteral("Soubor s danym jmenem jiz existuje.\nOpravdu ho chcete prepsat ?")))
     return;
