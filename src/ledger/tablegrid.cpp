@@ -28,6 +28,13 @@ class ScoreItem : public QTableWidgetItem {
     return QStringLiteral("%1, %2: %3").arg(header, where, text().trimmed());
   }
 };
+
+// A cell of the table: shown and selectable, not edited in place.
+QTableWidgetItem* newItem(const QString& text) {
+  auto* item = new ScoreItem(text);
+  item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+  return item;
+}
 }  // namespace
 
 int TableGrid::rowCount() const { return table_->rowCount(); }
@@ -53,9 +60,7 @@ void TableGrid::setCell(int column, int row, const QString& text) {
   if (row < 0 || row >= table_->rowCount() || column < 0 || column >= table_->columnCount()) return;
   QTableWidgetItem* item = table_->item(row, column);
   if (!item) {
-    item = new ScoreItem(text);
-    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    table_->setItem(row, column, item);
+    table_->setItem(row, column, newItem(text));
   } else {
     item->setText(text);
   }
@@ -78,9 +83,7 @@ void TableGrid::assign(const ScoreGrid& from) {
         if (QTableWidgetItem* item = table_->item(r, c)) {
           item->setText(text);
         } else {
-          item = new QTableWidgetItem(text);
-          item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-          table_->setItem(r, c, item);
+          table_->setItem(r, c, newItem(text));
         }
       }
   }

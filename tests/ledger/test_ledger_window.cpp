@@ -218,6 +218,8 @@ class TestLedgerWindow : public QObject {
         QCOMPARE(m->STGOutput->item(1, c)->flags(), Qt::ItemIsEnabled | Qt::ItemIsSelectable);
       }
       QVERIFY(m->STGOutput->isRowHidden(0));
+      QCOMPARE(m->STGOutput->item(1, 0)->data(Qt::AccessibleTextRole).toString(),
+               g.cell(0, 0) + ", hra 1: " + g.cell(0, 1));  // read with its player and row
       QVERIFY(copied());
     }
   }
