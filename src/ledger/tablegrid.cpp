@@ -123,6 +123,9 @@ TableCopy::TableCopy(TableGrid& grid, QTableWidget* table) : QObject(table), gri
 void TableCopy::changed(int first, int last) {
   first_ = qMin(first_, qMax(0, first));
   last_ = qMax(last_, last);
+  // The whole evening changes: the copy lets go of the old texts at once,
+  // which would otherwise live on beside the new ones until the next copy.
+  if (first_ <= 1 && last_ >= copy_.rowCount() - 1) copy_ = MemoryGrid();
 }
 
 MemoryGrid TableCopy::now() {
