@@ -26,6 +26,15 @@ DialogResponder setDialogResponder(DialogResponder r)
     return previous;
 }
 
+QFileDialog* makeFileDialog(QWidget* parent, const char* name, bool save)
+{
+    auto* dialog = new QFileDialog(parent);
+    dialog->setObjectName(QString::fromLatin1(name));
+    dialog->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog->setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    return dialog;
+}
+
 int runDialog(QDialog* dialog)
 {
     if (responder()) return responder()(dialog);

@@ -10,6 +10,7 @@
 #include <functional>
 
 class QDialog;
+class QFileDialog;
 class QWidget;
 
 namespace kvadus {
@@ -17,6 +18,10 @@ namespace kvadus {
 // Runs the dialog modally and returns its result (QDialog::Accepted or
 // Rejected), or what the responder answers in its place.
 int runDialog(QDialog* dialog);
+
+// A file dialog of `parent` named `name`: to open an existing file, or to
+// save under any name.
+QFileDialog* makeFileDialog(QWidget* parent, const char* name, bool save);
 
 using DialogResponder = std::function<int(QDialog* dialog)>;
 // An empty responder restores the real dialogs; the previous one is returned.

@@ -34,10 +34,16 @@ void RadioGroup::setItems(const QStringList& items) {
   buttons_.clear();
   index_ = -1;
   updating_ = false;
-  for (const auto& t : items) addItem(t);
+  for (const auto& t : items) appendButton(t);
+  relayout();  // once: the layout of every item is rebuilt
 }
 
 void RadioGroup::addItem(const QString& text) {
+  appendButton(text);
+  relayout();
+}
+
+void RadioGroup::appendButton(const QString& text) {
   auto* b = new QRadioButton(text, this);
   b->setAutoExclusive(false);  // the group keeps the exclusivity itself
   b->setObjectName(objectName() + QStringLiteral("_item%1").arg(buttons_.size()));
@@ -47,7 +53,6 @@ void RadioGroup::addItem(const QString& text) {
   // window put the group.
   if (!buttons_.isEmpty()) QWidget::setTabOrder(buttons_.last(), b);
   buttons_.append(b);
-  relayout();
   if (isVisible()) b->show();
   updateTabStop();
 }

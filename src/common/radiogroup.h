@@ -50,6 +50,7 @@ class RadioGroup : public QGroupBox {
   void itemClicked(int index);
 
  private:
+  void appendButton(const QString& text);  // without laying the items out again
   void relayout();
   void onToggled(QRadioButton* button, bool on);
   void updateTabStop();

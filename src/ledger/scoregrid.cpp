@@ -7,15 +7,25 @@ MemoryGrid::MemoryGrid(int columns, int rows) {
   setRowCount(rows);
 }
 
+MemoryGrid MemoryGrid::copyOf(const ScoreGrid& grid) {
+  MemoryGrid copy;
+  copy.rows_ = grid.rowCount() < 0 ? 0 : grid.rowCount();
+  copy.columns_ = grid.columnCount() < 0 ? 0 : grid.columnCount();
+  copy.cells_.reserve(copy.rows_);
+  for (int r = 0; r < copy.rows_; ++r) {
+    QStringList row;
+    row.reserve(copy.columns_);
+    for (int c = 0; c < copy.columns_; ++c) row.append(grid.cell(c, r));
+    copy.cells_.append(std::move(row));
+  }
+  return copy;
+}
+
 void MemoryGrid::setRowCount(int rows) {
   rows_ = rows < 0 ? 0 : rows;
   const int old = static_cast<int>(cells_.size());
   cells_.resize(rows_);
-  for (int r = old; r < rows_; ++r) {
-    QStringList blank;
-    for (int c = 0; c < columns_; ++c) blank << QString();
-    cells_[r] = blank;
-  }
+  for (int r = old; r < rows_; ++r) cells_[r] = QStringList(columns_);
 }
 
 void MemoryGrid::setColumnCount(int columns) {

@@ -25,6 +25,8 @@ class ScoreGrid {
 class MemoryGrid : public ScoreGrid {
  public:
   MemoryGrid(int columns = 0, int rows = 0);
+  // Every text of another grid, read once.
+  static MemoryGrid copyOf(const ScoreGrid& grid);
   int rowCount() const override { return rows_; }
   int columnCount() const override { return columns_; }
   void setRowCount(int rows) override;
@@ -33,6 +35,9 @@ class MemoryGrid : public ScoreGrid {
   void setCell(int column, int row, const QString& text) override;
 
   QStringList row(int row) const;
+  bool operator==(const MemoryGrid& other) const {
+    return rows_ == other.rows_ && columns_ == other.columns_ && cells_ == other.cells_;
+  }
 
  private:
   int rows_ = 0;

@@ -4,6 +4,7 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QSignalBlocker>
 #include <QTableWidget>
 
 namespace kvadus {
@@ -27,6 +28,13 @@ class ScoreItem : public QTableWidgetItem {
     return QStringLiteral("%1, %2: %3").arg(header, where, text().trimmed());
   }
 };
+
+// A cell of the table: shown and selectable, not edited in place.
+QTableWidgetItem* newItem(const QString& text) {
+  auto* item = new ScoreItem(text);
+  item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+  return item;
+}
 }  // namespace
 
 int TableGrid::rowCount() const { return table_->rowCount(); }
@@ -52,13 +60,35 @@ void TableGrid::setCell(int column, int row, const QString& text) {
   if (row < 0 || row >= table_->rowCount() || column < 0 || column >= table_->columnCount()) return;
   QTableWidgetItem* item = table_->item(row, column);
   if (!item) {
-    item = new ScoreItem(text);
-    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    table_->setItem(row, column, item);
+    table_->setItem(row, column, newItem(text));
   } else {
     item->setText(text);
   }
   if (row == 0) refreshHeader(column);
+}
+
+void TableGrid::assign(const ScoreGrid& from) {
+  const int rows = from.rowCount();
+  const int columns = from.columnCount();
+  // Columns added or taken away move every item of the table: start empty.
+  if (columns != table_->columnCount()) setRowCount(0);
+  setColumnCount(columns);
+  setRowCount(rows);
+  QAbstractItemModel* model = table_->model();
+  {
+    const QSignalBlocker quiet(model);
+    for (int r = 0; r < rows; ++r)
+      for (int c = 0; c < columns; ++c) {
+        const QString text = from.cell(c, r);
+        if (QTableWidgetItem* item = table_->item(r, c)) {
+          item->setText(text);
+        } else {
+          table_->setItem(r, c, newItem(text));
+        }
+      }
+  }
+  if (rows > 0 && columns > 0) emit model->dataChanged(model->index(0, 0), model->index(rows - 1, columns - 1));
+  for (int c = 0; c < columns; ++c) refreshHeader(c);
 }
 
 void TableGrid::refreshHeader(int column) {
@@ -69,6 +99,48 @@ void TableGrid::refreshHeader(int column) {
   }
   header->setText(cell(column, 0));
   header->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+TableCopy::TableCopy(TableGrid& grid, QTableWidget* table) : QObject(table), grid_(grid) {
+  QAbstractItemModel* model = table->model();
+  const auto all = [this] { changed(0, INT_MAX); };
+  const auto from = [this](const QModelIndex&, int first) { changed(first, INT_MAX); };
+  connect(model, &QAbstractItemModel::dataChanged, this,
+          [this](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
+            changed(topLeft.row(), bottomRight.row());
+          });
+  // Rows coming or going move every row after them.
+  connect(model, &QAbstractItemModel::rowsInserted, this, from);
+  connect(model, &QAbstractItemModel::rowsRemoved, this, from);
+  connect(model, &QAbstractItemModel::rowsMoved, this, all);
+  connect(model, &QAbstractItemModel::columnsInserted, this, all);
+  connect(model, &QAbstractItemModel::columnsRemoved, this, all);
+  connect(model, &QAbstractItemModel::columnsMoved, this, all);
+  connect(model, &QAbstractItemModel::layoutChanged, this, all);
+  connect(model, &QAbstractItemModel::modelReset, this, all);
+}
+
+void TableCopy::changed(int first, int last) {
+  first_ = qMin(first_, qMax(0, first));
+  last_ = qMax(last_, last);
+  // The whole evening changes: the copy lets go of the old texts at once,
+  // which would otherwise live on beside the new ones until the next copy.
+  if (first_ <= 1 && last_ >= copy_.rowCount() - 1) copy_ = MemoryGrid();
+}
+
+MemoryGrid TableCopy::now() {
+  const int rows = grid_.rowCount();
+  const int columns = grid_.columnCount();
+  if (columns != copy_.columnCount()) {
+    copy_ = MemoryGrid::copyOf(grid_);
+  } else {
+    copy_.setRowCount(rows);
+    for (int r = first_; r < rows && r <= last_; ++r)
+      for (int c = 0; c < columns; ++c) copy_.setCell(c, r, grid_.cell(c, r));
+  }
+  first_ = INT_MAX;
+  last_ = -1;
+  return copy_;
 }
 
 void styleScoreTable(QTableWidget* table) {

@@ -6,6 +6,10 @@
 
 #include "ledger/scoregrid.h"
 
+#include <QObject>
+
+#include <climits>
+
 class QTableWidget;
 
 namespace kvadus {
@@ -19,10 +23,32 @@ class TableGrid : public ScoreGrid {
   void setColumnCount(int columns) override;
   QString cell(int column, int row) const override;
   void setCell(int column, int row, const QString& text) override;
+  // The table made the same as `from`, cell for cell. The items of a table
+  // with as many columns stay and take their new texts; the view is told
+  // once, not per cell.
+  void assign(const ScoreGrid& from);
 
  private:
   void refreshHeader(int column);
   QTableWidget* table_;
+};
+
+// The texts of a score table for a copy made after every change (the
+// recovery copy): the table's model says which rows changed, so a copy
+// reads only those, not the whole evening. It is read by nothing else.
+class TableCopy : public QObject {
+ public:
+  explicit TableCopy(TableGrid& grid, QTableWidget* table);
+  // The table's texts as they are now; a shared copy that costs nothing
+  // until either side changes.
+  MemoryGrid now();
+
+ private:
+  void changed(int first, int last);
+  TableGrid& grid_;
+  MemoryGrid copy_;
+  int first_ = 0;        // the rows that changed since the last copy
+  int last_ = INT_MAX;   // (all of them at first)
 };
 
 // Sets up a QTableWidget as a score table: fixed-pitch font, default column

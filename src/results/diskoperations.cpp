@@ -52,23 +52,6 @@ const QString kTextCaption = QStringLiteral("Chyba pri zpracovani textu");
 // about 170 bytes).
 constexpr qint64 kBytesPerShownCell = 256;
 
-// The grid made the same as `from`, cell for cell.
-void copyInto(ScoreGrid& to, const ScoreGrid& from)
-{
-    to.setRowCount(0);
-    to.setColumnCount(from.columnCount());
-    to.setRowCount(from.rowCount());
-    for (int r = 0; r < from.rowCount(); ++r)
-        for (int c = 0; c < from.columnCount(); ++c) to.setCell(c, r, from.cell(c, r));
-}
-
-MemoryGrid copyOf(const ScoreGrid& grid)
-{
-    MemoryGrid copy;
-    copyInto(copy, grid);
-    return copy;
-}
-
 // Plain text, read-only until editing is allowed, both scroll bars, no wrap.
 QPlainTextEdit* makeTextBox(const char* name)
 {
@@ -149,7 +132,7 @@ TFORMDiskoveOperace::TFORMDiskoveOperace(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("FORMDiskoveOperace"));
     setWindowTitle(QStringLiteral("diskove operace"));
     setModal(false);
-    printer_ = new QPrinter(QPrinter::HighResolution);
+    printer_.setMaker([] { return new QPrinter(QPrinter::HighResolution); });
     buildControls();
     connectControls();
     resize(760, 520);
@@ -164,7 +147,6 @@ TFORMDiskoveOperace::~TFORMDiskoveOperace()
     disconnect(REDTOutput, nullptr, this, nullptr);
     disconnect(RICHEDITVysledky, nullptr, this, nullptr);
     disconnect(EDITFileName, nullptr, this, nullptr);
-    delete printer_;
 }
 
 void TFORMDiskoveOperace::buildControls()
@@ -282,18 +264,18 @@ void TFORMDiskoveOperace::buildControls()
     outer->addWidget(PGCTRLDisk, 1);
     outer->addLayout(bottom);
 
-    DLGSaveFile = new QFileDialog(this);
-    DLGSaveFile->setObjectName(QStringLiteral("DLGSaveFile"));
-    DLGSaveFile->setAcceptMode(QFileDialog::AcceptSave);
-    DLGSaveFile->setFileMode(QFileDialog::AnyFile);
-    // The save routine asks about an existing file itself.
-    DLGSaveFile->setOption(QFileDialog::DontConfirmOverwrite);
-    setupFileDialog(DLGSaveFile, QStringLiteral("Ulozeni do souboru"));
-    DLGOpenFile = new QFileDialog(this);
-    DLGOpenFile->setObjectName(QStringLiteral("DLGOpenFile"));
-    DLGOpenFile->setAcceptMode(QFileDialog::AcceptOpen);
-    DLGOpenFile->setFileMode(QFileDialog::ExistingFile);
-    setupFileDialog(DLGOpenFile, QStringLiteral("Vyber souboru"));
+    DLGSaveFile.setMaker([this] {
+        auto* dialog = makeFileDialog(this, "DLGSaveFile", true);
+        // The save routine asks about an existing file itself.
+        dialog->setOption(QFileDialog::DontConfirmOverwrite);
+        setupFileDialog(dialog, QStringLiteral("Ulozeni do souboru"));
+        return dialog;
+    });
+    DLGOpenFile.setMaker([this] {
+        auto* dialog = makeFileDialog(this, "DLGOpenFile", false);
+        setupFileDialog(dialog, QStringLiteral("Vyber souboru"));
+        return dialog;
+    });
 }
 
 void TFORMDiskoveOperace::connectControls()
@@ -548,14 +530,15 @@ void TFORMDiskoveOperace::applyEvening(const results::ReadResult& read)
 {
     TFRMMain* m = FRMMain;
     // The evening as it is, to come back whole when the memory runs out half way.
-    const MemoryGrid table = copyOf(*m->grid);
+    const MemoryGrid table = MemoryGrid::copyOf(*m->grid);
     const QStringList players = itemTexts(m->LIBXHraci);
     const int declarer = m->declarerIndex();
     const QString chooser = m->LABLIndexVolice->text();
     const bool described = m->CKBXZobrazovatDruhyHer->isChecked();
     try {
+        // The reader made the sums as the window makes them: they come with the table.
         showEvening(read.table, read.players, read.declarer, QString::number(read.chooser), true);
-        m->BUTNSpoctiSumuClick();
+        m->scrollToRow(m->STGOutput->rowCount() - 1);
     } catch (const std::bad_alloc&) {
         showEvening(table, players, declarer, chooser, described);
         throw;
@@ -584,7 +567,7 @@ void TFORMDiskoveOperace::showEvening(const ScoreGrid& table, const QStringList&
         QTableWidget* grid = m->STGOutput;
         grid->setUpdatesEnabled(false);
         const auto show = qScopeGuard([grid] { grid->setUpdatesEnabled(true); });
-        copyInto(*m->grid, table);
+        m->grid->assign(table);
     }
     {
         const QSignalBlocker block(m->LIBXHraci);

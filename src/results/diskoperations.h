@@ -3,6 +3,7 @@
 // table, read back into it, saved to and loaded from files, and printed.
 
 #include "common/keyboard.h"
+#include "common/ondemand.h"
 #include "common/textfile.h"
 
 #include <QDialog>
@@ -67,9 +68,9 @@ class TFORMDiskoveOperace : public QDialog {
   QPushButton* BUTNNastaveniTisku = nullptr;
   QPushButton* BUTNZavrit = nullptr;
   QPushButton* BUTNSezona = nullptr;  // "sezona >>": the season window
-  // The common dialogs.
-  QFileDialog* DLGSaveFile = nullptr;
-  QFileDialog* DLGOpenFile = nullptr;
+  // The common dialogs, made when first used.
+  kvadus::OnDemand<QFileDialog> DLGSaveFile;
+  kvadus::OnDemand<QFileDialog> DLGOpenFile;
 
   // The default results file, relative to the working folder, with the
   // platform's separators.
@@ -126,5 +127,5 @@ class TFORMDiskoveOperace : public QDialog {
                    const QString& chooser, bool described);
   void print(const QString& text);
   void savePdf(const QString& text);
-  QPrinter* printer_ = nullptr;
+  kvadus::OnDemand<QPrinter> printer_;  // made when first used
 };

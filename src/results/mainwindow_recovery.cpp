@@ -26,6 +26,9 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTableWidget>
+#include <QTimer>
+
+#include <utility>
 
 using namespace kvadus;
 
@@ -73,16 +76,33 @@ QString TFRMMain::recoveryPath() const { return recoveryCopies ? recoveryCopies-
 void TFRMMain::eveningChanged()
 {
     // Before the start has offered the evenings left behind, nothing is written.
-    if (!recoveryArmed || !recoveryCopies) return;
+    if (!recoveryArmed || !recoveryCopies || recoveryDue) return;
+    // Once the change is over (one "Pridat" changes the evening twice): a
+    // copy per change, not per step of it.
+    recoveryDue = true;
+    QTimer::singleShot(0, this, &TFRMMain::copyEvening);
+}
+
+void TFRMMain::copyEvening()
+{
+    if (!std::exchange(recoveryDue, false) || !recoveryArmed || !recoveryCopies) return;
     const int n = playerCount();
     if (n < 2) return;  // no game yet: nothing to keep
-    const QStringList lines = recovery::buildRecovery(*grid, itemTexts(LIBXHraci), declarerIndex(), chooserIndex(),
-                                                      ledger::hasDescriptionColumn(*grid, n), dateTimeStamp());
-    recoveryCopies->write(lines);
+    // The window's thread only copies the texts that changed; the copy's
+    // lines, their checksum and the file are made on the writing thread.
+    if (!recoveryTable) recoveryTable = new TableCopy(*grid, STGOutput);
+    MemoryGrid table = recoveryTable->now();
+    Q_ASSERT(table == MemoryGrid::copyOf(*grid));  // no change of the table went unseen
+    recoveryCopies->write([table = std::move(table), players = itemTexts(LIBXHraci),
+                           declarer = declarerIndex(), chooser = chooserIndex(),
+                           described = ledger::hasDescriptionColumn(*grid, n), stamp = dateTimeStamp()] {
+        return recovery::buildRecovery(table, players, declarer, chooser, described, stamp);
+    });
 }
 
 void TFRMMain::waitForRecoveryCopy()
 {
+    if (recoveryDue) copyEvening();
     if (recoveryCopies) recoveryCopies->drain();
 }
 

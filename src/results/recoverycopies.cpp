@@ -11,6 +11,7 @@
 #include <QLockFile>
 
 #include <algorithm>
+#include <exception>
 #include <filesystem>
 #include <set>
 #include <system_error>
@@ -290,10 +291,15 @@ bool Copies::takePlace(QString* why)
 
 void Copies::write(const QStringList& lines)
 {
+    write([lines] { return lines; });
+}
+
+void Copies::write(std::function<QStringList()> make)
+{
     {
         const std::lock_guard lock(mutex_);
         if (stopping_) return;
-        lines_ = lines;
+        make_ = std::move(make);
         pending_ = true;
         if (!thread_.joinable()) thread_ = std::thread([this] { run(); });
     }
@@ -324,7 +330,7 @@ void Copies::run()
     for (;;) {
         wake_.wait(lock, [this] { return pending_ || stopping_; });
         if (!pending_) return;
-        const QStringList lines = std::exchange(lines_, QStringList());
+        const std::function<QStringList()> make = std::exchange(make_, nullptr);
         pending_ = false;
         busy_ = true;
         QString why;
@@ -332,8 +338,16 @@ void Copies::run()
         const QString path = ownPath_;
         lock.unlock();
         if (!path.isEmpty()) {
-            const TextFileWrite written = writeTextFile(path, lines, SaveMode::Overwrite);
-            if (!written.ok) why = written.error;
+            QStringList lines;
+            try {
+                lines = make();
+            } catch (const std::exception& e) {  // no memory for the lines: the next change tries again
+                why = QString::fromLocal8Bit(e.what());
+            }
+            if (why.isEmpty()) {
+                const TextFileWrite written = writeTextFile(path, lines, SaveMode::Overwrite);
+                if (!written.ok) why = written.error;
+            }
         }
         if (why.isEmpty()) {
             failing_ = false;

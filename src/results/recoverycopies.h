@@ -19,6 +19,7 @@
 #include <QStringList>
 
 #include <condition_variable>
+#include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -64,6 +65,9 @@ class Copies {
   // is taken first when there is none yet. Only the newest lines matter: lines
   // waiting to be written are replaced by newer ones.
   void write(const QStringList& lines);
+  // The same with lines that the writing thread makes first: make() must
+  // read nothing that another thread may change (a copy of the evening).
+  void write(std::function<QStringList()> make);
   // Returns once nothing waits and nothing is being written.
   void drain();
   // A clean end: the own copy goes and its place is given back.
@@ -83,7 +87,7 @@ class Copies {
   std::unique_ptr<QLockFile> own_;
   QString ownPath_;
   std::map<QString, std::unique_ptr<QLockFile>> claimed_;  // copies left by others, held while offered
-  QStringList lines_;
+  std::function<QStringList()> make_;  // the newest lines, made on the writing thread
   bool pending_ = false;
   bool busy_ = false;
   bool stopping_ = false;

@@ -3,7 +3,10 @@
 #include "common/textforms.h"
 #include "ledger/ledger.h"
 
+#include <QHash>
 #include <QVector>
+
+#include <utility>
 
 namespace kvadus::results {
 
@@ -185,6 +188,9 @@ ReadResult readResults(const QStringList& lines, ReadMode mode, const ScoreGrid&
     bool names = false;
     bool hands = false;
     const QChar decimalMark = systemDecimalSeparator();
+    // The hand fields read so far and the cells they made, with their cents.
+    constexpr qsizetype kRememberedCells = 4096;
+    QHash<QString, std::pair<QString, qint64>> handCells;
     // The balances so far: a hand that would take one beyond what the table
     // keeps exactly is damaged data, as it would be at the table.
     QVector<double> balances;
@@ -337,18 +343,27 @@ ReadResult readResults(const QStringList& lines, ReadMode mode, const ScoreGrid&
                 for (int j = 0; j < columns - 1; ++j) {
                     // Past the last ';' every column has the same field.
                     if (j <= ended) {
-                        double value = 0;
-                        if (!strictNumber(normalizeDecimalMark(fields[j], decimalMark), decimalMark, &value))
-                            return fail(line, kDataError);
-                        if (!(qAbs(value) <= ledger::kMaxBalance)) return fail(line, kDataError);
-                        // The cell is the number's general text read back
-                        // leniently and written as money. That text holds the
-                        // number's first 15 significant digits, which read back
-                        // to a double with the same first 15 digits, and money
-                        // text rounds from exactly those: so the number is
-                        // written directly, without the round trip.
-                        cell = signedMoneyText(value);
-                        cents = centsOf(cell);
+                        // An evening repeats its amounts: a field met before
+                        // makes the same cell (and shares its text).
+                        const auto seen = handCells.constFind(fields[j]);
+                        if (seen != handCells.cend()) {
+                            cell = seen->first;
+                            cents = seen->second;
+                        } else {
+                            double value = 0;
+                            if (!strictNumber(normalizeDecimalMark(fields[j], decimalMark), decimalMark, &value))
+                                return fail(line, kDataError);
+                            if (!(qAbs(value) <= ledger::kMaxBalance)) return fail(line, kDataError);
+                            // The cell is the number's general text read back
+                            // leniently and written as money. That text holds the
+                            // number's first 15 significant digits, which read back
+                            // to a double with the same first 15 digits, and money
+                            // text rounds from exactly those: so the number is
+                            // written directly, without the round trip.
+                            cell = signedMoneyText(value);
+                            cents = centsOf(cell);
+                            if (handCells.size() < kRememberedCells) handCells.insert(fields[j], {cell, cents});
+                        }
                         amount = double(cents) / 100;
                     }
                     balances[j] += amount;

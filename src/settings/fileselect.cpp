@@ -147,14 +147,13 @@ TFRMFileSelect::TFRMFileSelect(QWidget* parent) : QDialog(parent) {
   BUTNExit->setGeometry(298, 134, 150, 30);
   BUTNLoadFiles = makeHiddenButton(this, "BUTNLoadFiles", QStringLiteral("nacist soubory"));
 
-  DLGOpen = new QFileDialog(this);
-  DLGOpen->setObjectName(QStringLiteral("DLGOpen"));
-  DLGOpen->setWindowTitle(QStringLiteral("Vyber souboru s nastavenim"));
-  DLGOpen->setAcceptMode(QFileDialog::AcceptOpen);
-  DLGOpen->setFileMode(QFileDialog::ExistingFile);
-  DLGOpen->setNameFilters({QStringLiteral("soubory s nastavenim (*.cfg)"),
-                           QStringLiteral("textove soubory (*.txt)"),
-                           QStringLiteral("vsechny soubory (*)")});
+  DLGOpen.setMaker([this] {
+    auto* dialog = makeFileDialog(this, "DLGOpen", false);
+    dialog->setWindowTitle(QStringLiteral("Vyber souboru s nastavenim"));
+    dialog->setNameFilters({QStringLiteral("soubory s nastavenim (*.cfg)"), QStringLiteral("textove soubory (*.txt)"),
+                            QStringLiteral("vsechny soubory (*)")});
+    return dialog;
+  });
 
   connect(BUTNOk, &QPushButton::clicked, this, &TFRMFileSelect::BUTNOkClick);
   connect(BUTNExit, &QPushButton::clicked, this, &TFRMFileSelect::BUTNExitClick);

@@ -1,5 +1,7 @@
 #pragma once
 #include "common/keyboard.h"
+#include "common/ondemand.h"
+
 #include <QDialog>
 #include <QStringList>
 
@@ -37,7 +39,7 @@ class TFRMFileSelect : public QDialog {
   QPushButton* BUTNClear = nullptr;
   QPushButton* BUTNHelp = nullptr;
   QPushButton* BUTNLoadFiles = nullptr;  // hidden: fills the list
-  QFileDialog* DLGOpen = nullptr;
+  kvadus::OnDemand<QFileDialog> DLGOpen;  // made when first used
 
   void BUTNOkClick();
   void BUTNExitClick();

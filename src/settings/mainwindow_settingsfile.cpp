@@ -248,16 +248,16 @@ void TFRMMain::buildSettingsFilePage() {
       PGCTRLDisk->addTab(PAGEPravidla, QStringLiteral("pravidla")),
       QStringLiteral("Popis pravidel, kterymi se ridi prace a diskove operace s nastavenim"));
 
-  DLGOpenFile = new QFileDialog(this);
-  DLGOpenFile->setObjectName(QStringLiteral("DLGOpenFile"));
-  DLGOpenFile->setAcceptMode(QFileDialog::AcceptOpen);
-  DLGOpenFile->setFileMode(QFileDialog::ExistingFile);
-  SaveDialog = new QFileDialog(this);
-  SaveDialog->setObjectName(QStringLiteral("SaveDialog"));
-  SaveDialog->setAcceptMode(QFileDialog::AcceptSave);
-  SaveDialog->setFileMode(QFileDialog::AnyFile);
-  // Overwriting and creating are asked here, after the dialog.
-  SaveDialog->setOption(QFileDialog::DontConfirmOverwrite);
+  DLGOpenFile.setMaker([this] {
+    auto* dialog = makeFileDialog(this, "DLGOpenFile", false);
+    return dialog;
+  });
+  SaveDialog.setMaker([this] {
+    auto* dialog = makeFileDialog(this, "SaveDialog", true);
+    // Overwriting and creating are asked here, after the dialog.
+    dialog->setOption(QFileDialog::DontConfirmOverwrite);
+    return dialog;
+  });
 
   connect(BUTNNastaveniVymaz, &QPushButton::clicked, this, &TFRMMain::BUTNNastaveniVymazClick);
   connect(BUTNNastaveniVytvor, &QPushButton::clicked, this, &TFRMMain::BUTNNastaveniVytvorClick);

@@ -4,6 +4,8 @@
 // that create, clear, load, save and apply it. TFRMMain holds them as a part
 // of itself; its handlers are in settings/mainwindow_settingsfile.cpp.
 
+#include "common/ondemand.h"
+
 #include <QString>
 
 class QCheckBox;
@@ -43,8 +45,9 @@ struct SettingsFileControls {
   QCheckBox* CHBXNastaveniNazvyBarev = nullptr;
   QCheckBox* CHBXPridavaniHracuNulovani = nullptr;  // hidden, always on
 
-  QFileDialog* DLGOpenFile = nullptr;
-  QFileDialog* SaveDialog = nullptr;
+  // Made when first used.
+  kvadus::OnDemand<QFileDialog> DLGOpenFile;
+  kvadus::OnDemand<QFileDialog> SaveDialog;
   // The file name of DLGOpenFile: the last file loaded, until an apply
   // clears it.
   QString DLGOpenFileName;

@@ -10,6 +10,7 @@
 #include "shell/startup.h"
 #include "stats/resultswindow.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -44,9 +45,10 @@ void styleHelpText(QPlainTextEdit* memo) {
 
 bool TFRMMain::loadHelpComponents() {
   const QString cannotLoad = QStringLiteral("Chyba pri praci se souborem - nelze zpracovat :\n");
+  const QString folder = helpFolder();
   for (const HelpComponent& c : helpComponents()) {
-    const QString path = helpPath(c.file);
-    const QString file = inFolder(helpFolder(), c.file);
+    const QString file = inFolder(folder, c.file);
+    const QString path = QDir::toNativeSeparators(file);  // as helpPath() shows it
     switch (c.kind) {
       case HelpComponent::Text: {
         QWidget* owner = windowOf(c.window, this);
@@ -56,8 +58,8 @@ bool TFRMMain::loadHelpComponents() {
           showMessage(this, QStringLiteral("Chyba"), cannotLoad + path);
           return false;
         }
+        styleHelpText(memo);  // first: the text is laid out once, without wrapping
         memo->setPlainText(QString::fromUtf8(f.readAll()));
-        styleHelpText(memo);
         break;
       }
       case HelpComponent::Picture: {

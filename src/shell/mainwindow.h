@@ -37,6 +37,7 @@ namespace kvadus {
 class RadioGroup;
 class UpDown;
 class TableGrid;
+class TableCopy;
 }
 
 // Eight one-byte flags kept for the whole run: guards against handlers that
@@ -262,13 +263,16 @@ class TFRMMain : public QWidget,
   void BUTNSezonaClick();  // opens the season window
 
   // ---- recovery copy of the evening (results/mainwindow_recovery.cpp) -----
-  void eveningChanged();  // writes the recovery copy (once the start offered the last ones)
+  void eveningChanged();  // the recovery copy is due (once the start offered the last ones)
   void offerRecovery();   // at start: offers the evenings of programs that did not end cleanly
   void endRecovery();     // a clean end: this program's copy goes
+  void copyEvening();      // hands the copy that is due to the writing thread
   void waitForRecoveryCopy();  // until the copy of the last change is on disk
   QString recoveryPath() const;  // this program's copy (empty before its first)
   bool recoveryArmed = false;  // copies are written only after the offer at start
+  bool recoveryDue = false;   // a change waits for its copy (made once the change is over)
   std::unique_ptr<kvadus::recovery::Copies> recoveryCopies;  // made by the offer
+  kvadus::TableCopy* recoveryTable = nullptr;  // the table's texts for the copies, read where they changed
 
   // ---- keyboard, screen readers, large fonts (shell/mainwindow_access.cpp) --
   // The window's accelerators; Tab follows the places of the controls, and

@@ -13,6 +13,7 @@
 #include <QEvent>
 #include <QFileInfo>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QScreen>
 #include <QTableWidget>
 #include <QTimer>
@@ -42,7 +43,7 @@ class StartReport : public QObject {
     connect(qApp, &QCoreApplication::aboutToQuit, this, &StartReport::write);
     auto* poll = new QTimer(this);
     connect(poll, &QTimer::timeout, this, &StartReport::checkStarted);
-    poll->start(20);
+    poll->start(5);  // the report ends the program soon after the start is done: it measures the start
   }
 
   // A start that ends before the event loop (a screen too small) is
@@ -95,7 +96,12 @@ class StartReport : public QObject {
       out << QStringLiteral("work area: ") + workArea_;
     }
     out << lines_;
-    writeTextFile(file_, out, SaveMode::Overwrite);
+    // Whole or not at all, but not synced to the disk: the report is read
+    // at once by whoever started the program, and a sync would be most of
+    // the time a start takes on a busy disk.
+    const QByteArray bytes = encodeTextLines(out);
+    QSaveFile report(file_);
+    if (report.open(QIODevice::WriteOnly) && report.write(bytes) == bytes.size() && report.flush()) report.commit();
   }
 
   QString file_;

@@ -1,9 +1,12 @@
 #include "stats/chartview.h"
 
+#include "common/keyboard.h"
 #include "stats/resultschart.h"
 
+#include <QBoxLayout>
 #include <QChartView>
 #include <QCoreApplication>
+#include <QLegend>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QValueAxis>
@@ -17,6 +20,23 @@ QColor paletteQColor(int paletteEntry) {
   return QColor(c.red, c.green, c.blue);
 }
 
+void placeChartView(QWidget* page, QChartView* view) {
+  static_cast<QBoxLayout*>(page->layout())->insertWidget(0, view, 1);
+  // As if made first on its page: Tab reaches it before the page's other
+  // controls, and a screen reader reads its name like every control's.
+  QWidget* first = page->nextInFocusChain();
+  while (first != view && first->focusPolicy() == Qt::NoFocus && page->isAncestorOf(first))
+    first = first->nextInFocusChain();
+  if (first != view && page->isAncestorOf(first)) {
+    QWidget* before = first->previousInFocusChain();
+    while (before != first && (before == view || view->isAncestorOf(before) || before->focusPolicy() == Qt::NoFocus))
+      before = before->previousInFocusChain();
+    if (before != first) QWidget::setTabOrder(before, view);
+  }
+  nameControls(page->window());
+  view->show();
+}
+
 QChartView* makeChartView(QWidget* parent, const char* name, const QString& hint) {
   auto* view = new QChartView(new ResultsChart, parent);
   view->setObjectName(QLatin1String(name));
@@ -28,6 +48,17 @@ QChartView* makeChartView(QWidget* parent, const char* name, const QString& hint
   view->chart()->setPlotAreaBackgroundVisible(true);
   const stats::Rgb area = stats::plotAreaColor();
   view->chart()->setPlotAreaBackgroundBrush(QColor(area.red, area.green, area.blue));
+  return view;
+}
+
+QChartView* makeCourseChartView(QWidget* page, const char* name, const QString& hint, const QString& x) {
+  QChartView* view = makeChartView(page, name, hint);
+  QChart* chart = view->chart();
+  chart->legend()->setAlignment(Qt::AlignRight);
+  chart->legend()->setShowToolTips(false);
+  chart->addAxis(makeValueAxis(x), Qt::AlignBottom);
+  chart->addAxis(makeValueAxis(QStringLiteral("penize")), Qt::AlignLeft);
+  placeChartView(page, view);
   return view;
 }
 

@@ -23,6 +23,12 @@ QColor paletteQColor(int paletteEntry);
 // A chart view named `name` holding a ResultsChart: no zooming or panning,
 // a grey plot area.
 QChartView* makeChartView(QWidget* parent, const char* name, const QString& hint);
+// A chart view made when first used goes on top of its page, whose box
+// layout holds the controls below it from the start.
+void placeChartView(QWidget* page, QChartView* view);
+// A chart view of a course over `x` (placed on top of `page`): the legend
+// on the right without tooltips, a value axis below and one of money.
+QChartView* makeCourseChartView(QWidget* page, const char* name, const QString& hint, const QString& x);
 
 // A value axis with whole-number labels and ticks anchored at 0.
 QValueAxis* makeValueAxis(const QString& title);

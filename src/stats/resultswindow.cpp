@@ -116,7 +116,7 @@ TFRMGrafika::TFRMGrafika(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("FRMGrafika"));
   setWindowTitle(QStringLiteral("Vysledky"));
   setToolTip(QStringLiteral("vysledky partie"));
-  printer_ = new QPrinter(QPrinter::HighResolution);
+  printer_.setMaker([] { return new QPrinter(QPrinter::HighResolution); });
 
   PGCTRLOutPut = new QTabWidget(this);
   PGCTRLOutPut->setObjectName(QStringLiteral("PGCTRLOutPut"));
@@ -190,7 +190,7 @@ QSize TFRMGrafika::openingSize(const QSize& wanted) const {
                                       screen.frame);
 }
 
-TFRMGrafika::~TFRMGrafika() { delete printer_; }
+TFRMGrafika::~TFRMGrafika() = default;
 
 void TFRMGrafika::buildCounters() {
   GRPBXPocty = new QGroupBox(QStringLiteral("pocty"), this);
@@ -282,6 +282,8 @@ bool TFRMGrafika::event(QEvent* e) {
 
 void TFRMGrafika::showEvent(QShowEvent* e) {
   returning_ = false;
+  CHARTGraf.get();
+  CHARTCelkem.get();
   if (!e->spontaneous()) FormShow();
   QWidget::showEvent(e);
   placeSeparators();

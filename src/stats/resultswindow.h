@@ -12,6 +12,8 @@
 //   stats/resultswindow_reports.cpp     price list, text page, "Vytisknout >>"
 
 #include "common/keyboard.h"
+#include "common/ondemand.h"
+
 #include <QList>
 #include <QWidget>
 
@@ -95,14 +97,15 @@ class TFRMGrafika : public QWidget {
   void BUTNSmolarClick();
 
   // ==== charts (stats/resultswindow_charts.cpp) =====================================
-  QChartView* CHARTGraf = nullptr;
+  // The chart views are made when first used (the first recompute or showing).
+  kvadus::OnDemand<QChartView> CHARTGraf;
   QLabel* LABLNazevHry = nullptr;
   QLabel* LABLHodnotaGrafu = nullptr;
   QPushButton* bBUTNPrekresliGraf = nullptr;      // "stavy"
   QPushButton* BUTNPrekresliGrafVyhry = nullptr;  // "vyhry"
   QCheckBox* CHBXSchody = nullptr;
   QCheckBox* CHBXZobrazitMinMax = nullptr;
-  QChartView* CHARTCelkem = nullptr;
+  kvadus::OnDemand<QChartView> CHARTCelkem;
   QPushButton* BUTNPrekresliCelkem = nullptr;  // hidden
 
   void BUTNPrekresliCelkemClick();
@@ -166,7 +169,7 @@ class TFRMGrafika : public QWidget {
   QCheckBox* CHBXUctenka = nullptr;
   QPushButton* BUTNVytvoritZCeniku = nullptr;
   QPushButton* BUTNSave = nullptr;
-  QFileDialog* DLGSave = nullptr;
+  kvadus::OnDemand<QFileDialog> DLGSave;  // made when first used
   QPlainTextEdit* MEMOUctenkaNapoveda = nullptr;
 
   void FormShow();  // the price list starts afresh
@@ -234,6 +237,7 @@ class TFRMGrafika : public QWidget {
   // recompute would come back for ever.
   bool returning_ = false;
   bool priceListComputed_ = false;
-  // Shared by every printout of the window, so that the printer setup holds.
-  QPrinter* printer_ = nullptr;
+  // Shared by every printout of the window, so that the printer setup holds;
+  // made for the first printout.
+  kvadus::OnDemand<QPrinter> printer_;
 };

@@ -95,14 +95,9 @@ QStringList uniqueCategories(const QStringList& names) {
 // ---- building -------------------------------------------------------------------
 
 void TFRMGrafika::buildCourseChartPage() {
-  CHARTGraf = makeChartView(PGGraf, "CHARTGraf", QStringLiteral("prubeh hry"));
-  ResultsChart* chart = grafChart();
-  chart->legend()->setAlignment(Qt::AlignRight);
-  chart->legend()->setShowToolTips(false);
-  auto* x = makeValueAxis(QStringLiteral("hry"));
-  auto* y = makeValueAxis(QStringLiteral("penize"));
-  chart->addAxis(x, Qt::AlignBottom);
-  chart->addAxis(y, Qt::AlignLeft);
+  CHARTGraf.setMaker([this] {
+    return makeCourseChartView(PGGraf, "CHARTGraf", QStringLiteral("prubeh hry"), QStringLiteral("hry"));
+  });
 
   LABLNazevHry = makeLabel(PGGraf, "LABLNazevHry", QString(), QRect());
   LABLHodnotaGrafu = makeLabel(PGGraf, "LABLHodnotaGrafu", QString(), QRect());
@@ -141,36 +136,39 @@ void TFRMGrafika::buildCourseChartPage() {
 
   auto* page = new QVBoxLayout(PGGraf);
   page->setContentsMargins(4, 4, 4, 4);
-  page->addWidget(CHARTGraf, 1);
   page->addLayout(readout);
   page->addLayout(controls);
 }
 
 void TFRMGrafika::buildFinalChartPage() {
-  CHARTCelkem = makeChartView(PGCelkem, "CHARTCelkem", QStringLiteral("Stav financi po posledni hre"));
-  ResultsChart* chart = celkemChart();
-  chart->legend()->hide();
-  auto* names = new QBarCategoryAxis;
-  auto* y = makeValueAxis(QStringLiteral("penize"));
-  chart->addAxis(names, Qt::AlignBottom);
-  chart->addAxis(y, Qt::AlignLeft);
-  // The bars: one bar set per player, each holding a value in its own
-  // category only, so that every player's bar has his colour.
-  auto* bars = new QStackedBarSeries;
-  bars->setName(QStringLiteral("Skore"));
-  bars->setBarWidth(0.6);
-  auto* zero = new QLineSeries;
-  zero->setPen(QPen(Qt::black, 0));
-  zero->setPointsVisible(false);
-  for (QAbstractSeries* s : {static_cast<QAbstractSeries*>(bars), static_cast<QAbstractSeries*>(zero)}) {
-    chart->addSeries(s);
-    s->attachAxis(names);
-    s->attachAxis(y);
-  }
+  CHARTCelkem.setMaker([this] {
+    QChartView* view =
+        makeChartView(PGCelkem, "CHARTCelkem", QStringLiteral("Stav financi po posledni hre"));
+    QChart* chart = view->chart();
+    chart->legend()->hide();
+    auto* names = new QBarCategoryAxis;
+    auto* y = makeValueAxis(QStringLiteral("penize"));
+    chart->addAxis(names, Qt::AlignBottom);
+    chart->addAxis(y, Qt::AlignLeft);
+    // The bars: one bar set per player, each holding a value in its own
+    // category only, so that every player's bar has his colour.
+    auto* bars = new QStackedBarSeries;
+    bars->setName(QStringLiteral("Skore"));
+    bars->setBarWidth(0.6);
+    auto* zero = new QLineSeries;
+    zero->setPen(QPen(Qt::black, 0));
+    zero->setPointsVisible(false);
+    for (QAbstractSeries* s : {static_cast<QAbstractSeries*>(bars), static_cast<QAbstractSeries*>(zero)}) {
+      chart->addSeries(s);
+      s->attachAxis(names);
+      s->attachAxis(y);
+    }
+    placeChartView(PGCelkem, view);
+    return view;
+  });
   BUTNPrekresliCelkem = makeHiddenButton(PGCelkem, "BUTNPrekresliCelkem", QStringLiteral("prekresli"));
   auto* page = new QVBoxLayout(PGCelkem);
   page->setContentsMargins(4, 4, 4, 4);
-  page->addWidget(CHARTCelkem, 1);
 }
 
 // ---- charts ---------------------------------------------------------------------

@@ -263,15 +263,15 @@ void TFRMGrafika::buildTextPage() {
                          BUTNVytvoritZCeniku})
     b->setStyleSheet(QStringLiteral("text-align: left; padding: 3px 6px;"));
 
-  DLGSave = new QFileDialog(this);
-  DLGSave->setObjectName(QStringLiteral("DLGSave"));
-  DLGSave->setWindowTitle(QStringLiteral("Ulozeni vystupu"));
-  DLGSave->setAcceptMode(QFileDialog::AcceptSave);
-  DLGSave->setFileMode(QFileDialog::AnyFile);
-  DLGSave->setNameFilters({QStringLiteral("textove soubory (*.txt *.TXT)"),
-                           QStringLiteral("vysledky kvaduse (*.kvd *.KVD)"),
-                           QStringLiteral("vsechny soubory (*)")});
-  DLGSave->setDirectory(QDir(gamesFolder()).absolutePath());
+  DLGSave.setMaker([this] {
+    auto* dialog = makeFileDialog(this, "DLGSave", true);
+    dialog->setWindowTitle(QStringLiteral("Ulozeni vystupu"));
+    dialog->setNameFilters({QStringLiteral("textove soubory (*.txt *.TXT)"),
+                            QStringLiteral("vysledky kvaduse (*.kvd *.KVD)"),
+                            QStringLiteral("vsechny soubory (*)")});
+    dialog->setDirectory(QDir(gamesFolder()).absolutePath());
+    return dialog;
+  });
 
   auto* notesLabel = makeLabel(PGTisk, nullptr, QStringLiteral("Poznamky k vytvareni textu z uctu:"), QRect());
   notesLabel->setToolTip(QStringLiteral("poznamky k vytvareni uctu"));
@@ -485,7 +485,7 @@ void TFRMGrafika::outputPage(Output how) {
   QWidget* page = PGCTRLOutPut->currentWidget();
   Printout paint;
   if (page == PGGraf || page == PGCelkem) {
-    QChartView* chart = page == PGGraf ? CHARTGraf : CHARTCelkem;
+    QChartView* chart = page == PGGraf ? CHARTGraf.get() : CHARTCelkem.get();
     paint = [chart](QPagedPaintDevice& device) { return printChart(chart, device); };
   } else {
     bool made = true;

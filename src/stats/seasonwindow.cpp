@@ -107,7 +107,8 @@ constexpr Accelerator kAccelerators[] = {
 AcceleratorTable TFRMSezona::accelerators() { return kAccelerators; }
 
 TFRMSezona::TFRMSezona(QWidget* parent)
-    : QWidget(parent, Qt::Window), printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
+    : QWidget(parent, Qt::Window) {
+  printer_.setMaker([] { return new QPrinter(QPrinter::HighResolution); });
   setObjectName(QStringLiteral("FRMSezona"));
   setWindowTitle(QStringLiteral("Sezona"));
   buildControls();
@@ -152,18 +153,15 @@ void TFRMSezona::buildControls() {
 
   PGPrubeh = makePage(PGCTRLSezona, "PGPrubeh", QStringLiteral("prubeh"),
                       QStringLiteral("soucty hracu po vecerech"));
-  CHARTSezona = makeChartView(PGPrubeh, "CHARTSezona", QStringLiteral("prubeh souctu hracu po vecerech"));
-  ResultsChart* c = chart();
-  c->legend()->setAlignment(Qt::AlignRight);
-  c->legend()->setShowToolTips(false);
-  c->addAxis(makeValueAxis(QStringLiteral("vecery")), Qt::AlignBottom);
-  c->addAxis(makeValueAxis(QStringLiteral("penize")), Qt::AlignLeft);
+  CHARTSezona.setMaker([this] {
+    return makeCourseChartView(PGPrubeh, "CHARTSezona", QStringLiteral("prubeh souctu hracu po vecerech"),
+                               QStringLiteral("vecery"));
+  });
   CHBXZobrazitMinMax =
       makeCheck(PGPrubeh, "CHBXZobrazitMinMax", QStringLiteral("zobrazit minima a maxima"), QRect(),
                 QStringLiteral("zobrazit minima a maxima v grafu prubehu"), true);
   auto* prubeh = new QVBoxLayout(PGPrubeh);
   prubeh->setContentsMargins(4, 4, 4, 4);
-  prubeh->addWidget(CHARTSezona, 1);
   auto* checks = new QHBoxLayout;
   checks->addStretch(1);
   checks->addWidget(CHBXZobrazitMinMax);
@@ -216,6 +214,10 @@ void TFRMSezona::buildControls() {
   outer->addWidget(PGCTRLSezona, 1);
   outer->addLayout(bottom);
 
+  // The chart is on its page whenever the page is shown.
+  connect(PGCTRLSezona, &QTabWidget::currentChanged, this, [this] {
+    if (PGCTRLSezona->currentWidget() == PGPrubeh) CHARTSezona.get();
+  });
   connect(BUTNNacist, &QPushButton::clicked, this, &TFRMSezona::BUTNNacistClick);
   connect(EDITSlozka, &QLineEdit::returnPressed, this, &TFRMSezona::BUTNNacistClick);
   connect(BUTNVyberSlozky, &QPushButton::clicked, this, &TFRMSezona::BUTNVyberSlozkyClick);
@@ -407,7 +409,7 @@ Printout TFRMSezona::pagePrintout() {
 }
 
 void TFRMSezona::BUTNTiskClick() {
-  if (const Printout paint = pagePrintout()) printWithDialog(this, printer_.get(), paint);
+  if (const Printout paint = pagePrintout()) printWithDialog(this, printer_, paint);
 }
 
 void TFRMSezona::BUTNPdfClick() {

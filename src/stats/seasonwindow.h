@@ -6,6 +6,7 @@
 // It is made the first time it is asked for and lives until the windows go.
 
 #include "common/keyboard.h"
+#include "common/ondemand.h"
 #include "common/printout.h"
 
 #include <QList>
@@ -51,7 +52,7 @@ class TFRMSezona : public QWidget {
   QWidget* PGVecery = nullptr;
   QTableWidget* STRGRSezona = nullptr;
   QWidget* PGPrubeh = nullptr;
-  QChartView* CHARTSezona = nullptr;
+  kvadus::OnDemand<QChartView> CHARTSezona;  // made for the first reading shown (or first use)
   QCheckBox* CHBXZobrazitMinMax = nullptr;
   QWidget* PGHraci = nullptr;
   QTableWidget* STRGRHraci = nullptr;
@@ -107,8 +108,8 @@ class TFRMSezona : public QWidget {
   QThread* thread_ = nullptr;
   QTimer* progressTimer_ = nullptr;
   // Shared by every printout of the window, so that the choices made in the
-  // print dialog hold for the next one.
-  std::unique_ptr<QPrinter> printer_;
+  // print dialog hold for the next one; made for the first printout.
+  kvadus::OnDemand<QPrinter> printer_;
 };
 
 // The season window, made the first time; null before.

@@ -5,6 +5,7 @@
 
 #include <QHeaderView>
 #include <QScrollBar>
+#include <QSignalSpy>
 
 using kvadus::MsgAnswer;
 using namespace testsupport;
@@ -183,6 +184,44 @@ class TestLedgerWindow : public QObject {
     QVERIFY2(sumRow.top() >= 0 && sumRow.bottom() < m->STGOutput->viewport()->height(),
              qPrintable(QString("sum row %1..%2, view %3").arg(sumRow.top()).arg(sumRow.bottom())
                             .arg(m->STGOutput->viewport()->height())));
+  }
+
+  // A whole grid put into the table: every cell and header as given, the
+  // names row hidden, items not editable, and the view told once whether
+  // the items stay (as many columns) or the table starts over. A copy kept
+  // for the recovery copies sees every change.
+  void tableTakesAWholeGrid() {
+    startGame({"A", "B", "C"});
+    kvadus::TableCopy copy(*m->grid, m->STGOutput);
+    const auto copied = [&] { return copy.now() == kvadus::MemoryGrid::copyOf(*m->grid); };
+    for (int i = 0; i < 3; ++i) {
+      appendHand({"+1.00", "-1.00"});
+      QVERIFY(copied());
+    }
+    m->POPUPSmazPosledniClick();
+    QVERIFY(copied());
+    const auto grid = [](int columns, int rows, const QString& tag) {
+      kvadus::MemoryGrid g(columns, rows);
+      for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < columns; ++c) g.setCell(c, r, tag + QString::number(r * columns + c));
+      return g;
+    };
+    for (const kvadus::MemoryGrid& g : {grid(4, 9, "x"), grid(4, 3, "y"), grid(6, 5, "z")}) {
+      QSignalSpy told(m->STGOutput->model(), &QAbstractItemModel::dataChanged);
+      m->grid->assign(g);
+      QCOMPARE(told.size(), 1);
+      QCOMPARE(m->STGOutput->rowCount(), g.rowCount());
+      QCOMPARE(m->STGOutput->columnCount(), g.columnCount());
+      for (int r = 0; r < g.rowCount(); ++r) QCOMPARE(tableRow(r), g.row(r));
+      for (int c = 0; c < g.columnCount(); ++c) {
+        QCOMPARE(m->STGOutput->horizontalHeaderItem(c)->text(), g.cell(c, 0));
+        QCOMPARE(m->STGOutput->item(1, c)->flags(), Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+      }
+      QVERIFY(m->STGOutput->isRowHidden(0));
+      QCOMPARE(m->STGOutput->item(1, 0)->data(Qt::AccessibleTextRole).toString(),
+               g.cell(0, 0) + ", hra 1: " + g.cell(0, 1));  // read with its player and row
+      QVERIFY(copied());
+    }
   }
 };
 

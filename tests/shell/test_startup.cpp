@@ -9,6 +9,9 @@
 #include "stats/resultswindow.h"
 #include "testsupport.h"
 
+#include <QChartView>
+#include <QFileDialog>
+#include <QLayout>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTabBar>
@@ -52,6 +55,42 @@ class TestStartup : public QObject {
                              "TABOProgramu", "PGCNTRLOProgramu", "TABProgram", "BUTNSmazat",
                              "CHBXZobrazovatBublinkovouNapovedu", "CKBXZobrazovatDruhyHer"})
       QVERIFY2(FRMMain->findChild<QWidget*>(name), name);
+  }
+
+  // The file dialogs and the charts are made when first used, each once,
+  // as a named child of its window; the charts at the latest when the
+  // results window is shown, on top of their pages.
+  void partsMadeWhenFirstUsed() {
+    struct Part {
+      const kvadus::OnDemand<QFileDialog>& dialog;
+      QWidget* window;
+      const char* name;
+    };
+    const QList<Part> dialogs = {{FORMDiskoveOperace->DLGSaveFile, FORMDiskoveOperace, "DLGSaveFile"},
+                                 {FORMDiskoveOperace->DLGOpenFile, FORMDiskoveOperace, "DLGOpenFile"},
+                                 {FRMFileSelect->DLGOpen, FRMFileSelect, "DLGOpen"},
+                                 {FRMMain->DLGOpenFile, FRMMain, "DLGOpenFile"},
+                                 {FRMMain->SaveDialog, FRMMain, "SaveDialog"},
+                                 {FRMGrafika->DLGSave, FRMGrafika, "DLGSave"}};
+    for (const Part& p : dialogs) QVERIFY2(!p.dialog.made() && !p.window->findChild<QFileDialog*>(), p.name);
+    QVERIFY(!FRMGrafika->CHARTGraf.made() && !FRMGrafika->CHARTCelkem.made());
+    for (const Part& p : dialogs) {
+      QFileDialog* made = p.dialog;
+      QCOMPARE(made->objectName(), QString(p.name));
+      QCOMPARE(p.window->findChild<QFileDialog*>(p.name), made);
+      QCOMPARE(p.dialog.get(), made);
+    }
+    QCOMPARE(FORMDiskoveOperace->DLGOpenFile->windowTitle(), QString("Vyber souboru"));
+
+    FRMGrafika->show();
+    QVERIFY(QTest::qWaitForWindowExposed(FRMGrafika));
+    for (QWidget* page : {FRMGrafika->PGGraf, FRMGrafika->PGCelkem}) {
+      FRMGrafika->PGCTRLOutPut->setCurrentWidget(page);
+      auto* view = page->findChild<QChartView*>();
+      QVERIFY(view && view->isVisible() && page->layout()->indexOf(view) == 0);
+    }
+    QCOMPARE(FRMGrafika->PGGraf->findChild<QChartView*>(), FRMGrafika->CHARTGraf.get());
+    QCOMPARE(FRMGrafika->CHARTCelkem->objectName(), QString("CHARTCelkem"));
   }
 
   void leavingTheSelectionEndsTheProgram() {

@@ -488,7 +488,8 @@ class TestReportsWindow : public QObject {
       g->BUTNPdf->click();  // Yes to emptying the text page, Yes to computing the price list
       QVERIFY2(bytesOf(dialogs.file).startsWith("%PDF-"), qPrintable(name));
       const QString text = textOf(g);
-      QChartView* chart = c.page == g->PGGraf ? g->CHARTGraf : c.page == g->PGCelkem ? g->CHARTCelkem : nullptr;
+      QChartView* chart =
+          c.page == g->PGGraf ? g->CHARTGraf.get() : c.page == g->PGCelkem ? g->CHARTCelkem.get() : nullptr;
       const int printed = printedPages(
           [&](QPagedPaintDevice& d) { return chart ? kvadus::printChart(chart, d) : kvadus::paintPlainText(d, text); },
           paper);

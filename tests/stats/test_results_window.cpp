@@ -91,7 +91,7 @@ class TestResultsWindow : public QObject {
                                  "PGUctenka:ucet po posledni hre:ucet po posledni hre",
                                  "PGCenik:aktualni cenik:aktualni cenik", "PGTisk:tisk textu:tisk textu"}));
     for (const char* name : {"EDITPocetHer", "EDITPocetHracu", "CHBXZaplaceno", "BUTNClose", "STRGRMinMax",
-                             "BUTNSmolar", "CHARTGraf", "CHARTCelkem", "bBUTNPrekresliGraf", "CHBXSchody",
+                             "BUTNSmolar", "bBUTNPrekresliGraf", "CHBXSchody",
                              "STGRUctenka", "LSTBXNaNuleIndex", "EDITPlusMinus", "BUTNOznacZaplati", "CHBXUctenka"})
       QVERIFY2(g->findChild<QWidget*>(name), name);
     QVERIFY(!g->CHBXSchody->isChecked() && g->CHBXZobrazitMinMax->isChecked() && g->CHBXUctenka->isChecked());
@@ -546,7 +546,7 @@ class TestResultsWindow : public QObject {
     evening({"A", "B"}, {{"      +1.00", "      -1.00"}});
     showActive();
     QTemporaryDir dir;
-    for (QChartView* chart : {g->CHARTGraf, g->CHARTCelkem}) {
+    for (QChartView* chart : {g->CHARTGraf.get(), g->CHARTCelkem.get()}) {
       QPrinter printer(QPrinter::HighResolution);
       printer.setOutputFormat(QPrinter::PdfFormat);
       const QString file = dir.filePath(chart->objectName() + ".pdf");

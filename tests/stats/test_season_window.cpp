@@ -12,11 +12,14 @@
 #include "stats/resultschart.h"
 #include "stats/season.h"
 #include "stats/seasonwindow.h"
+#include "common/keyboard.h"
 #include "testsupport.h"
 
 #include <QCheckBox>
 #include <QListWidget>
 #include <QPushButton>
+#include <QChartView>
+#include <QLayout>
 #include <QProgressBar>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -57,6 +60,18 @@ class TestSeasonWindow : public QObject {
     QVERIFY(FRMSezona);
     QCOMPARE(FRMSezona->windowTitle(), QStringLiteral("Sezona"));
     QCOMPARE(FRMSezona->EDITSlozka->text(), QDir::toNativeSeparators(gamesFolder()));
+    // The chart view is made for the first reading shown, or with its page,
+    // on top of the page.
+    QVERIFY(!FRMSezona->CHARTSezona.made() && !FRMSezona->findChild<QChartView*>());
+    FRMSezona->PGCTRLSezona->setCurrentWidget(FRMSezona->PGPrubeh);
+    QCOMPARE(FRMSezona->PGPrubeh->layout()->itemAt(0)->widget(), FRMSezona->CHARTSezona.get());
+    QCOMPARE(FRMSezona->CHARTSezona->objectName(), QStringLiteral("CHARTSezona"));
+    QVERIFY(!kvadus::accessibleName(FRMSezona->CHARTSezona).isEmpty());
+    QWidget* next = FRMSezona->CHARTSezona->nextInFocusChain();  // Tab: from the chart to the box under it
+    while (FRMSezona->CHARTSezona->isAncestorOf(next) || next->focusPolicy() == Qt::NoFocus)
+      next = next->nextInFocusChain();
+    QCOMPARE(next, FRMSezona->CHBXZobrazitMinMax);
+    FRMSezona->PGCTRLSezona->setCurrentWidget(FRMSezona->PGVecery);
     QVERIFY(waitForSeason());
 
     // The tables are the season's rows; unreadable files listed with their reason.
