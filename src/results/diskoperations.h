@@ -24,7 +24,7 @@ class ScoreGrid;
 namespace kvadus::results {
 struct ReadResult;
 enum class ReadMode;
-}
+}  // namespace kvadus::results
 
 class TFORMDiskoveOperace : public QDialog {
   Q_OBJECT

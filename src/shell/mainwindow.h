@@ -38,7 +38,7 @@ class RadioGroup;
 class UpDown;
 class TableGrid;
 class TableCopy;
-}
+}  // namespace kvadus
 
 // Eight one-byte flags kept for the whole run: guards against handlers that
 // re-enter one another while the program changes controls, and two one-shot

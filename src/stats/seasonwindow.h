@@ -33,7 +33,7 @@ class ResultsChart;
 namespace season {
 struct Season;
 }
-}
+}  // namespace kvadus
 
 class TFRMSezona : public QWidget {
   Q_OBJECT
