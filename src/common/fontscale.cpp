@@ -106,6 +106,6 @@ QFont fixedFont() {
   return fixed;
 }
 
-int gridRowHeight(int least) { return qRound(least * fontGrowth()); }
+int gridRowHeight(int standard) { return qRound(standard * fontGrowth()); }
 
 }  // namespace kvadus

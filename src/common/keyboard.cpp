@@ -206,8 +206,10 @@ void collectChain(QWidget* container, QList<QWidget*>& out) {
   }
   for (int i : readingOrder(boxes)) {
     QWidget* w = children[i];
-    if (qobject_cast<QTabWidget*>(w)) collectChain(w, out);
-    else if (w->focusPolicy() != Qt::NoFocus) {
+    // A control that takes the focus itself stands in the chain; a tab
+    // widget or a plain container stands for what it holds (a scroll area
+    // that takes no focus holds nothing of the chain).
+    if (!qobject_cast<QTabWidget*>(w) && w->focusPolicy() != Qt::NoFocus) {
       if (!w->focusProxy()) out << w;
     } else if (!qobject_cast<QAbstractScrollArea*>(w)) {
       collectChain(w, out);
