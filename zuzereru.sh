@@ -77,7 +77,7 @@ case "$mode" in
     # Every source of src/ through clang-tidy (.clang-tidy names the checks);
     # a warning is an error.
     if ! run-clang-tidy -quiet -p "$build" -j"$(nproc)" "^$PWD/src/.*\.cpp\$" >"$build/tidy.log" 2>&1; then
-      grep -E '(warning|error):' "$build/tidy.log" | sort -u >&2
+      sed 's/\x1b\[[0-9;]*m//g' "$build/tidy.log" | grep -E '(warning|error):' | sort -u >&2
       rm -f "$build/tidy.log"
       echo "Mend the findings above; clang-tidy -p $build <file> shows one file's (clang-tidy --fix-errors applies the fixes it knows)." >&2
       exit 1
