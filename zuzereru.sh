@@ -37,8 +37,15 @@ fi
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
 
-# The C++ files of the tree, as git knows them.
-cxx_files() { git ls-files -z -- '*.cpp' '*.h'; }
+# The C++ files of the tree: those git knows, or in a copy without git every
+# one below the source folders.
+cxx_files() {
+  if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+    git ls-files -z -- '*.cpp' '*.h'
+  else
+    find src tests tools bench fuzz \( -name '*.cpp' -o -name '*.h' \) -print0
+  fi
+}
 
 if [ "$mode" = format ]; then
   cxx_files | xargs -0 clang-format -i
