@@ -6,6 +6,10 @@
 #                            UndefinedBehaviorSanitizer (folder build-sanitize)
 #   ./zuzereru.sh package    build the .deb, install it with apt-get and run
 #                            the installed program's --version
+#   ./zuzereru.sh format     format every C++ file with clang-format (do this
+#                            before committing)
+#   ./zuzereru.sh check      fail on a C++ file that is not formatted or on a
+#                            clang-tidy warning in src/ (uses the test build)
 set -euo pipefail
 cd "$(dirname "$0")"
 mode=${1:-run}
@@ -14,6 +18,10 @@ build=${BUILD_DIR:-build}
 packages=(cmake make g++ qt6-base-dev qt6-charts-dev libgl-dev libgtest-dev libbenchmark-dev
           fonts-dejavu-core desktop-file-utils appstream dpkg-dev poppler-utils python3
           xvfb xauth openbox x11-utils)
+case "$mode" in
+  format) packages=(clang-format git) ;;
+  check) packages+=(clang-format clang-tidy git) ;;
+esac
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -28,7 +36,23 @@ fi
 
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
-config=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
+
+# The C++ files of the tree: those git knows, or in a copy without git every
+# one below the source folders.
+cxx_files() {
+  if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+    git ls-files -z -- '*.cpp' '*.h'
+  else
+    find src tests tools bench fuzz \( -name '*.cpp' -o -name '*.h' \) -print0
+  fi
+}
+
+if [ "$mode" = format ]; then
+  cxx_files | xargs -0 clang-format -i
+  exit 0
+fi
+
+config=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_EXPORT_COMPILE_COMMANDS=ON)
 if [ "$mode" = sanitize ]; then
   build=${BUILD_DIR:-build-sanitize}
   config=(-DCMAKE_BUILD_TYPE=Debug -DZUZERERU_SANITIZE=ON -DZUZERERU_BUILD_BENCH=OFF)
@@ -48,13 +72,33 @@ case "$mode" in
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "$(realpath "$deb")" >/dev/null
     QT_QPA_PLATFORM=offscreen /usr/bin/zuzereru --version
     ;;
+  check)
+    # Formatting first: it is quick, and its fix is one command.
+    if ! cxx_files | xargs -0 clang-format --dry-run --Werror 2>"$build/format.log"; then
+      grep -E '^[^ ].*(error|warning):' "$build/format.log" | cut -d: -f1 | sort -u | sed 's/^/not formatted: /' >&2
+      rm -f "$build/format.log"
+      echo "Format the sources with: ./zuzereru.sh format" >&2
+      exit 1
+    fi
+    rm -f "$build/format.log"
+    # Every source of src/ through clang-tidy (.clang-tidy names the checks);
+    # a warning is an error.
+    if ! run-clang-tidy -quiet -p "$build" -j"$(nproc)" "^$PWD/src/.*\.cpp\$" >"$build/tidy.log" 2>&1; then
+      sed 's/\x1b\[[0-9;]*m//g' "$build/tidy.log" | grep -E '(warning|error):' | sort -u >&2
+      rm -f "$build/tidy.log"
+      echo "Mend the findings above; clang-tidy -p $build <file> shows one file's (clang-tidy --fix-errors applies the fixes it knows)." >&2
+      exit 1
+    fi
+    rm -f "$build/tidy.log"
+    echo "check: formatted, no clang-tidy warning"
+    ;;
   run)
     # The program works with help/, nastaveni/ and hry/ in its working folder.
     mkdir -p nastaveni hry
     exec "$build/src/zuzereru"
     ;;
   *)
-    echo "usage: $0 [test|sanitize|package]" >&2
+    echo "usage: $0 [test|sanitize|package|format|check]" >&2
     exit 2
     ;;
 esac
