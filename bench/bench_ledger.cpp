@@ -15,8 +15,7 @@ static MemoryGrid evening(int hands, int players) {
   ledger::addDescriptionColumn(grid, players);
   grid.setRowCount(hands + 2);
   for (int r = 1; r <= hands; ++r)
-    for (int c = 0; c < players; ++c)
-      grid.setCell(c, r, signedMoneyText(((r + c) % 7 - 3) * 0.1));
+    for (int c = 0; c < players; ++c) grid.setCell(c, r, signedMoneyText(((r + c) % 7 - 3) * 0.1));
   return grid;
 }
 

@@ -50,8 +50,8 @@ Use start(const std::string& program, bool report) {
   std::filesystem::remove_all(home);
   if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return {};
   const auto ms = [](const timeval& t) { return t.tv_sec * 1e3 + t.tv_usec / 1e3; };
-  return {ms(usage.ru_utime) + ms(usage.ru_stime),
-          std::chrono::duration<double, std::milli>(ended - began).count(), usage.ru_maxrss / 1024.0};
+  return {ms(usage.ru_utime) + ms(usage.ru_stime), std::chrono::duration<double, std::milli>(ended - began).count(),
+          usage.ru_maxrss / 1024.0};
 }
 
 double median(std::vector<double> v) {

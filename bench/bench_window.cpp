@@ -70,7 +70,8 @@ struct ArmedRecovery {
   ~ArmedRecovery() {
     FRMMain->endRecovery();
     FRMMain->recoveryCopies.reset();
-    if (previous.isEmpty()) qunsetenv("XDG_DATA_HOME"); else qputenv("XDG_DATA_HOME", previous);
+    if (previous.isEmpty()) qunsetenv("XDG_DATA_HOME");
+    else qputenv("XDG_DATA_HOME", previous);
   }
 };
 
@@ -187,11 +188,7 @@ static void BM_UseTextOfManyCells(benchmark::State& state) {
   for (auto _ : state) FORMDiskoveOperace->BUTNPouzitClick();
   state.counters["shown"] = FRMMain->STGOutput->rowCount() == hands + 2;
 }
-BENCHMARK(BM_UseTextOfManyCells)
-    ->Args({1000, 4000})
-    ->Args({1000, 998})
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(1);
+BENCHMARK(BM_UseTextOfManyCells)->Args({1000, 4000})->Args({1000, 998})->Unit(benchmark::kMillisecond)->Iterations(1);
 
 // The recovery copy after a change of an evening of 1,000 hands of six
 // players with their descriptions, into a data folder of its own.
@@ -212,11 +209,7 @@ static void BM_RecoveryCopyAfterHand(benchmark::State& state) {
 // Second argument 0: a change and its copy until it is written and synced
 // (the CPU column is the window's share, the wall time the whole); 1:
 // making the lines only.
-BENCHMARK(BM_RecoveryCopyAfterHand)
-    ->Args({1000, 0})
-    ->Args({1000, 1})
-    ->Args({10000, 0})
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RecoveryCopyAfterHand)->Args({1000, 0})->Args({1000, 1})->Args({10000, 0})->Unit(benchmark::kMillisecond);
 
 // "sezona >>" over a folder of 500 evenings of 100 hands: from the click
 // until the window shows the table, the players and the chart (the files are
@@ -240,9 +233,8 @@ int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   // Questions (a new game over an evening) are answered Yes.
-  kvadus::setMessageResponder([](const QString&, const QString&, kvadus::MsgButtons) {
-    return kvadus::MsgAnswer::Yes;
-  });
+  kvadus::setMessageResponder(
+      [](const QString&, const QString&, kvadus::MsgButtons) { return kvadus::MsgAnswer::Yes; });
   createWindows();
   FRMMain->BUTNKontrolaCislaClick();
   benchmark::Initialize(&argc, argv);

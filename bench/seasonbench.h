@@ -27,7 +27,8 @@ struct SeasonBenchFolder {
       g.setRowCount(kHands + 2);
       for (int r = 1; r <= kHands; ++r) {
         const double a = 0.1 * ((r * 7 + e) % 13 - 6);
-        for (int c = 0; c < 4; ++c) g.setCell(c, r, kvadus::signedMoneyText(c == r % 4 ? 2 * a : c == (r + 1) % 4 ? 0 : -a));
+        for (int c = 0; c < 4; ++c)
+          g.setCell(c, r, kvadus::signedMoneyText(c == r % 4 ? 2 * a : c == (r + 1) % 4 ? 0 : -a));
         g.setCell(4, r, QStringLiteral("%1 : obycejna,flek [70,20]").arg(names[r % 4]));
       }
       kvadus::ledger::recomputeSums(g, 4, true);

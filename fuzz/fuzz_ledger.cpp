@@ -56,7 +56,9 @@ double sums(MemoryGrid& g, int n, bool shown, const char* after) {
   const MemoryGrid before = g;
   const double total = ledger::recomputeSums(g, n, shown);
   const int s = g.rowCount() - 1;
-  const auto where = [&] { return QString(QStringLiteral("recomputeSums after %1: %2").arg(QLatin1String(after), dump(g))); };
+  const auto where = [&] {
+    return QString(QStringLiteral("recomputeSums after %1: %2").arg(QLatin1String(after), dump(g)));
+  };
   if (s < 1) return total;
   for (int r = 0; r < s; ++r) FUZZ_CHECK(sameRow(before, g, r, g.columnCount()), where());
   bool withinLimit = true;
@@ -91,8 +93,7 @@ void book(MemoryGrid& g, int n, bool shown, uint8_t seat, const QString& amountT
   const bool sittingOut = seat & 0x10;
   const int sittingItem = (seat >> 5) & 3;
   const int partner = (seat >> 2) & 3;
-  const pricing::Shares shares =
-      pricing::playerShares(amount, n, sittingOut, sittingItem, (seat >> 7) & 1, partner);
+  const pricing::Shares shares = pricing::playerShares(amount, n, sittingOut, sittingItem, (seat >> 7) & 1, partner);
   if (!shares.ok) return;
   ledger::HandShares labels;
   labels.declarer = lenientNumber(priceText(shares.declarer));
@@ -113,8 +114,9 @@ void book(MemoryGrid& g, int n, bool shown, uint8_t seat, const QString& amountT
   const QString description = QStringLiteral("hand ") + amountText.left(20);
   ledger::bookHand(g, n, row, shown, description);
   const int p = before.rowCount() - 1;
-  const auto where = [&] { return QString(QStringLiteral("bookHand(%1) on %2 gives %3")
-                            .arg(show(amount), dump(before), dump(g))); };
+  const auto where = [&] {
+    return QString(QStringLiteral("bookHand(%1) on %2 gives %3").arg(show(amount), dump(before), dump(g)));
+  };
   FUZZ_CHECK(g.rowCount() == before.rowCount() + 1 && g.columnCount() == before.columnCount(), where());
   for (int r = 0; r < p; ++r) FUZZ_CHECK(sameRow(before, g, r, g.columnCount()), where());
   for (int c = 0; c < n; ++c) {
@@ -174,7 +176,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const uint8_t seat = line.size() > 1 ? uint8_t(line.at(1)) : 0;
     const QString rest = decode(line.mid(2), coding);
     const MemoryGrid before = g;
-    const auto where = [&] { return QString(QStringLiteral("operation %1 on %2 gives ").arg(QLatin1Char(code)).arg(dump(before))); };
+    const auto where = [&] {
+      return QString(QStringLiteral("operation %1 on %2 gives ").arg(QLatin1Char(code)).arg(dump(before)));
+    };
     switch (code) {
       case 'b':
         book(g, n, shown, seat, rest, canonical);

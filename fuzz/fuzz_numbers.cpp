@@ -53,12 +53,14 @@ int significantDigits(const QString& text) {
 
 // A money text: blanks to `width`, then the core "[sign]digits.dd".
 void checkMoney(const QString& text, double x, int width, bool forceSign, const char* what) {
-  const auto where = [&] { return QString(QStringLiteral("%1(%2) = %3").arg(QLatin1String(what), show(x), show(text))); };
+  const auto where = [&] {
+    return QString(QStringLiteral("%1(%2) = %3").arg(QLatin1String(what), show(x), show(text)));
+  };
   FUZZ_CHECK(plainNumberText(text), where());
   FUZZ_CHECK(text.size() >= width, where());
   const QString core = text.trimmed();
   FUZZ_CHECK(text.size() == width || core.size() == text.size(), where());  // padded only to the width
-  FUZZ_CHECK(text.endsWith(core), where());                                  // blanks on the left only
+  FUZZ_CHECK(text.endsWith(core), where());                                 // blanks on the left only
   static const QRegularExpression signedForm(QStringLiteral("^[+-][0-9]+\\.[0-9][0-9]$"));
   static const QRegularExpression unsignedForm(QStringLiteral("^-?[0-9]+\\.[0-9][0-9]$"));
   FUZZ_CHECK((forceSign ? signedForm : unsignedForm).match(core).hasMatch(), where());
@@ -100,7 +102,8 @@ void checkWriters(double x, int decimals) {
   // What the score table shows, read back and written again, stays the same.
   if (fifteenDigitsFit(x)) {
     const QString again = signedMoneyText(lenientNumber(normalizeDecimalMark(s)));
-    FUZZ_CHECK(again == s, QStringLiteral("signedMoneyText(%1) = %2, written again %3").arg(show(x), show(s), show(again)));
+    FUZZ_CHECK(again == s,
+               QStringLiteral("signedMoneyText(%1) = %2, written again %3").arg(show(x), show(s), show(again)));
   }
 
   // Every form rounds alike: the price and fixed texts hold the same digits.
@@ -108,19 +111,23 @@ void checkWriters(double x, int decimals) {
   QString expectedPrice = QStringLiteral(" ") + (core == QLatin1String("+0.00") ? core.mid(1) : core);
   expectedPrice.replace(u'.', mark);
   const QString p = priceText(x);
-  FUZZ_CHECK(p == expectedPrice, QStringLiteral("priceText(%1) = %2, signedMoneyText %3").arg(show(x), show(p), show(s)));
+  FUZZ_CHECK(p == expectedPrice,
+             QStringLiteral("priceText(%1) = %2, signedMoneyText %3").arg(show(x), show(p), show(s)));
   QString expectedFixed = moneyText(x).trimmed();
   expectedFixed.replace(u'.', mark);
-  FUZZ_CHECK(fixedText(x, 2) == expectedFixed,
-             QStringLiteral("fixedText(%1, 2) = %2, moneyText %3").arg(show(x), show(fixedText(x, 2)), show(expectedFixed)));
+  FUZZ_CHECK(
+      fixedText(x, 2) == expectedFixed,
+      QStringLiteral("fixedText(%1, 2) = %2, moneyText %3").arg(show(x), show(fixedText(x, 2)), show(expectedFixed)));
 
   // fixedText with other decimals.
   const QString f = fixedText(x, decimals);
-  const auto fWhere = [&] { return QString(QStringLiteral("fixedText(%1, %2) = %3").arg(show(x)).arg(decimals).arg(show(f))); };
+  const auto fWhere = [&] {
+    return QString(QStringLiteral("fixedText(%1, %2) = %3").arg(show(x)).arg(decimals).arg(show(f)));
+  };
   const int d = std::max(decimals, 0);
-  FUZZ_CHECK(pattern(d == 0 ? QStringLiteral("^-?[0-9]+$")
-                            : QStringLiteral("^-?[0-9]+\\%1[0-9]{%2}$").arg(mark).arg(d))
-                 .match(f).hasMatch(),
+  FUZZ_CHECK(pattern(d == 0 ? QStringLiteral("^-?[0-9]+$") : QStringLiteral("^-?[0-9]+\\%1[0-9]{%2}$").arg(mark).arg(d))
+                 .match(f)
+                 .hasMatch(),
              fWhere());
   FUZZ_CHECK(!f.startsWith(u'-') || significantDigits(f) > 0, fWhere() + QStringLiteral(" (minus zero)"));
   if (std::isfinite(x) && fifteenDigitsFit(x)) {
@@ -150,7 +157,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // Normalising: trimmed, idempotent, at most the first mark changed.
   const QString normal = normalizeDecimalMark(text);
   const QString trimmed = text.trimmed();
-  const auto nWhere = [&] { return QString(QStringLiteral("normalizeDecimalMark(%1) = %2").arg(show(text), show(normal))); };
+  const auto nWhere = [&] {
+    return QString(QStringLiteral("normalizeDecimalMark(%1) = %2").arg(show(text), show(normal)));
+  };
   FUZZ_CHECK(normal.size() == trimmed.size(), nWhere());
   FUZZ_CHECK(normalizeDecimalMark(normal) == normal, nWhere());
   int changed = 0;
@@ -168,10 +177,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (const QString& candidate : {text, normal}) {
     double strict = 0;
     if (!strictNumber(candidate, &strict)) continue;
-    const auto where = [&] { return QString(QStringLiteral("strictNumber(%1) = %2").arg(show(candidate), show(strict))); };
+    const auto where = [&] {
+      return QString(QStringLiteral("strictNumber(%1) = %2").arg(show(candidate), show(strict)));
+    };
     FUZZ_CHECK(std::isfinite(strict), where());
     FUZZ_CHECK(plainNumberText(candidate), where());
-    FUZZ_CHECK(strict == lenientNumber(candidate), where() + QStringLiteral(", leniently ") + show(lenientNumber(candidate)));
+    FUZZ_CHECK(strict == lenientNumber(candidate),
+               where() + QStringLiteral(", leniently ") + show(lenientNumber(candidate)));
     checkWriters(strict, decimals);
   }
 

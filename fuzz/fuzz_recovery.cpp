@@ -33,7 +33,8 @@ QStringList sealed(QStringList lines) {
 }
 
 QString cellsOf(const Evening& e) {
-  QString out = e.players.join(u'|') + QStringLiteral(" d%1 c%2 s%3\n").arg(e.declarer).arg(e.chooser).arg(e.descriptionShown);
+  QString out =
+      e.players.join(u'|') + QStringLiteral(" d%1 c%2 s%3\n").arg(e.declarer).arg(e.chooser).arg(e.descriptionShown);
   for (int r = 0; r < e.table.rowCount(); ++r) out += e.table.row(r).join(u'|') + u'\n';
   return out;
 }

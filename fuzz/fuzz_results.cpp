@@ -68,8 +68,7 @@ void checkRoundTrip(const ReadResult& first) {
   FUZZ_CHECK(again.ok, QStringLiteral("written text refused: ") + show(again.message) + u' ' + show(again.log.last()));
   FUZZ_CHECK(!again.sumsDisagree, QStringLiteral("the sums of a written text disagree"));
   FUZZ_CHECK(again.declarer == first.declarer, QStringLiteral("declarer"));
-  FUZZ_CHECK(again.table.rowCount() == first.table.rowCount() &&
-                 again.table.columnCount() == first.table.columnCount(),
+  FUZZ_CHECK(again.table.rowCount() == first.table.rowCount() && again.table.columnCount() == first.table.columnCount(),
              QStringLiteral("table size"));
   for (int c = 0; c < first.table.columnCount(); ++c) {
     // The writer trims the names.
@@ -92,8 +91,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   static const MemoryGrid evening = smallEvening();
   static const MemoryGrid none;
-  const ReadResult r = readResults(lines, append ? ReadMode::Append : ReadMode::Replace,
-                                   append ? evening : none, QStringLiteral("f"));
+  const ReadResult r =
+      readResults(lines, append ? ReadMode::Append : ReadMode::Replace, append ? evening : none, QStringLiteral("f"));
   FUZZ_CHECK(!r.message.isEmpty(), where(lines, r));
   if (!r.ok) {
     FUZZ_CHECK(r.caption == QStringLiteral("Chyba pri zpracovani textu"), where(lines, r));

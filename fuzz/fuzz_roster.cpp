@@ -20,9 +20,7 @@ namespace {
 constexpr int kMaxNames = 64;
 
 // White space and control characters: never at either end of a kept name.
-bool spaceOrControl(QChar c) {
-  return c.unicode() <= 0x20 || c.isSpace() || c.category() == QChar::Other_Control;
-}
+bool spaceOrControl(QChar c) { return c.unicode() <= 0x20 || c.isSpace() || c.category() == QChar::Other_Control; }
 // What trimming may take from the ends, judged by whole characters: also the
 // invisible format characters (zero-width spaces and joiners), but not the
 // tags (U+E0000 to U+E007F), which belong to the emoji before them (a flag).
@@ -81,7 +79,9 @@ void checkName(const QString& text, bool caseFlipHolds) {
   }
 
   const QString w = roster::withoutForbiddenChars(text);
-  const auto wWhere = [&] { return QString(QStringLiteral("withoutForbiddenChars(%1) = %2").arg(show(text), show(w))); };
+  const auto wWhere = [&] {
+    return QString(QStringLiteral("withoutForbiddenChars(%1) = %2").arg(show(text), show(w)));
+  };
   FUZZ_CHECK(!w.contains(roster::kForbiddenChar), wWhere());
   FUZZ_CHECK(w.size() == text.size() - text.count(roster::kForbiddenChar), wWhere());
   FUZZ_CHECK(!roster::trimmedName(w).contains(roster::kForbiddenChar), wWhere());
@@ -109,8 +109,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const size_t restStart = size - in.left();
   QStringList names;
   while (!in.empty() && names.size() < kMaxNames) names << decode(in.line(), coding);
-  const QString typed = decode(QByteArray(reinterpret_cast<const char*>(data + restStart),
-                                          qsizetype(size - restStart)), coding);
+  const QString typed =
+      decode(QByteArray(reinterpret_cast<const char*>(data + restStart), qsizetype(size - restStart)), coding);
 
   // Turkish lower-cases 'I' to a dotless i, so there "Ivan" and "ivan" differ.
   const bool caseFlipHolds = locale != 2;
@@ -139,8 +139,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const int count = countByte % (2 * n + 4);
   const int selected = hasSelection ? selectedByte : -1;
   const QStringList players = roster::partialGamePlayers(roster, selected, count);
-  const auto pWhere = [&] { return QString(QStringLiteral("partialGamePlayers(%1 names, selected %2, count %3) = %4")
-                             .arg(n).arg(selected).arg(count).arg(players.join(u'|'))); };
+  const auto pWhere = [&] {
+    return QString(QStringLiteral("partialGamePlayers(%1 names, selected %2, count %3) = %4")
+                       .arg(n)
+                       .arg(selected)
+                       .arg(count)
+                       .arg(players.join(u'|')));
+  };
   FUZZ_CHECK(players.size() == std::min(count, n), pWhere());
   QHash<QString, int> left;
   for (const QString& name : roster) ++left[name];
@@ -148,8 +153,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const int start = (selected >= 0 && selected < n) ? selected : 0;
   for (int k = 0; k < players.size(); ++k) FUZZ_CHECK(players[k] == roster[(start + k) % n], pWhere());
   const int next = roster::partialGameNextSelection(n, selected, count);
-  FUZZ_CHECK(n == 0 ? next == -1 : (next >= 0 && next < n),
-             pWhere() + QStringLiteral(", next selection %1").arg(next));
+  FUZZ_CHECK(n == 0 ? next == -1 : (next >= 0 && next < n), pWhere() + QStringLiteral(", next selection %1").arg(next));
 
   // Renaming the running game's players.
   const int gamePlayers = gameByte % 12;
@@ -164,15 +168,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // Moving the selected entry.
   const int up = roster::moveUpTarget(n, selected);
   const int down = roster::moveDownTarget(n, selected);
-  const auto mWhere = [&] { return QString(QStringLiteral("move of %1 in %2: up %3 down %4").arg(selected).arg(n).arg(up).arg(down)); };
+  const auto mWhere = [&] {
+    return QString(QStringLiteral("move of %1 in %2: up %3 down %4").arg(selected).arg(n).arg(up).arg(down));
+  };
   FUZZ_CHECK(up == -1 || (up == selected - 1 && up >= 0 && up < n), mWhere());
   FUZZ_CHECK(down == -1 || (down == selected + 1 && down < n && selected >= 0), mWhere());
 
   // What the entry window enables.
   const roster::EntryState e = roster::entryState(n, hasSelection, gamePlayers, twoAllowed, sittingOutAllowed);
   const int minimum = roster::minimumPlayers(twoAllowed);
-  const auto eWhere = [&] { return QString(QStringLiteral("entryState(%1, %2, %3, %4, %5)").arg(n).arg(hasSelection).arg(gamePlayers)
-                             .arg(twoAllowed).arg(sittingOutAllowed)); };
+  const auto eWhere = [&] {
+    return QString(QStringLiteral("entryState(%1, %2, %3, %4, %5)")
+                       .arg(n)
+                       .arg(hasSelection)
+                       .arg(gamePlayers)
+                       .arg(twoAllowed)
+                       .arg(sittingOutAllowed));
+  };
   FUZZ_CHECK(e.newGameEnabled == (n >= minimum) && e.noteEnabled == !e.newGameEnabled, eWhere());
   FUZZ_CHECK(e.rosterSizeText == QString::number(n), eWhere());
   FUZZ_CHECK(!e.twoEnabled || (twoAllowed && n >= 2), eWhere());

@@ -31,8 +31,8 @@ QString where(const QStringList& lines, const ReadResult& r) {
 }
 
 bool knownStatus(const QString& s) {
-  return s == status::applied || s == status::ignored || s == status::badValue ||
-         s == status::negative || s == status::badChoice || s == status::noDisplay;
+  return s == status::applied || s == status::ignored || s == status::badValue || s == status::negative ||
+         s == status::badChoice || s == status::noDisplay;
 }
 
 void checkDefaultRoundTrip() {
@@ -76,8 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   for (int i = 0; i < r.report.size(); ++i) {
     const QString& line = r.report[i];
-    FUZZ_CHECK(knownStatus(line.left(11)) && line.mid(11, 3) == QStringLiteral(" > ") &&
-                   line.mid(14) == lines[i],
+    FUZZ_CHECK(knownStatus(line.left(11)) && line.mid(11, 3) == QStringLiteral(" > ") && line.mid(14) == lines[i],
                show(line));
   }
   int previous = -1;

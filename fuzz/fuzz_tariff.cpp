@@ -70,20 +70,23 @@ QString describe(const Fields& f) {
 
 void reconcile(Fields& f, int k, tariff::Direction direction) {
   QVector<tariff::PairTexts> pairs;
-  for (int i = 0; i < tariff::kPairCount; ++i)
-    pairs.append({f.text[kFirstMultiplier + i], f.text[kFirstPrice + i]});
+  for (int i = 0; i < tariff::kPairCount; ++i) pairs.append({f.text[kFirstMultiplier + i], f.text[kFirstPrice + i]});
   const tariff::Reconciled r = tariff::reconcilePairs(f.text[kBase], pairs, k, direction);
-  const auto where = [&] { return QString(QStringLiteral("reconcilePairs(%1, k=%2, dir=%3) from %4")
-                            .arg(show(f.text[kBase]))
-                            .arg(k)
-                            .arg(int(direction))
-                            .arg(describe(f))); };
+  const auto where = [&] {
+    return QString(QStringLiteral("reconcilePairs(%1, k=%2, dir=%3) from %4")
+                       .arg(show(f.text[kBase]))
+                       .arg(k)
+                       .arg(int(direction))
+                       .arg(describe(f)));
+  };
   FUZZ_CHECK(r.pairs.size() == pairs.size(), where());
   FUZZ_CHECK(plainNumberText(r.base), where() + QStringLiteral(" base ") + show(r.base));
   f.text[kBase] = r.base;
   for (int i = 0; i < tariff::kPairCount && i < k; ++i) {
-    FUZZ_CHECK(plainNumberText(r.pairs[i].multiplier) && plainNumberText(r.pairs[i].price),
-               where() + QStringLiteral(" pair %1: %2 %3").arg(i + 1).arg(show(r.pairs[i].multiplier), show(r.pairs[i].price)));
+    FUZZ_CHECK(
+        plainNumberText(r.pairs[i].multiplier) && plainNumberText(r.pairs[i].price),
+        where() +
+            QStringLiteral(" pair %1: %2 %3").arg(i + 1).arg(show(r.pairs[i].multiplier), show(r.pairs[i].price)));
     f.text[kFirstMultiplier + i] = r.pairs[i].multiplier;
     f.text[kFirstPrice + i] = r.pairs[i].price;
   }
@@ -109,16 +112,23 @@ void settle(Fields& f, const QString& text, int seed) {
   for (int i = 0; i < tariff::kPairCount; ++i) {
     FUZZ_CHECK(plainNumberText(r.pairs[i].multiplier) && plainNumberText(r.pairs[i].price), where());
     if (!given[i].price.isEmpty())
-      FUZZ_CHECK(r.pairs[i].price == fixedText(lenientNumber(text), 2), where() + QStringLiteral(" pair %1").arg(i + 1));
+      FUZZ_CHECK(r.pairs[i].price == fixedText(lenientNumber(text), 2),
+                 where() + QStringLiteral(" pair %1").arg(i + 1));
   }
 }
 
 // What the number check promises for any text.
 void checkTheCheck(const QString& text, bool allowNegative, double limit) {
   const tariff::CheckedNumber c = tariff::checkNumber(text, allowNegative, limit);
-  const auto where = [&] { return QString(QStringLiteral("checkNumber(%1, %2, %3) = %4 valid %5 value %6")
-                            .arg(show(text)).arg(allowNegative).arg(show(limit))
-                            .arg(show(c.text)).arg(c.valid).arg(show(c.value))); };
+  const auto where = [&] {
+    return QString(QStringLiteral("checkNumber(%1, %2, %3) = %4 valid %5 value %6")
+                       .arg(show(text))
+                       .arg(allowNegative)
+                       .arg(show(limit))
+                       .arg(show(c.text))
+                       .arg(c.valid)
+                       .arg(show(c.value)));
+  };
   FUZZ_CHECK(c.text == normalizeDecimalMark(text), where());
   FUZZ_CHECK(!(c.valid && c.tooLarge), where());
   if (!c.valid) return;
@@ -134,7 +144,9 @@ void checkTheCheck(const QString& text, bool allowNegative, double limit) {
 void checkFlekLimit(const QString& factorText, int previous) {
   const int limit = tariff::flekLimit(factorText, previous);
   const double factor = lenientNumber(normalizeDecimalMark(factorText));
-  const auto where = [&] { return QString(QStringLiteral("flekLimit(%1, %2) = %3").arg(show(factorText)).arg(previous).arg(limit)); };
+  const auto where = [&] {
+    return QString(QStringLiteral("flekLimit(%1, %2) = %3").arg(show(factorText)).arg(previous).arg(limit));
+  };
   if (limit == previous) return;
   FUZZ_CHECK(limit >= 0 && factor > 0, where());
   // factor^floor(40 / factor) is largest at factor e: e^(40/e), about 2.4e6.
@@ -150,8 +162,8 @@ struct Seating {
   int partner = 0;
 };
 
-void price(const Fields& f, const pricing::Tariff& rules, pricing::Hand hand, int gameCount,
-           int sevenCount, int flekMaximum, const Seating& s) {
+void price(const Fields& f, const pricing::Tariff& rules, pricing::Hand hand, int gameCount, int sevenCount,
+           int flekMaximum, const Seating& s) {
   const pricing::Tariff t = tariffOf(f, rules);
   // The flek counters stay within their range; the multipliers are written
   // into their fields and read back, as on the window.
@@ -162,12 +174,24 @@ void price(const Fields& f, const pricing::Tariff& rules, pricing::Hand hand, in
   hand.directAmount = read(f, kHandPrice);
 
   const double amount = pricing::handAmount(hand, t);
-  const auto where = [&] { return QString(QStringLiteral("handAmount = %1; hand type %2 U %3 P %4 fleks %5/%6 (x%7/x%8) flags %9; fields %10")
-                            .arg(show(amount)).arg(hand.type).arg(hand.declarerTens).arg(hand.defenderTens)
-                            .arg(hand.gameFleks).arg(hand.sevenFleks).arg(show(hand.gameMultiplier), show(hand.sevenMultiplier))
-                            .arg(QStringLiteral("%1%2%3%4%5%6").arg(hand.seven).arg(hand.sevenAgainst).arg(hand.hundred)
-                                     .arg(hand.hundredAgainst).arg(hand.red).arg(hand.won))
-                            .arg(describe(f))); };
+  const auto where = [&] {
+    return QString(QStringLiteral("handAmount = %1; hand type %2 U %3 P %4 fleks %5/%6 (x%7/x%8) flags %9; fields %10")
+                       .arg(show(amount))
+                       .arg(hand.type)
+                       .arg(hand.declarerTens)
+                       .arg(hand.defenderTens)
+                       .arg(hand.gameFleks)
+                       .arg(hand.sevenFleks)
+                       .arg(show(hand.gameMultiplier), show(hand.sevenMultiplier))
+                       .arg(QStringLiteral("%1%2%3%4%5%6")
+                                .arg(hand.seven)
+                                .arg(hand.sevenAgainst)
+                                .arg(hand.hundred)
+                                .arg(hand.hundredAgainst)
+                                .arg(hand.red)
+                                .arg(hand.won))
+                       .arg(describe(f)));
+  };
   FUZZ_CHECK(std::isfinite(amount), where());
   const QString text = priceText(amount);
   FUZZ_CHECK(plainNumberText(text), where() + QStringLiteral(" price ") + show(text));
@@ -177,7 +201,8 @@ void price(const Fields& f, const pricing::Tariff& rules, pricing::Hand hand, in
   const pricing::Shares shares = pricing::playerShares(lenientNumber(text), s.players, s.sittingOutAllowed,
                                                        s.sittingOutItem, s.crossItem, s.partner);
   FUZZ_CHECK(std::isfinite(shares.declarer) && std::isfinite(shares.defender) && std::isfinite(shares.sittingOut),
-             where() + QStringLiteral(" shares %1 %2 %3").arg(show(shares.declarer), show(shares.defender), show(shares.sittingOut)));
+             where() + QStringLiteral(" shares %1 %2 %3")
+                           .arg(show(shares.declarer), show(shares.defender), show(shares.sittingOut)));
 }
 
 }  // namespace
@@ -229,10 +254,29 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // A fresh start: the default tariff, formatted.
   const pricing::Tariff d = pricing::Tariff::defaults();
   Fields f;
-  const double defaults[kFieldCount] = {
-      d.game, d.hundred, d.silentSeven, d.seven, d.betl, d.durch, d.overHundredAdd, d.separateHundred,
-      d.twoSevens, d.twoSevensRed, 0, 0, 0, 0, 0, 0, 0, 0, 0, d.redFactor, d.flekFactor,
-      d.overHundredMultiply, 0};
+  const double defaults[kFieldCount] = {d.game,
+                                        d.hundred,
+                                        d.silentSeven,
+                                        d.seven,
+                                        d.betl,
+                                        d.durch,
+                                        d.overHundredAdd,
+                                        d.separateHundred,
+                                        d.twoSevens,
+                                        d.twoSevensRed,
+                                        0,
+                                        0,
+                                        0,
+                                        0,
+                                        0,
+                                        0,
+                                        0,
+                                        0,
+                                        0,
+                                        d.redFactor,
+                                        d.flekFactor,
+                                        d.overHundredMultiply,
+                                        0};
   for (int i = 0; i < kFieldCount; ++i) f.text[i] = generalNumberText(defaults[i]);
   reconcile(f, tariff::kPairCount, tariff::Direction::FromPrices);
   int flekMaximum = 20;
@@ -259,8 +303,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       Fields raw = f;
       raw.text[field % 2 ? kBase : kFirstMultiplier + field % tariff::kPairCount] = text;
       raw.text[kFirstPrice + (field / 2) % tariff::kPairCount] = text;
-      reconcile(raw, field % 12 - 1,
-                field % 3 ? tariff::Direction::FromPrices : tariff::Direction::FromMultipliers);
+      reconcile(raw, field % 12 - 1, field % 3 ? tariff::Direction::FromPrices : tariff::Direction::FromMultipliers);
     }
 
     if (field == kFormatAll) {
@@ -273,8 +316,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         f.text[field] = generalNumberText(remembered);  // "Storno": the field's old number
       } else {
         f.text[field] = c.text;
-        if (field == kBase)
-          reconcile(f, tariff::kPairCount, tariff::Direction::FromMultipliers);
+        if (field == kBase) reconcile(f, tariff::kPairCount, tariff::Direction::FromMultipliers);
         else if (field >= kFirstMultiplier && field < kFirstMultiplier + tariff::kPairCount)
           reconcile(f, field - kFirstMultiplier + 1, tariff::Direction::FromMultipliers);
         else if (field >= kFirstPrice && field < kFirstPrice + tariff::kPairCount)

@@ -17,15 +17,14 @@ namespace kvadus::fuzz {
 // Prints what failed and aborts, so that libFuzzer keeps the input as a crash
 // and the replay test fails.
 [[noreturn]] inline void fail(const char* property, const QString& detail) {
-  std::fprintf(stderr, "\n*** property failed: %s\n*** %s\n", property,
-               detail.toUtf8().constData());
+  std::fprintf(stderr, "\n*** property failed: %s\n*** %s\n", property, detail.toUtf8().constData());
   std::fflush(stderr);
   std::abort();
 }
 
-#define FUZZ_CHECK(condition, detail)                                   \
-  do {                                                                  \
-    if (!(condition)) ::kvadus::fuzz::fail(#condition, (detail));       \
+#define FUZZ_CHECK(condition, detail)                             \
+  do {                                                            \
+    if (!(condition)) ::kvadus::fuzz::fail(#condition, (detail)); \
   } while (0)
 
 // A finding already reported can be passed over in a long fuzzing run, so
@@ -118,9 +117,15 @@ inline void useLocale(int choice) {
   static const QLocale czech(QStringLiteral("cs_CZ"));
   static const QLocale turkish(QLocale::Turkish, QLocale::Turkey);
   switch (choice) {
-    case 1: QLocale::setDefault(czech); break;
-    case 2: QLocale::setDefault(turkish); break;
-    default: QLocale::setDefault(english); break;
+    case 1:
+      QLocale::setDefault(czech);
+      break;
+    case 2:
+      QLocale::setDefault(turkish);
+      break;
+    default:
+      QLocale::setDefault(english);
+      break;
   }
 }
 
@@ -128,8 +133,7 @@ inline void useLocale(int choice) {
 // the two decimal marks. So never "nan", "inf" or an exponent.
 inline bool plainNumberText(const QString& text) {
   for (QChar c : text)
-    if (!(c.unicode() >= '0' && c.unicode() <= '9') && c != u' ' && c != u'+' && c != u'-' &&
-        c != u'.' && c != u',')
+    if (!(c.unicode() >= '0' && c.unicode() <= '9') && c != u' ' && c != u'+' && c != u'-' && c != u'.' && c != u',')
       return false;
   return true;
 }

@@ -68,8 +68,10 @@ static void playResultsEvening(const QStringList& names, const QList<QList<doubl
 // A season: evenings of the same friends saved one a week, one file damaged.
 static void seasonShots(const QString& out) {
   QTemporaryDir folder;
-  const QStringList names[] = {{"Ja", "Franta", "Pepa", "Karel"}, {"ja", "Franta ", "Pepa"},
-                               {"Ja", "Pepa", "Karel", "Jirka"}, {"Franta", "Ja", "Karel"}};
+  const QStringList names[] = {{"Ja", "Franta", "Pepa", "Karel"},
+                               {"ja", "Franta ", "Pepa"},
+                               {"Ja", "Pepa", "Karel", "Jirka"},
+                               {"Franta", "Ja", "Karel"}};
   for (int e = 0; e < 9; ++e) {
     const QStringList& n = names[e % 4];
     kvadus::MemoryGrid g;
@@ -86,9 +88,10 @@ static void seasonShots(const QString& out) {
     }
     kvadus::ledger::recomputeSums(g, int(n.size()), true);
     const QDateTime when(QDate(2026, 1, 9).addDays(7 * e), QTime(23, 40));
-    kvadus::writeTextFile(QDir(folder.path()).filePath(QStringLiteral("vecer%1.kvd").arg(e + 1)),
-                          kvadus::results::writeResults(g, {int(n.size()), true, 0, false, kvadus::dateTimeStamp(when)}),
-                          kvadus::SaveMode::Overwrite);
+    kvadus::writeTextFile(
+        QDir(folder.path()).filePath(QStringLiteral("vecer%1.kvd").arg(e + 1)),
+        kvadus::results::writeResults(g, {int(n.size()), true, 0, false, kvadus::dateTimeStamp(when)}),
+        kvadus::SaveMode::Overwrite);
   }
   kvadus::writeTextFile(QDir(folder.path()).filePath(QStringLiteral("pokazeny.kvd")),
                         {"  sloupcu : 3+1", "  hry  : ---", "     +1.00;      abc;"}, kvadus::SaveMode::Overwrite);
@@ -135,7 +138,8 @@ void offscreenScreen(const QString& size, const QString& folder) {
   if (!f.open(QIODevice::WriteOnly)) return;
   f.write(QStringLiteral("{\"screens\":[{\"name\":\"s\",\"x\":0,\"y\":0,\"width\":%1,"
                          "\"height\":%2,\"logicalDpi\":96}]}")
-              .arg(wh[0], wh[1]).toUtf8());
+              .arg(wh[0], wh[1])
+              .toUtf8());
   f.close();
   qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).toLocal8Bit());
 }
@@ -157,11 +161,10 @@ int main(int argc, char** argv) {
   }
   const QString out = options.out;
   QDir().mkpath(out);
-  kvadus::setMessageResponder([](const QString&, const QString&, kvadus::MsgButtons) {
-    return kvadus::MsgAnswer::Yes;
-  });
+  kvadus::setMessageResponder(
+      [](const QString&, const QString&, kvadus::MsgButtons) { return kvadus::MsgAnswer::Yes; });
   createWindows();
-  FRMMain->flags.firstShowing = 0;  // no start-up dialogs here
+  FRMMain->flags.firstShowing = 0;    // no start-up dialogs here
   FRMMain->BUTNKontrolaCislaClick();  // the first check formats the tariff
   FRMMain->show();
   if (QDir(QStringLiteral("help")).exists()) FRMMain->loadHelpComponents();
@@ -253,10 +256,9 @@ int main(int argc, char** argv) {
   FRMMain->PGCTRLDisk->setCurrentIndex(0);
   FRMMain->BUTNNastaveniParametruClick();
 
-  const QList<QPair<QWidget*, QString>> others = {
-      {FORMZadaniHracu, "zadani_hracu"}, {FRMZmenaVolice, "zmena_volice"},
-      {FORMDiskoveOperace, "disk"},      {FRMUpravaStavu, "uprava_stavu"},
-      {FRMFileSelect, "file_select"},    {FRMGrafika, "vysledky"}};
+  const QList<QPair<QWidget*, QString>> others = {{FORMZadaniHracu, "zadani_hracu"}, {FRMZmenaVolice, "zmena_volice"},
+                                                  {FORMDiskoveOperace, "disk"},      {FRMUpravaStavu, "uprava_stavu"},
+                                                  {FRMFileSelect, "file_select"},    {FRMGrafika, "vysledky"}};
   for (const auto& [w, name] : others) {
     w->show();
     app.processEvents();
@@ -298,10 +300,10 @@ int main(int argc, char** argv) {
   // The results window over an evening of a dozen hands, page by page, and
   // the course chart of eight players.
   const QStringList four = {"Pepa", "Jana", "Franta", "Karel"};
-  const QList<QList<double>> dozen = {
-      {0.4, -0.2, -0.2, 0},   {-0.3, 0.6, 0, -0.3},  {0, -1.2, 0.6, 0.6},   {0.1, 0, 0.1, -0.2},
-      {-0.8, 0.4, 0.4, 0},    {1.2, -0.6, 0, -0.6},  {0, 0.3, -0.6, 0.3},   {-0.2, 0, -0.2, 0.4},
-      {2.4, -1.2, -1.2, 0},   {-0.4, 0.8, 0, -0.4},  {0, -0.2, 0.1, 0.1},   {0.3, 0, 0.3, -0.6}};
+  const QList<QList<double>> dozen = {{0.4, -0.2, -0.2, 0}, {-0.3, 0.6, 0, -0.3}, {0, -1.2, 0.6, 0.6},
+                                      {0.1, 0, 0.1, -0.2},  {-0.8, 0.4, 0.4, 0},  {1.2, -0.6, 0, -0.6},
+                                      {0, 0.3, -0.6, 0.3},  {-0.2, 0, -0.2, 0.4}, {2.4, -1.2, -1.2, 0},
+                                      {-0.4, 0.8, 0, -0.4}, {0, -0.2, 0.1, 0.1},  {0.3, 0, 0.3, -0.6}};
   playResultsEvening(four, dozen);
   FRMGrafika->resize(FRMGrafika->openingSize(FRMMain->size()));
   FRMGrafika->show();
@@ -375,8 +377,7 @@ int main(int argc, char** argv) {
   // Seven players, the list scrolled to a late declarer, and a hand priced
   // beyond what the program books.
   FORMZadaniHracu->LBOXSeznamHracu->clear();
-  FORMZadaniHracu->LBOXSeznamHracu->addItems(
-      {"Ja", "Franta", "Pepa", "Karel", "Jirka", "Honza", "Vasek"});
+  FORMZadaniHracu->LBOXSeznamHracu->addItems({"Ja", "Franta", "Pepa", "Karel", "Jirka", "Honza", "Vasek"});
   FORMZadaniHracu->LBOXSeznamHracu->setCurrentRow(5);
   FRMMain->BUTNNOvaHraClick();
   FRMMain->applyNumericValue(FRMMain->EDITFaktorNadStoNasobit, QStringLiteral("1000000"));

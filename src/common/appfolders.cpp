@@ -34,9 +34,7 @@ bool isFolder(const QString& parent, const QString& name) {
   return !parent.isEmpty() && QFileInfo(inFolder(parent, name)).isDir();
 }
 
-Folders currentFolders() {
-  return findFolders(placesOverride() ? *placesOverride() : standardPlaces());
-}
+Folders currentFolders() { return findFolders(placesOverride() ? *placesOverride() : standardPlaces()); }
 
 }  // namespace
 
@@ -56,16 +54,11 @@ Folders findFolders(const FolderPlaces& p) {
   }
   f.help = inFolder(p.dataFolder, kHelp);
   f.shippedSettings = inFolder(p.dataFolder, kSettings);
-  if (isFolder(p.workingFolder, kSettings))
-    f.settings = kSettings;
-  else
-    f.settings = inFolder(f.data, kSettings);
-  if (isFolder(p.workingFolder, kGames))
-    f.games = kGames;
-  else if (!p.userDocuments.isEmpty())
-    f.games = inFolder(p.userDocuments, kProgramFolder);
-  else
-    f.games = inFolder(f.data, kGames);
+  if (isFolder(p.workingFolder, kSettings)) f.settings = kSettings;
+  else f.settings = inFolder(f.data, kSettings);
+  if (isFolder(p.workingFolder, kGames)) f.games = kGames;
+  else if (!p.userDocuments.isEmpty()) f.games = inFolder(p.userDocuments, kProgramFolder);
+  else f.games = inFolder(f.data, kGames);
   return f;
 }
 
@@ -83,10 +76,8 @@ FolderPlaces standardPlaces() {
 }
 
 void setFolderPlaces(const FolderPlaces* places) {
-  if (places)
-    placesOverride() = *places;
-  else
-    placesOverride().reset();
+  if (places) placesOverride() = *places;
+  else placesOverride().reset();
 }
 
 void seedSettingsFolder(const Folders& folders) {

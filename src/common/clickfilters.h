@@ -39,8 +39,7 @@ class ClickSwallower : public WindowClickFilter {
   explicit ClickSwallower(QWidget* window)
       // A release made while the box was up has gone already; only a
       // button still held has its release to come.
-      : WindowClickFilter(window),
-        releasePending_(QGuiApplication::mouseButtons() != Qt::NoButton) {
+      : WindowClickFilter(window), releasePending_(QGuiApplication::mouseButtons() != Qt::NoButton) {
     // The press is delivered right after the focus change; a focus change
     // that came with no press leaves nothing to eat.
     QTimer::singleShot(0, this, [this] {

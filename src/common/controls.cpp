@@ -15,8 +15,7 @@
 
 namespace kvadus {
 
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption,
-                        const QString& hint) {
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, const QString& hint) {
   auto* b = new QPushButton(caption, parent);
   b->setObjectName(QLatin1String(name));
   if (!hint.isEmpty()) b->setToolTip(hint);
@@ -30,8 +29,8 @@ QPushButton* makeHiddenButton(QWidget* parent, const char* name, const QString& 
   return b;
 }
 
-QCheckBox* makeCheck(QWidget* parent, const char* name, const QString& caption, const QRect& at,
-                     const QString& hint, bool checked) {
+QCheckBox* makeCheck(QWidget* parent, const char* name, const QString& caption, const QRect& at, const QString& hint,
+                     bool checked) {
   auto* c = new QCheckBox(caption, parent);
   c->setObjectName(QLatin1String(name));
   if (!hint.isEmpty()) c->setToolTip(hint);
@@ -57,8 +56,7 @@ QLineEdit* makeNumberEdit(QWidget* parent, const char* name, const QString& text
   return e;
 }
 
-QLineEdit* makeReadOnlyEdit(QWidget* parent, const char* name, const QString& text,
-                            const QRect& at) {
+QLineEdit* makeReadOnlyEdit(QWidget* parent, const char* name, const QString& text, const QRect& at) {
   auto* e = new QLineEdit(text, parent);
   e->setObjectName(QLatin1String(name));
   e->setReadOnly(true);
@@ -73,9 +71,8 @@ QListWidget* makeList(QWidget* parent, const char* name, const QRect& at) {
   return l;
 }
 
-RadioGroup* makeRadio(QWidget* parent, const char* name, const QString& caption,
-                      const QStringList& items, int selected, const QRect& at,
-                      const QString& hint) {
+RadioGroup* makeRadio(QWidget* parent, const char* name, const QString& caption, const QStringList& items, int selected,
+                      const QRect& at, const QString& hint) {
   auto* g = new RadioGroup(caption, parent);
   g->setObjectName(QLatin1String(name));
   g->setItems(items);

@@ -22,8 +22,7 @@ namespace kvadus {
 class RadioGroup;
 
 // A button that Enter in an edit field never presses by itself.
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption,
-                        const QString& hint = QString());
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, const QString& hint = QString());
 // A named procedure that other handlers run; never shown.
 QPushButton* makeHiddenButton(QWidget* parent, const char* name, const QString& caption);
 QCheckBox* makeCheck(QWidget* parent, const char* name, const QString& caption, const QRect& at,
@@ -36,9 +35,8 @@ QLineEdit* makeNumberEdit(QWidget* parent, const char* name, const QString& text
 QLineEdit* makeReadOnlyEdit(QWidget* parent, const char* name, const QString& text = QString(),
                             const QRect& at = QRect());
 QListWidget* makeList(QWidget* parent, const char* name, const QRect& at);
-RadioGroup* makeRadio(QWidget* parent, const char* name, const QString& caption,
-                      const QStringList& items, int selected, const QRect& at,
-                      const QString& hint = QString());
+RadioGroup* makeRadio(QWidget* parent, const char* name, const QString& caption, const QStringList& items, int selected,
+                      const QRect& at, const QString& hint = QString());
 // A read-only text box, and a tab page holding one (its own visibility stays
 // its own, apart from the page that the tab control shows and hides).
 QPlainTextEdit* makeMemo(const char* name);

@@ -45,8 +45,8 @@ QTabWidget* tabsOfPage(QWidget* page) {
 QWidget* firstControlIn(QWidget* container) {
   QWidget* window = container->window();
   for (QWidget* w = window->nextInFocusChain(); w && w != window; w = w->nextInFocusChain())
-    if (container->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus &&
-        usable(w) && !w->focusProxy())
+    if (container->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && usable(w) &&
+        !w->focusProxy())
       return w;
   return nullptr;
 }
@@ -88,8 +88,7 @@ QString neighbourLabel(const QWidget* w) {
     if (l->isHidden() || l->text().trimmed().isEmpty() || (l->buddy() && l->buddy() != w)) continue;
     const QRect r = l->geometry();
     const bool sameRow = r.center().y() >= me.top() && r.center().y() <= me.bottom();
-    if (sameRow && r.right() <= me.left() + 4 && (!left || r.right() > left->geometry().right()))
-      left = l;
+    if (sameRow && r.right() <= me.left() + 4 && (!left || r.right() > left->geometry().right())) left = l;
     const bool sameColumn = r.left() <= me.right() && r.right() >= me.left();
     if (sameColumn && r.bottom() <= me.top() + 4 && me.top() - r.bottom() < 40 &&
         (!above || r.bottom() > above->geometry().bottom()))

@@ -17,8 +17,8 @@ MessageResponder setMessageResponder(MessageResponder r) {
   return previous;
 }
 
-MsgAnswer showMessage(QWidget* parent, const QString& caption, const QString& text,
-                      MsgButtons buttons, MsgAnswer defaultAnswer) {
+MsgAnswer showMessage(QWidget* parent, const QString& caption, const QString& text, MsgButtons buttons,
+                      MsgAnswer defaultAnswer) {
   if (responder()) return responder()(caption, text, buttons);
 
   QMessageBox box(parent);
@@ -28,8 +28,7 @@ MsgAnswer showMessage(QWidget* parent, const QString& caption, const QString& te
   QMessageBox::StandardButton fallback = QMessageBox::Ok;
   switch (buttons) {
     case MsgButtons::Ok:
-      box.setIcon(caption == QLatin1String("Chyba") ? QMessageBox::Critical
-                                                    : QMessageBox::Information);
+      box.setIcon(caption == QLatin1String("Chyba") ? QMessageBox::Critical : QMessageBox::Information);
       box.setStandardButtons(QMessageBox::Ok);
       break;
     case MsgButtons::YesNo:
@@ -48,19 +47,23 @@ MsgAnswer showMessage(QWidget* parent, const QString& caption, const QString& te
       fallback = QMessageBox::Cancel;
       break;
   }
-  const QMessageBox::StandardButton preferred = defaultAnswer == MsgAnswer::Yes ? QMessageBox::Yes
-                                                 : defaultAnswer == MsgAnswer::No   ? QMessageBox::No
-                                                 : defaultAnswer == MsgAnswer::Cancel ? QMessageBox::Cancel
-                                                                                      : QMessageBox::Ok;
+  const QMessageBox::StandardButton preferred = defaultAnswer == MsgAnswer::Yes      ? QMessageBox::Yes
+                                                : defaultAnswer == MsgAnswer::No     ? QMessageBox::No
+                                                : defaultAnswer == MsgAnswer::Cancel ? QMessageBox::Cancel
+                                                                                     : QMessageBox::Ok;
   if (box.button(preferred)) box.setDefaultButton(preferred);
   const int result = box.exec();
   switch (result) {
-    case QMessageBox::Yes: return MsgAnswer::Yes;
-    case QMessageBox::No: return MsgAnswer::No;
-    case QMessageBox::Ok: return MsgAnswer::Ok;
-    case QMessageBox::Cancel: return MsgAnswer::Cancel;
+    case QMessageBox::Yes:
+      return MsgAnswer::Yes;
+    case QMessageBox::No:
+      return MsgAnswer::No;
+    case QMessageBox::Ok:
+      return MsgAnswer::Ok;
+    case QMessageBox::Cancel:
+      return MsgAnswer::Cancel;
     default:
-      return fallback == QMessageBox::No ? MsgAnswer::No
+      return fallback == QMessageBox::No       ? MsgAnswer::No
              : fallback == QMessageBox::Cancel ? MsgAnswer::Cancel
                                                : MsgAnswer::Ok;
   }

@@ -17,8 +17,8 @@ enum class MsgAnswer { Ok, Yes, No, Cancel };
 // Yes/No box without an answer counts as No, an OK/Cancel box as Cancel.
 // defaultAnswer: the button Enter presses, when it is one of the box's (else
 // the first).
-MsgAnswer showMessage(QWidget* parent, const QString& caption, const QString& text,
-                      MsgButtons buttons = MsgButtons::Ok, MsgAnswer defaultAnswer = MsgAnswer::Ok);
+MsgAnswer showMessage(QWidget* parent, const QString& caption, const QString& text, MsgButtons buttons = MsgButtons::Ok,
+                      MsgAnswer defaultAnswer = MsgAnswer::Ok);
 
 // Convenience for the frequent Yes/No question under the caption "Dotaz";
 // true for Yes. defaultAnswer No for a question whose Yes takes a risk.
@@ -26,8 +26,7 @@ bool askYesNo(QWidget* parent, const QString& text, MsgAnswer defaultAnswer = Ms
 
 // A responder answers in place of the message box; an empty one restores the
 // real box. The previous responder is returned.
-using MessageResponder =
-    std::function<MsgAnswer(const QString& caption, const QString& text, MsgButtons buttons)>;
+using MessageResponder = std::function<MsgAnswer(const QString& caption, const QString& text, MsgButtons buttons)>;
 MessageResponder setMessageResponder(MessageResponder responder);
 
 }  // namespace kvadus

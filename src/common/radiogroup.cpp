@@ -65,8 +65,7 @@ void RadioGroup::removeItem(int index) {
   updating_ = false;
   if (index_ == index) index_ = -1;
   else if (index_ > index) --index_;
-  for (int i = 0; i < count(); ++i)
-    buttons_[i]->setObjectName(objectName() + QStringLiteral("_item%1").arg(i));
+  for (int i = 0; i < count(); ++i) buttons_[i]->setObjectName(objectName() + QStringLiteral("_item%1").arg(i));
   relayout();
   updateTabStop();
 }
@@ -111,19 +110,27 @@ int RadioGroup::tabStop() const {
 // click or an arrow key.
 void RadioGroup::updateTabStop() {
   const int stop = tabStop();
-  for (int i = 0; i < count(); ++i)
-    buttons_[i]->setFocusPolicy(i == stop ? Qt::StrongFocus : Qt::ClickFocus);
+  for (int i = 0; i < count(); ++i) buttons_[i]->setFocusPolicy(i == stop ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 int RadioGroup::neighbour(int from, int key) const {
   const int rows = (count() + columns_ - 1) / columns_;
   int step = 0;
   switch (key) {
-    case Qt::Key_Up: step = -1; break;
-    case Qt::Key_Down: step = 1; break;
-    case Qt::Key_Left: step = -rows; break;
-    case Qt::Key_Right: step = rows; break;
-    default: return -1;
+    case Qt::Key_Up:
+      step = -1;
+      break;
+    case Qt::Key_Down:
+      step = 1;
+      break;
+    case Qt::Key_Left:
+      step = -rows;
+      break;
+    case Qt::Key_Right:
+      step = rows;
+      break;
+    default:
+      return -1;
   }
   for (int i = from + step; i >= 0 && i < count(); i += step)
     if (usable(i)) return i;

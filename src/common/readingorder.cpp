@@ -50,8 +50,7 @@ void order(const QList<QRect>& boxes, const QList<int>& which, QList<int>& out) 
   // boxes also fall into columns: then the rows are read before the box.
   const Cut rows = cut(boxes, which, true);
   const Cut columns = cut(boxes, which, false);
-  const bool byRows = rows.groups.size() > 1 &&
-                      (columns.groups.size() <= 1 || !chained(boxes, rows.groups));
+  const bool byRows = rows.groups.size() > 1 && (columns.groups.size() <= 1 || !chained(boxes, rows.groups));
   const Cut& chosen = byRows ? rows : columns;
   if (chosen.groups.size() > 1) {
     // Along the widest gap only: what stands closer together is one block

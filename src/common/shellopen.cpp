@@ -32,8 +32,6 @@ DocumentOpener setDocumentOpener(DocumentOpener o) {
   return previous;
 }
 
-QString helpPath(const QString& fileName) {
-  return QDir::toNativeSeparators(inFolder(helpFolder(), fileName));
-}
+QString helpPath(const QString& fileName) { return QDir::toNativeSeparators(inFolder(helpFolder(), fileName)); }
 
 }  // namespace kvadus

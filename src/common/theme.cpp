@@ -8,9 +8,7 @@ bool isDark(const QPalette& palette) {
   return palette.color(QPalette::Window).lightnessF() < palette.color(QPalette::WindowText).lightnessF();
 }
 
-QColor warningColor(const QPalette& palette) {
-  return isDark(palette) ? QColor(255, 120, 120) : QColor(176, 0, 0);
-}
+QColor warningColor(const QPalette& palette) { return isDark(palette) ? QColor(255, 120, 120) : QColor(176, 0, 0); }
 
 QColor accentColor(const QPalette& palette) {
   const QColor highlight = palette.color(QPalette::Active, QPalette::Highlight);
@@ -20,9 +18,7 @@ QColor accentColor(const QPalette& palette) {
   return QColor::fromHslF(h, s, std::max(l, 0.68f), a);
 }
 
-QColor quietTextColor(const QPalette& palette) {
-  return palette.color(QPalette::Disabled, QPalette::WindowText);
-}
+QColor quietTextColor(const QPalette& palette) { return palette.color(QPalette::Disabled, QPalette::WindowText); }
 
 QPalette darkPalette() {
   QPalette p;

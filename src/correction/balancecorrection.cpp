@@ -91,14 +91,8 @@ QLabel* boldLabel(QWidget* parent, const char* name, const QString& caption) {
 
 namespace {
 constexpr Accelerator kAccelerators[] = {
-    {"Alt+N", "STRGRNove"},
-    {"Alt+Y", "EDITNovePenize"},
-    {"Alt+T", "ButnZpetPenize"},
-    {"Alt+H", "BUTNUp"},
-    {"Alt+D", "ButnDown"},
-    {"Alt+P", "BUTNPouzit"},
-    {"Alt+V", "BUTNNahratZMain"},
-    {"Alt+Z", "BUTNCancel"},
+    {"Alt+N", "STRGRNove"}, {"Alt+Y", "EDITNovePenize"}, {"Alt+T", "ButnZpetPenize"},  {"Alt+H", "BUTNUp"},
+    {"Alt+D", "ButnDown"},  {"Alt+P", "BUTNPouzit"},     {"Alt+V", "BUTNNahratZMain"}, {"Alt+Z", "BUTNCancel"},
 };
 }  // namespace
 
@@ -164,10 +158,9 @@ TFRMUpravaStavu::TFRMUpravaStavu(QWidget* parent) : QDialog(parent) {
   changes->addWidget(LABLPoradi);
   changes->addWidget(LABLCena);
 
-  BUTNPouzit = makeButton(this, "BUTNPouzit", QStringLiteral("<< Pouzit"),
-                          QStringLiteral("pouzije zmeny"));
-  BUTNCancel = makeButton(this, "BUTNCancel", QStringLiteral("<< zavrit"),
-                          QStringLiteral("zavrit okno bez pouziti zmen"));
+  BUTNPouzit = makeButton(this, "BUTNPouzit", QStringLiteral("<< Pouzit"), QStringLiteral("pouzije zmeny"));
+  BUTNCancel =
+      makeButton(this, "BUTNCancel", QStringLiteral("<< zavrit"), QStringLiteral("zavrit okno bez pouziti zmen"));
   BUTNNahratZMain = makeButton(this, "BUTNNahratZMain", QStringLiteral("<-- zpet vsechny zmeny"),
                                QStringLiteral("obnovi vsechny udaje z hlavniho formulare"));
   setEnabledAll({LABLPoradi, LABLCena, BUTNPouzit, BUTNNahratZMain}, false);
@@ -191,18 +184,15 @@ TFRMUpravaStavu::TFRMUpravaStavu(QWidget* parent) : QDialog(parent) {
   outer->addLayout(controls);
   outer->addLayout(buttons);
   resize(700, 440);
-  QWidget* order[] = {STRGRNove, EDITNovePenize, BUTNUp, ButnDown, BUTNPouzit, BUTNCancel,
-                      BUTNNahratZMain, STRGRStare};
+  QWidget* order[] = {STRGRNove, EDITNovePenize, BUTNUp, ButnDown, BUTNPouzit, BUTNCancel, BUTNNahratZMain, STRGRStare};
   for (int i = 1; i < std::ssize(order); ++i) setTabOrder(order[i - 1], order[i]);
 
-  connect(STRGRNove, &QTableWidget::currentCellChanged, this,
-          [this](int row, int, int previous, int) {
-            if (row != previous) STRGRNoveClick(row);
-          });
-  connect(STRGRStare, &QTableWidget::currentCellChanged, this,
-          [this](int row, int, int previous, int) {
-            if (row != previous) STRGRStareClick(row);
-          });
+  connect(STRGRNove, &QTableWidget::currentCellChanged, this, [this](int row, int, int previous, int) {
+    if (row != previous) STRGRNoveClick(row);
+  });
+  connect(STRGRStare, &QTableWidget::currentCellChanged, this, [this](int row, int, int previous, int) {
+    if (row != previous) STRGRStareClick(row);
+  });
   connect(BUTNUp, &QPushButton::clicked, this, &TFRMUpravaStavu::BUTNUpClick);
   connect(ButnDown, &QPushButton::clicked, this, &TFRMUpravaStavu::ButnDownClick);
   // Only the person's typing is a change; the program filling the field
@@ -215,8 +205,7 @@ TFRMUpravaStavu::TFRMUpravaStavu(QWidget* parent) : QDialog(parent) {
   // When another window takes over from the box (the desktop did not give
   // the activation back here), the next activation is a new visit again.
   connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* now) {
-    if (now && now != windowHandle() && now->transientParent() != windowHandle())
-      activationToOwnBox_ = false;
+    if (now && now != windowHandle() && now->transientParent() != windowHandle()) activationToOwnBox_ = false;
   });
   // ButnZpetPenize has no action of its own: taking the focus from the new
   // balance is what it does (see EDITNovePenizeExit).
@@ -334,14 +323,11 @@ void TFRMUpravaStavu::ButnDownClick() {
 
 // ---- a new balance -------------------------------------------------------------
 
-void TFRMUpravaStavu::EDITNovePenizeChange() {
-  setEnabledAll({ButnZpetPenize, BUTNPouzit, BUTNNahratZMain}, true);
-}
+void TFRMUpravaStavu::EDITNovePenizeChange() { setEnabledAll({ButnZpetPenize, BUTNPouzit, BUTNNahratZMain}, true); }
 
 bool TFRMUpravaStavu::eventFilter(QObject* watched, QEvent* event) {
   if (watched == EDITNovePenize && event->type() == QEvent::FocusOut && isFocusMove(event))
-    EDITNovePenizeExit(QApplication::focusWidget(),
-                       static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason);
+    EDITNovePenizeExit(QApplication::focusWidget(), static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason);
   return QDialog::eventFilter(watched, event);
 }
 
@@ -382,8 +368,7 @@ void TFRMUpravaStavu::BUTNPouzitClick() {
   const int n = cor::playerRows(*nove);
   const bool orderChanged = LABLPoradi->isEnabled();
   const bool moneyChanged = LABLCena->isEnabled();
-  const QString question = cor::applyQuestion(orderChanged, moneyChanged,
-                                              ledger::handCount(m->STGOutput->rowCount()));
+  const QString question = cor::applyQuestion(orderChanged, moneyChanged, ledger::handCount(m->STGOutput->rowCount()));
   // Nothing to apply, or the game changed under the window: start afresh.
   if (question.isEmpty() || n != m->playerCount()) {
     BUTNNahratZMainClick();

@@ -8,9 +8,7 @@
 
 namespace kvadus::correction {
 
-QStringList gridHeader() {
-  return {QStringLiteral("Jmeno"), QStringLiteral("penize"), QStringLiteral("poradi")};
-}
+QStringList gridHeader() { return {QStringLiteral("Jmeno"), QStringLiteral("penize"), QStringLiteral("poradi")}; }
 
 QString orderText(int k) { return QStringLiteral("   ") + QString::number(k); }
 
@@ -22,9 +20,7 @@ int orderNumber(const QString& text) {
 
 int playerRows(const ScoreGrid& players) { return std::max(0, players.rowCount() - 1); }
 
-int orderAt(const ScoreGrid& players, int row) {
-  return orderNumber(players.cell(kOrderColumn, row));
-}
+int orderAt(const ScoreGrid& players, int row) { return orderNumber(players.cell(kOrderColumn, row)); }
 
 QList<int> orderNumbers(const ScoreGrid& players) {
   QList<int> out;
@@ -99,8 +95,8 @@ Moved moveDown(ScoreGrid& players, int r) {
 QString notADecimalMessage() { return QStringLiteral("Zadejte desetinne cislo !"); }
 
 QString balanceTooLargeMessage() {
-  return QStringLiteral("Stav penez musi byt v absolutni hodnote mensi nez ") +
-         generalNumberText(ledger::kMaxBalance) + QStringLiteral(" !");
+  return QStringLiteral("Stav penez musi byt v absolutni hodnote mensi nez ") + generalNumberText(ledger::kMaxBalance) +
+         QStringLiteral(" !");
 }
 
 namespace {

@@ -13,9 +13,7 @@ int meldTotal(const MeldBoxes& boxes, int trump) {
   return total;
 }
 
-int meldCount(const MeldBoxes& boxes) {
-  return static_cast<int>(std::count(boxes.begin(), boxes.end(), true));
-}
+int meldCount(const MeldBoxes& boxes) { return static_cast<int>(std::count(boxes.begin(), boxes.end(), true)); }
 
 Melds claimMeld(Melds melds, int suit, bool defenders, bool nowChecked) {
   if (suit < 0 || suit >= kSuits || !nowChecked) return melds;
@@ -31,8 +29,8 @@ TrumpFirst trumpFirst(const Melds& melds, int trump, bool hundred, bool hundredA
   bool trumpMeld = melds.declarer[trump] || melds.defenders[trump];
   if (hundred) trumpMeld = melds.declarer[trump];
   else if (hundredAgainst) trumpMeld = melds.defenders[trump];
-  const bool orderMatters = (hundred && meldCount(melds.declarer) > 1) ||
-                            (hundredAgainst && meldCount(melds.defenders) > 1);
+  const bool orderMatters =
+      (hundred && meldCount(melds.declarer) > 1) || (hundredAgainst && meldCount(melds.defenders) > 1);
   return {trumpMeld && orderMatters, trumpMeld};
 }
 

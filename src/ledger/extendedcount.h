@@ -50,13 +50,13 @@ enum MeldCounting : int { FirstAndMore = 0, FirstOnly = 1, AllMelds = 2 };
 
 // Everything the points recomputation reads.
 struct Input {
-  int declarerCardTens = 0;      // F, item of RAGRBodyVeHreUhrano
-  int defenderCardTens = 0;      // D, item of RAGRBodyVeHreProti
+  int declarerCardTens = 0;  // F, item of RAGRBodyVeHreUhrano
+  int defenderCardTens = 0;  // D, item of RAGRBodyVeHreProti
   Melds melds;
-  int trump = kDefaultTrump;     // item of RAGRTrumfy
-  bool hundred = false;          // CKBXStovka
-  bool hundredAgainst = false;   // CKBXStovkaProti
-  bool trumpMeldFirst = false;   // CHBXTrumfovaHlaskaUhranaPrvni
+  int trump = kDefaultTrump;    // item of RAGRTrumfy
+  bool hundred = false;         // CKBXStovka
+  bool hundredAgainst = false;  // CKBXStovkaProti
+  bool trumpMeldFirst = false;  // CHBXTrumfovaHlaskaUhranaPrvni
   int meldCounting = FirstAndMore;
   bool lostHundredCountsMelds = false;  // CHBXProhranychStoPocitatIHlasky
 };

@@ -6,23 +6,17 @@
 
 namespace kvadus::ledger {
 
-QString descriptionHeader() {
-  return QStringLiteral("vynasel hrac : typ,fleky [uhrano bodu, sedma]");
-}
+QString descriptionHeader() { return QStringLiteral("vynasel hrac : typ,fleky [uhrano bodu, sedma]"); }
 
 QString sumRowAfterAdd() { return QStringLiteral("   << suma"); }
 
 int handCount(int rowCount) { return rowCount > 2 ? rowCount - 2 : 0; }
 
-QString handCountText(int rowCount) {
-  return QStringLiteral("Pocet her: %1").arg(handCount(rowCount));
-}
+QString handCountText(int rowCount) { return QStringLiteral("Pocet her: %1").arg(handCount(rowCount)); }
 
 QString playerCountText(int players) { return QStringLiteral("pocet hracu : %1").arg(players); }
 
-bool hasDescriptionColumn(const ScoreGrid& grid, int players) {
-  return grid.columnCount() > players;
-}
+bool hasDescriptionColumn(const ScoreGrid& grid, int players) { return grid.columnCount() > players; }
 
 void freshTable(ScoreGrid& grid, const QStringList& names) {
   const int n = static_cast<int>(names.size());
@@ -102,21 +96,16 @@ QList<int> defenders(int players, int declarer) {
   return out;
 }
 
-bool newGameAsksForThree(int rosterSize, bool sittingOutAllowed) {
-  return rosterSize >= 4 && !sittingOutAllowed;
-}
+bool newGameAsksForThree(int rosterSize, bool sittingOutAllowed) { return rosterSize >= 4 && !sittingOutAllowed; }
 
-QStringList newGamePlayers(const QStringList& roster, bool onlyThree) {
-  return onlyThree ? roster.mid(0, 3) : roster;
-}
+QStringList newGamePlayers(const QStringList& roster, bool onlyThree) { return onlyThree ? roster.mid(0, 3) : roster; }
 
 int newGameDeclarer(int rosterSelection, int players) {
   if (players <= 0) return -1;
   return (rosterSelection >= 0 && rosterSelection < players) ? rosterSelection : 0;
 }
 
-QList<double> handRow(int players, int declarer, const HandShares& shares, bool cross,
-                      int partner) {
+QList<double> handRow(int players, int declarer, const HandShares& shares, bool cross, int partner) {
   QList<double> row(players, 0.0);
   if (players <= 0 || declarer < 0 || declarer >= players) return row;
   if (cross) {
@@ -144,8 +133,7 @@ void bookHand(ScoreGrid& grid, int players, const QList<double>& row, bool descr
   if (description_) grid.setCell(players, p, description);
   for (int c = 0; c < players && c < row.size(); ++c) grid.setCell(c, p, signedMoneyText(row[c]));
   for (int c = 0; c < players; ++c)
-    grid.setCell(c, p + 1,
-                 signedMoneyText(lenientNumber(grid.cell(c, p + 1)) + lenientNumber(grid.cell(c, p))));
+    grid.setCell(c, p + 1, signedMoneyText(lenientNumber(grid.cell(c, p + 1)) + lenientNumber(grid.cell(c, p))));
   if (description_) grid.setCell(players, p + 1, sumRowAfterAdd());
 }
 
@@ -154,15 +142,14 @@ bool bookingFits(const ScoreGrid& grid, int players, const QList<double>& row) {
   if (s < 1) return false;
   for (int c = 0; c < players && c < row.size(); ++c) {
     const double balance = lenientNumber(grid.cell(c, s)) + row[c];
-    if (!std::isfinite(row[c]) || !std::isfinite(balance) || std::fabs(balance) >= kMaxBalance)
-      return false;
+    if (!std::isfinite(row[c]) || !std::isfinite(balance) || std::fabs(balance) >= kMaxBalance) return false;
   }
   return true;
 }
 
 QString bookingRefusedMessage() {
-  return QStringLiteral("Hru nelze pridat: stav hrace by prekrocil ") +
-         generalNumberText(kMaxBalance) + QStringLiteral(" penez.");
+  return QStringLiteral("Hru nelze pridat: stav hrace by prekrocil ") + generalNumberText(kMaxBalance) +
+         QStringLiteral(" penez.");
 }
 
 int nextChooser(int chooser, int players) { return chooser < players - 1 ? chooser + 1 : 0; }

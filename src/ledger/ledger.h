@@ -51,11 +51,11 @@ QStringList roleMarkers(int players, int chooser, int declarer);
 
 // Which removal commands and buttons the table's size allows.
 struct CounterState {
-  bool removeHands = false;     // "pouze hry"
-  bool removeAll = false;       // "vsechno"
-  bool removeLast = false;      // "posledni hru"
-  bool removeButton = false;    // "smazat >>"
-  bool resultsButton = false;   // "vysledky, tisk >>"
+  bool removeHands = false;    // "pouze hry"
+  bool removeAll = false;      // "vsechno"
+  bool removeLast = false;     // "posledni hru"
+  bool removeButton = false;   // "smazat >>"
+  bool resultsButton = false;  // "vysledky, tisk >>"
 };
 CounterState counterState(int rowCount, int players);
 

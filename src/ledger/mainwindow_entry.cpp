@@ -55,8 +55,8 @@ void TFRMMain::buildEntry() {
 
   RAGRTypHry = new RadioGroup(QStringLiteral("Typ"), this);
   RAGRTypHry->setObjectName(QStringLiteral("RAGRTypHry"));
-  RAGRTypHry->setItems({QStringLiteral("obycejna"), QStringLiteral("betl"), QStringLiteral("durch"),
-                        QStringLiteral("dve sedmy")});
+  RAGRTypHry->setItems(
+      {QStringLiteral("obycejna"), QStringLiteral("betl"), QStringLiteral("durch"), QStringLiteral("dve sedmy")});
   RAGRTypHry->setItemIndex(0);
   RAGRTypHry->setGeometry(area.x(), area.y(), 104, 94);
 
@@ -64,11 +64,9 @@ void TFRMMain::buildEntry() {
   GRBXAtributyHry->setObjectName(QStringLiteral("GRBXAtributyHry"));
   GRBXAtributyHry->setGeometry(area.x(), area.y() + 96, 104, 122);
   CKBXSedma = makeCheck(GRBXAtributyHry, "CKBXSedma", QStringLiteral("Sedma"), {6, 18, 96, 20});
-  CHBXSedmaProti =
-      makeCheck(GRBXAtributyHry, "CHBXSedmaProti", QStringLiteral("Sedma proti"), {6, 38, 96, 20});
+  CHBXSedmaProti = makeCheck(GRBXAtributyHry, "CHBXSedmaProti", QStringLiteral("Sedma proti"), {6, 38, 96, 20});
   CKBXStovka = makeCheck(GRBXAtributyHry, "CKBXStovka", QStringLiteral("Stovka"), {6, 58, 96, 20});
-  CKBXStovkaProti =
-      makeCheck(GRBXAtributyHry, "CKBXStovkaProti", QStringLiteral("Stovka proti"), {6, 78, 96, 20});
+  CKBXStovkaProti = makeCheck(GRBXAtributyHry, "CKBXStovkaProti", QStringLiteral("Stovka proti"), {6, 78, 96, 20});
   CKBXCervene = makeCheck(GRBXAtributyHry, "CKBXCervene", QStringLiteral("cervene"), {6, 98, 96, 20});
 
   GRPBXUhrano = new QGroupBox(QStringLiteral("Body"), this);
@@ -101,22 +99,18 @@ void TFRMMain::buildEntry() {
   PNLUhranaSedma = new QGroupBox(QStringLiteral("Uhrana sedma"), this);
   PNLUhranaSedma->setObjectName(QStringLiteral("PNLUhranaSedma"));
   PNLUhranaSedma->setGeometry(area.x() + 106, area.y() + 240, 194, 42);
-  CHBXUhranaSedmaVolicem = makeCheck(PNLUhranaSedma, "CHBXUhranaSedmaVolicem",
-                                     QStringLiteral("vynosce"), {6, 18, 84, 20},
-                                     QStringLiteral("(ne)uhrana sedma volicem"));
-  CHBXUhranaSedmaProti = makeCheck(PNLUhranaSedma, "CHBXUhranaSedmaProti", QStringLiteral("proti"),
-                                   {96, 18, 84, 20}, QStringLiteral("(ne)uhrana sedma proti"));
+  CHBXUhranaSedmaVolicem = makeCheck(PNLUhranaSedma, "CHBXUhranaSedmaVolicem", QStringLiteral("vynosce"),
+                                     {6, 18, 84, 20}, QStringLiteral("(ne)uhrana sedma volicem"));
+  CHBXUhranaSedmaProti = makeCheck(PNLUhranaSedma, "CHBXUhranaSedmaProti", QStringLiteral("proti"), {96, 18, 84, 20},
+                                   QStringLiteral("(ne)uhrana sedma proti"));
 
   GRPBXKrizovyKvadus = new QGroupBox(QStringLiteral("vynosce do krize s"), this);
   GRPBXKrizovyKvadus->setObjectName(QStringLiteral("GRPBXKrizovyKvadus"));
   GRPBXKrizovyKvadus->setToolTip(QStringLiteral("s kym hral volic (pokud hral s nekym)"));
   GRPBXKrizovyKvadus->setGeometry(area.x(), area.y() + 220, 104, 84);
-  CHBXKrizovyKvadusVolicS1 = makeCheck(GRPBXKrizovyKvadus, "CHBXKrizovyKvadusVolicS1", QString(),
-                                       {6, 18, 96, 20});
-  CHBXKrizovyKvadusVolicS2 = makeCheck(GRPBXKrizovyKvadus, "CHBXKrizovyKvadusVolicS2", QString(),
-                                       {6, 38, 96, 20});
-  CHBXKrizovyKvadusVolicS3 = makeCheck(GRPBXKrizovyKvadus, "CHBXKrizovyKvadusVolicS3", QString(),
-                                       {6, 58, 96, 20});
+  CHBXKrizovyKvadusVolicS1 = makeCheck(GRPBXKrizovyKvadus, "CHBXKrizovyKvadusVolicS1", QString(), {6, 18, 96, 20});
+  CHBXKrizovyKvadusVolicS2 = makeCheck(GRPBXKrizovyKvadus, "CHBXKrizovyKvadusVolicS2", QString(), {6, 38, 96, 20});
+  CHBXKrizovyKvadusVolicS3 = makeCheck(GRPBXKrizovyKvadus, "CHBXKrizovyKvadusVolicS3", QString(), {6, 58, 96, 20});
   GRPBXKrizovyKvadus->hide();
 
   // Fleks: the game's on the left, the seven's on the right, the names between.
@@ -125,28 +119,24 @@ void TFRMMain::buildEntry() {
   GRPBXFleky->setGeometry(layout::kFlekGroup);
   LABLHraNadpis = makeLabel(GRPBXFleky, "LABLHraNadpis", QStringLiteral("Hra"), {6, 16, 70, 16});
   LIBXFlekHraValues = makeFlekList(GRPBXFleky, "LIBXFlekHraValues", {5, 34, 20, 132});
-  EDITFlekHraCount = makeCountField(GRPBXFleky, "EDITFlekHraCount", QStringLiteral("0"),
-                                  {28, 34, 24, 22});
+  EDITFlekHraCount = makeCountField(GRPBXFleky, "EDITFlekHraCount", QStringLiteral("0"), {28, 34, 24, 22});
   UPDNHraFlekCount = new UpDown(GRPBXFleky);
   UPDNHraFlekCount->setObjectName(QStringLiteral("UPDNHraFlekCount"));
   UPDNHraFlekCount->setGeometry(52, 34, 16, 22);
   UPDNHraFlekCount->setRange(0, 20);
-  EDITFlekHraVal =
-      makeCountField(GRPBXFleky, "EDITFlekHraVal", QStringLiteral("1"), {28, 60, 40, 22});
+  EDITFlekHraVal = makeCountField(GRPBXFleky, "EDITFlekHraVal", QStringLiteral("1"), {28, 60, 40, 22});
   EDITFlekHraVal->setToolTip(QStringLiteral("nasobek hry"));
   LIBXFlekHraAbbrev = makeFlekList(GRPBXFleky, "LIBXFlekHraAbbrev", {72, 34, 62, 132});
   LIBXFlekHraAbbrev->setSelectionMode(QAbstractItemView::MultiSelection);
   LIBXFlekHraAbbrev->setFocusPolicy(Qt::NoFocus);
   LABLSedma = makeLabel(GRPBXFleky, "LABLSedma", QStringLiteral("Sedma"), {130, 16, 72, 16});
   LABLSedma->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  EDITFlekSedmaCount = makeCountField(GRPBXFleky, "EDITFlekSedmaCount", QStringLiteral("0"),
-                                    {138, 34, 24, 22});
+  EDITFlekSedmaCount = makeCountField(GRPBXFleky, "EDITFlekSedmaCount", QStringLiteral("0"), {138, 34, 24, 22});
   UPDNHraSedmaCount = new UpDown(GRPBXFleky);
   UPDNHraSedmaCount->setObjectName(QStringLiteral("UPDNHraSedmaCount"));
   UPDNHraSedmaCount->setGeometry(162, 34, 16, 22);
   UPDNHraSedmaCount->setRange(0, 20);
-  EDITFlekSedmaVal =
-      makeCountField(GRPBXFleky, "EDITFlekSedmaVal", QStringLiteral("1"), {138, 60, 40, 22});
+  EDITFlekSedmaVal = makeCountField(GRPBXFleky, "EDITFlekSedmaVal", QStringLiteral("1"), {138, 60, 40, 22});
   EDITFlekSedmaVal->setToolTip(QStringLiteral("nasobek sedmy"));
   LIBXFlekSedmaValues = makeFlekList(GRPBXFleky, "LIBXFlekSedmaValues", {182, 34, 20, 132});
 
@@ -166,16 +156,13 @@ void TFRMMain::buildEntry() {
   EDITCelkemCena->installEventFilter(this);
 
   LABLVolic = makeLabel(GRPBXCenaHry, "LABLVolic", QStringLiteral("volic + kriz:"), {8, 58, 84, 20});
-  LABLScoreCelkom = makeLabel(GRPBXCenaHry, "LABLScoreCelkom", QStringLiteral(" 0.00"),
-                              {92, 58, 72, 20});
+  LABLScoreCelkom = makeLabel(GRPBXCenaHry, "LABLScoreCelkom", QStringLiteral(" 0.00"), {92, 58, 72, 20});
   LABLProtihraciNadpis =
       makeLabel(GRPBXCenaHry, "LABLProtihraciNadpis", QStringLiteral("protihraci:"), {8, 78, 84, 20});
-  LABLCenaProProtihrace = makeLabel(GRPBXCenaHry, "LABLCenaProProtihrace", QStringLiteral(" 0.00"),
-                                    {92, 78, 72, 20});
-  LABLCenaPauzirujiciNadpis = makeLabel(GRPBXCenaHry, "LABLCenaPauzirujiciNadpis",
-                                        QStringLiteral("pauzirujici"), {8, 98, 84, 20});
-  LABLPauzirujiciCelkem = makeLabel(GRPBXCenaHry, "LABLPauzirujiciCelkem", QStringLiteral(" 0.00"),
-                                    {92, 98, 72, 20});
+  LABLCenaProProtihrace = makeLabel(GRPBXCenaHry, "LABLCenaProProtihrace", QStringLiteral(" 0.00"), {92, 78, 72, 20});
+  LABLCenaPauzirujiciNadpis =
+      makeLabel(GRPBXCenaHry, "LABLCenaPauzirujiciNadpis", QStringLiteral("pauzirujici"), {8, 98, 84, 20});
+  LABLPauzirujiciCelkem = makeLabel(GRPBXCenaHry, "LABLPauzirujiciCelkem", QStringLiteral(" 0.00"), {92, 98, 72, 20});
   for (QLabel* share : {LABLScoreCelkom, LABLCenaProProtihrace, LABLPauzirujiciCelkem}) {
     share->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     QFont f = share->font();
@@ -183,10 +170,9 @@ void TFRMMain::buildEntry() {
     share->setFont(f);
   }
 
-  LABLPocetBoduVeHre1 = makeLabel(GRPBXCenaHry, "LABLPocetBoduVeHre1",
-                                  QStringLiteral("Pocet bodu ve hre"), {8, 124, 156, 18});
-  LABLPocetBoduVeHre2 =
-      makeLabel(GRPBXCenaHry, "LABLPocetBoduVeHre2", QStringLiteral("musi byt"), {8, 142, 156, 18});
+  LABLPocetBoduVeHre1 =
+      makeLabel(GRPBXCenaHry, "LABLPocetBoduVeHre1", QStringLiteral("Pocet bodu ve hre"), {8, 124, 156, 18});
+  LABLPocetBoduVeHre2 = makeLabel(GRPBXCenaHry, "LABLPocetBoduVeHre2", QStringLiteral("musi byt"), {8, 142, 156, 18});
   LABLPocetBoduVeHre3 = makeLabel(GRPBXCenaHry, "LABLPocetBoduVeHre3", QString(), {8, 160, 156, 22});
   for (QLabel* warning : {LABLPocetBoduVeHre1, LABLPocetBoduVeHre2, LABLPocetBoduVeHre3}) {
     warning->setAlignment(Qt::AlignCenter);
@@ -236,18 +222,14 @@ void TFRMMain::connectEntry() {
   connect(CKBXStovka, &QCheckBox::toggled, this, &TFRMMain::CKBXStovkaClick);
   connect(CKBXStovkaProti, &QCheckBox::toggled, this, &TFRMMain::CKBXStovkaProtiClick);
   connect(CKBXCervene, &QCheckBox::toggled, this, &TFRMMain::CKBXCerveneClick);
-  connect(CHBXUhranaSedmaVolicem, &QCheckBox::toggled, this,
-          &TFRMMain::CHBXUhranaSedmaVolicemClick);
+  connect(CHBXUhranaSedmaVolicem, &QCheckBox::toggled, this, &TFRMMain::CHBXUhranaSedmaVolicemClick);
   connect(CHBXUhranaSedmaProti, &QCheckBox::toggled, this, &TFRMMain::CHBXUhranaSedmaProtiClick);
   for (RadioGroup* g : {RAGRVyhra, RAGRUhrano, RAGRProti})
     connect(g, &RadioGroup::itemClicked, this, &TFRMMain::BUTNPrepoctiClick);
-  connect(UPDNHraFlekCount, &UpDown::changed, this,
-          [this](int, bool increase) { flekCountChanged(false, increase); });
-  connect(UPDNHraSedmaCount, &UpDown::changed, this,
-          [this](int, bool increase) { flekCountChanged(true, increase); });
+  connect(UPDNHraFlekCount, &UpDown::changed, this, [this](int, bool increase) { flekCountChanged(false, increase); });
+  connect(UPDNHraSedmaCount, &UpDown::changed, this, [this](int, bool increase) { flekCountChanged(true, increase); });
   connect(LIBXFlekHraValues, &QListWidget::itemClicked, this, &TFRMMain::LIBXFlekHraValuesClick);
-  connect(LIBXFlekSedmaValues, &QListWidget::itemClicked, this,
-          &TFRMMain::LIBXFlekSedmaValuesClick);
+  connect(LIBXFlekSedmaValues, &QListWidget::itemClicked, this, &TFRMMain::LIBXFlekSedmaValuesClick);
   connect(EDITCelkemCena, &QLineEdit::textChanged, this, &TFRMMain::EDITCelkemCenaChange);
   for (QCheckBox* s : {CHBXKrizovyKvadusVolicS1, CHBXKrizovyKvadusVolicS2, CHBXKrizovyKvadusVolicS3})
     connect(s, &QCheckBox::toggled, this, [this, s] { partnerSwitchClicked(s); });
@@ -273,14 +255,13 @@ void TFRMMain::flekCountChanged(bool seven, bool increase) {
 bool TFRMMain::showFlekCount(bool seven) {
   const int p = (seven ? UPDNHraSedmaCount : UPDNHraFlekCount)->position();
   const QString count = QString::number(p);
-  const QString multiplier =
-      generalNumberText(pricing::flekMultiplier(lenientNumber(EDITNasobeniFleku->text()), p));
+  const QString multiplier = generalNumberText(pricing::flekMultiplier(lenientNumber(EDITNasobeniFleku->text()), p));
   QLineEdit* countField = seven ? EDITFlekSedmaCount : EDITFlekHraCount;
   QLineEdit* multiplierField = seven ? EDITFlekSedmaVal : EDITFlekHraVal;
   QListWidget* values = seven ? LIBXFlekSedmaValues : LIBXFlekHraValues;
   const int row = p < values->count() ? p : -1;
-  const bool changed = countField->text() != count || multiplierField->text() != multiplier ||
-                       values->currentRow() != row;
+  const bool changed =
+      countField->text() != count || multiplierField->text() != multiplier || values->currentRow() != row;
   countField->setText(count);
   multiplierField->setText(multiplier);
   values->setCurrentRow(row);
@@ -301,8 +282,7 @@ void TFRMMain::LIBXFlekSedmaValuesClick() {
 void TFRMMain::BUTNFlekSelectClick() {
   const int game = LIBXFlekHraValues->isHidden() ? -2 : LIBXFlekHraValues->currentRow();
   const int seven = LIBXFlekSedmaValues->isHidden() ? -2 : LIBXFlekSedmaValues->currentRow();
-  for (int i = 0; i < LIBXFlekHraAbbrev->count(); ++i)
-    LIBXFlekHraAbbrev->item(i)->setSelected(i == game || i == seven);
+  for (int i = 0; i < LIBXFlekHraAbbrev->count(); ++i) LIBXFlekHraAbbrev->item(i)->setSelected(i == game || i == seven);
 }
 
 // ---- game type and announcements --------------------------------------------
@@ -352,9 +332,7 @@ void TFRMMain::RAGRTypHryClick() {
 void TFRMMain::CKBXSedmaClick() {
   if (!flags.entryAttributeGuard) return;
   const bool on = CKBXSedma->isChecked();
-  setVisibleAll({LABLSedma, LIBXFlekSedmaValues, EDITFlekSedmaCount, UPDNHraSedmaCount,
-                 EDITFlekSedmaVal},
-                on);
+  setVisibleAll({LABLSedma, LIBXFlekSedmaValues, EDITFlekSedmaCount, UPDNHraSedmaCount, EDITFlekSedmaVal}, on);
   if (on) {
     flags.entryAttributeGuard = 0;
     CHBXSedmaProti->setChecked(false);
@@ -367,9 +345,7 @@ void TFRMMain::CKBXSedmaClick() {
 void TFRMMain::CHBXSedmaProtiClick() {
   if (!flags.entryAttributeGuard) return;
   const bool on = CHBXSedmaProti->isChecked();
-  setVisibleAll({LABLSedma, LIBXFlekSedmaValues, EDITFlekSedmaCount, UPDNHraSedmaCount,
-                 EDITFlekSedmaVal},
-                on);
+  setVisibleAll({LABLSedma, LIBXFlekSedmaValues, EDITFlekSedmaCount, UPDNHraSedmaCount, EDITFlekSedmaVal}, on);
   if (on) {
     flags.entryAttributeGuard = 0;
     CKBXSedma->setChecked(false);
@@ -448,8 +424,8 @@ void TFRMMain::twoSevensHundredChanged() {
   const bool on = CHBXDveSedmyAStovka->isChecked();
   CKBXStovka->setChecked(false);
   CKBXStovkaProti->setChecked(false);
-  setVisibleAll({CKBXStovka, CKBXStovkaProti, LABLHraNadpis, LIBXFlekHraValues, EDITFlekHraCount,
-                 UPDNHraFlekCount, EDITFlekHraVal},
+  setVisibleAll({CKBXStovka, CKBXStovkaProti, LABLHraNadpis, LIBXFlekHraValues, EDITFlekHraCount, UPDNHraFlekCount,
+                 EDITFlekHraVal},
                 on);
   RAGRTypHryClick();
 }
@@ -566,8 +542,7 @@ void TFRMMain::BUTNPrepoctiClick() {
 }
 
 bool TFRMMain::crossVariantActive() const {
-  return pricing::crossVariant(CKBXHraniPauzirovaneho->isChecked(), playerCount(),
-                               RAGRPocitaniPauziraku->itemIndex());
+  return pricing::crossVariant(CKBXHraniPauzirovaneho->isChecked(), playerCount(), RAGRPocitaniPauziraku->itemIndex());
 }
 
 int TFRMMain::crossPartner() const {
@@ -586,13 +561,12 @@ void TFRMMain::BUTNPrepoctiCelkemClick() {
   GRPBXKrizovyKvadus->setVisible(cross);
   if (cross) {
     const int d = std::max(0, declarerIndex());
-    const QList<QCheckBox*> switches = {CHBXKrizovyKvadusVolicS1, CHBXKrizovyKvadusVolicS2,
-                                        CHBXKrizovyKvadusVolicS3};
+    const QList<QCheckBox*> switches = {CHBXKrizovyKvadusVolicS1, CHBXKrizovyKvadusVolicS2, CHBXKrizovyKvadusVolicS3};
     for (int k = 1; k <= 3; ++k) switches[k - 1]->setText(LIBXHraci->item((d + k) % 4)->text());
   }
-  const pricing::Shares shares = pricing::playerShares(
-      lenientNumber(EDITCelkemCena->text()), n, CKBXHraniPauzirovaneho->isChecked(),
-      RAGRPocitaniPauziraku->itemIndex(), RAGRPocitaniKrizoveho->itemIndex(), crossPartner());
+  const pricing::Shares shares =
+      pricing::playerShares(lenientNumber(EDITCelkemCena->text()), n, CKBXHraniPauzirovaneho->isChecked(),
+                            RAGRPocitaniPauziraku->itemIndex(), RAGRPocitaniKrizoveho->itemIndex(), crossPartner());
   if (!shares.ok) {
     showMessage(this, QStringLiteral("Interni chyba"),
                 QStringLiteral("Nelze spocitat naklady pro pauzirak,\nkontaktujte autora a popiste "
@@ -601,8 +575,7 @@ void TFRMMain::BUTNPrepoctiCelkemClick() {
   }
   if (!shares.heading.isEmpty()) LABLVolic->setText(shares.heading);
   // In the cross game the heading tells whether the declarer has a partner.
-  if (cross)
-    LABLVolic->setText(crossPartner() ? QStringLiteral("vyn.+kriz:") : QStringLiteral("vynosce:"));
+  if (cross) LABLVolic->setText(crossPartner() ? QStringLiteral("vyn.+kriz:") : QStringLiteral("vynosce:"));
   LABLScoreCelkom->setText(priceText(shares.declarer));
   LABLCenaProProtihrace->setText(priceText(shares.defender));
   LABLPauzirujiciCelkem->setText(priceText(shares.sittingOut));
@@ -612,8 +585,7 @@ void TFRMMain::BUTNPrepoctiCelkemClick() {
 
 void TFRMMain::EDITCelkemCenaChange() {
   double value = 0;
-  if (strictNumber(normalizeDecimalMark(EDITCelkemCena->text()), &value) &&
-      pricing::amountInRange(value))
+  if (strictNumber(normalizeDecimalMark(EDITCelkemCena->text()), &value) && pricing::amountInRange(value))
     BUTNPrepoctiCelkemClick();
 }
 
@@ -622,8 +594,7 @@ void TFRMMain::EDITCelkemCenaChange() {
 void TFRMMain::partnerSwitchClicked(QCheckBox* box) {
   if (!flags.extendedEntryGuard) return;
   flags.extendedEntryGuard = 0;
-  for (QCheckBox* other : {CHBXKrizovyKvadusVolicS1, CHBXKrizovyKvadusVolicS2,
-                           CHBXKrizovyKvadusVolicS3})
+  for (QCheckBox* other : {CHBXKrizovyKvadusVolicS1, CHBXKrizovyKvadusVolicS2, CHBXKrizovyKvadusVolicS3})
     if (other != box) other->setChecked(false);
   LABLVolic->setText(box->isChecked() ? QStringLiteral("vyn.+kriz:") : QStringLiteral("vynosce:"));
   BUTNPrepoctiCelkemClick();
@@ -642,8 +613,8 @@ void TFRMMain::clearPartnerSwitches() {
 void TFRMMain::resetEntry(RadioGroup* keep) {
   exclusiveQuickSelection(keep);
   RAGRTypHry->setItemIndex(pricing::Obycejna);
-  for (QCheckBox* box : {CKBXSedma, CHBXSedmaProti, CKBXStovka, CKBXStovkaProti, CKBXCervene,
-                         CHBXUhranaSedmaVolicem, CHBXUhranaSedmaProti})
+  for (QCheckBox* box : {CKBXSedma, CHBXSedmaProti, CKBXStovka, CKBXStovkaProti, CKBXCervene, CHBXUhranaSedmaVolicem,
+                         CHBXUhranaSedmaProti})
     box->setChecked(false);
   LIBXFlekHraValues->setCurrentRow(0);
   LIBXFlekSedmaValues->setCurrentRow(0);

@@ -37,8 +37,7 @@ std::array<QCheckBox*, extended::kSuits> declarerBoxes(const TFRMMain& m) {
 }
 
 std::array<QCheckBox*, extended::kSuits> defenderBoxes(const TFRMMain& m) {
-  return {m.CHBXHlaskyHlaska0Proti, m.CHBXHlaskyHlaska1Proti, m.CHBXHlaskyHlaska2Proti,
-          m.CHBXHlaskyHlaska3Proti};
+  return {m.CHBXHlaskyHlaska0Proti, m.CHBXHlaskyHlaska1Proti, m.CHBXHlaskyHlaska2Proti, m.CHBXHlaskyHlaska3Proti};
 }
 
 extended::Melds ticked(const TFRMMain& m) {
@@ -74,8 +73,8 @@ void TFRMMain::buildExtended() {
   // The switch sits in the corner of the points group, where it stays
   // reachable whatever the group shows.
   const QRect points = GRPBXUhrano->geometry();
-  BUTNRozsireneOvladani = makeButton(this, "BUTNRozsireneOvladani", QStringLiteral("->"),
-                                     QStringLiteral("Rozsirene pocitani"));
+  BUTNRozsireneOvladani =
+      makeButton(this, "BUTNRozsireneOvladani", QStringLiteral("->"), QStringLiteral("Rozsirene pocitani"));
   BUTNRozsireneOvladani->setGeometry(points.right() - 33, points.y() - 2, 32, 18);
 
   // The extended controls cover the points choices of GRPBXUhrano and go
@@ -84,12 +83,10 @@ void TFRMMain::buildExtended() {
     w->setAutoFillBackground(true);
     w->hide();
   };
-  RAGRBodyVeHreUhrano = makeRadio(GRPBXUhrano, "RAGRBodyVeHreUhrano", QStringLiteral("Uhrano"),
-                                  cardPointItems(), 0, {2, 16, 95, 100},
-                                  QStringLiteral("body z karet uhrane vynoscem"));
-  RAGRBodyVeHreProti = makeRadio(GRPBXUhrano, "RAGRBodyVeHreProti", QStringLiteral("Proti"),
-                                 cardPointItems(), 0, {97, 16, 95, 100},
-                                 QStringLiteral("body z karet uhrane protihraci"));
+  RAGRBodyVeHreUhrano = makeRadio(GRPBXUhrano, "RAGRBodyVeHreUhrano", QStringLiteral("Uhrano"), cardPointItems(), 0,
+                                  {2, 16, 95, 100}, QStringLiteral("body z karet uhrane vynoscem"));
+  RAGRBodyVeHreProti = makeRadio(GRPBXUhrano, "RAGRBodyVeHreProti", QStringLiteral("Proti"), cardPointItems(), 0,
+                                 {97, 16, 95, 100}, QStringLiteral("body z karet uhrane protihraci"));
   for (RadioGroup* g : {RAGRBodyVeHreUhrano, RAGRBodyVeHreProti}) {
     g->setColumns(2);
     g->setStyleSheet(QStringLiteral("QRadioButton { spacing: 2px; }"));
@@ -101,10 +98,10 @@ void TFRMMain::buildExtended() {
   GRPBXHlasky->setToolTip(QStringLiteral("hlasky vynosce a protihracu"));
   GRPBXHlasky->setGeometry(2, 116, 190, 118);
   opaque(GRPBXHlasky);
-  RAGRTrumfy = makeRadio(GRPBXHlasky, "RAGRTrumfy", QStringLiteral("trumfy"),
-                         {QStringLiteral("cervene"), QStringLiteral("zelene"),
-                          QStringLiteral("kule"), QStringLiteral("zaludy")},
-                         extended::kDefaultTrump, {2, 14, 80, 84});
+  RAGRTrumfy =
+      makeRadio(GRPBXHlasky, "RAGRTrumfy", QStringLiteral("trumfy"),
+                {QStringLiteral("cervene"), QStringLiteral("zelene"), QStringLiteral("kule"), QStringLiteral("zaludy")},
+                extended::kDefaultTrump, {2, 14, 80, 84});
 
   // One row per suit: the declarer's meld captioned with the suit, the
   // defenders' beside it.
@@ -114,32 +111,25 @@ void TFRMMain::buildExtended() {
   CHBXHlaskyHlaska1 = makeCheck(GRPBXHlasky, "CHBXHlaskyHlaska1", QString(), {86, 47, 76, 17});
   CHBXHlaskyHlaska2 = makeCheck(GRPBXHlasky, "CHBXHlaskyHlaska2", QString(), {86, 64, 76, 17});
   CHBXHlaskyHlaska3 = makeCheck(GRPBXHlasky, "CHBXHlaskyHlaska3", QString(), {86, 81, 76, 17});
-  CHBXHlaskyHlaska0Proti =
-      makeCheck(GRPBXHlasky, "CHBXHlaskyHlaska0Proti", QString(), {166, 30, 20, 17});
-  CHBXHlaskyHlaska1Proti =
-      makeCheck(GRPBXHlasky, "CHBXHlaskyHlaska1Proti", QString(), {166, 47, 20, 17});
-  CHBXHlaskyHlaska2Proti =
-      makeCheck(GRPBXHlasky, "CHBXHlaskyHlaska2Proti", QString(), {166, 64, 20, 17});
-  CHBXHlaskyHlaska3Proti =
-      makeCheck(GRPBXHlasky, "CHBXHlaskyHlaska3Proti", QString(), {166, 81, 20, 17});
+  CHBXHlaskyHlaska0Proti = makeCheck(GRPBXHlasky, "CHBXHlaskyHlaska0Proti", QString(), {166, 30, 20, 17});
+  CHBXHlaskyHlaska1Proti = makeCheck(GRPBXHlasky, "CHBXHlaskyHlaska1Proti", QString(), {166, 47, 20, 17});
+  CHBXHlaskyHlaska2Proti = makeCheck(GRPBXHlasky, "CHBXHlaskyHlaska2Proti", QString(), {166, 64, 20, 17});
+  CHBXHlaskyHlaska3Proti = makeCheck(GRPBXHlasky, "CHBXHlaskyHlaska3Proti", QString(), {166, 81, 20, 17});
   for (int suit = 0; suit < extended::kSuits; ++suit) {
     declarerBoxes(*this)[suit]->setText(RAGRTrumfy->itemText(suit));
     declarerBoxes(*this)[suit]->setToolTip(QStringLiteral("hlaska vynosce"));
     defenderBoxes(*this)[suit]->setToolTip(QStringLiteral("hlaska proti"));
   }
   CHBXTrumfovaHlaskaUhranaPrvni =
-      makeCheck(GRPBXHlasky, "CHBXTrumfovaHlaskaUhranaPrvni", QStringLiteral("trumfova prvni"),
-                {6, 99, 180, 17},
+      makeCheck(GRPBXHlasky, "CHBXTrumfovaHlaskaUhranaPrvni", QStringLiteral("trumfova prvni"), {6, 99, 180, 17},
                 QStringLiteral("pouze pri vice hlaskach pri hlasenych sto (i proti)"));
   CHBXTrumfovaHlaskaUhranaPrvni->setEnabled(false);
   describeTrumps();
 }
 
 void TFRMMain::connectExtended() {
-  connect(BUTNRozsireneOvladani, &QPushButton::clicked, this,
-          &TFRMMain::BUTNRozsireneOvladaniClick);
-  connect(CHBXRozsirenePocitaniBodu, &QCheckBox::toggled, this,
-          &TFRMMain::CHBXRozsirenePocitaniBoduClick);
+  connect(BUTNRozsireneOvladani, &QPushButton::clicked, this, &TFRMMain::BUTNRozsireneOvladaniClick);
+  connect(CHBXRozsirenePocitaniBodu, &QCheckBox::toggled, this, &TFRMMain::CHBXRozsirenePocitaniBoduClick);
   connect(RAGRTrumfy, &RadioGroup::itemClicked, this, &TFRMMain::RAGRTrumfyClick);
   for (int suit = 0; suit < extended::kSuits; ++suit)
     for (QCheckBox* box : {declarerBoxes(*this)[suit], defenderBoxes(*this)[suit]})
@@ -169,10 +159,8 @@ void TFRMMain::BUTNRozsireneOvladaniClick() {
     // The hand goes on as described so far: a red game makes red the trumps,
     // and trumps in red that the red box no longer shows give way to the
     // default ones.
-    if (CKBXCervene->isChecked())
-      RAGRTrumfy->setItemIndex(extended::kRedSuit);
-    else if (trump(*this) == extended::kRedSuit)
-      RAGRTrumfy->setItemIndex(extended::kDefaultTrump);
+    if (CKBXCervene->isChecked()) RAGRTrumfy->setItemIndex(extended::kRedSuit);
+    else if (trump(*this) == extended::kRedSuit) RAGRTrumfy->setItemIndex(extended::kDefaultTrump);
   }
   flags.extendedEntryGuard = guard;
   // From now on the totals are the extended entry's.
@@ -185,16 +173,14 @@ void TFRMMain::BUTNRozsireneOvladaniClick() {
 
 void TFRMMain::CHBXRozsirenePocitaniBoduClick() {
   if (!flags.extendedEntryGuard) return;
-  if (CHBXRozsirenePocitaniBodu->isChecked() == RAGRBodyVeHreUhrano->isHidden())
-    BUTNRozsireneOvladaniClick();
+  if (CHBXRozsirenePocitaniBodu->isChecked() == RAGRBodyVeHreUhrano->isHidden()) BUTNRozsireneOvladaniClick();
 }
 
 // ---- trumps and melds ---------------------------------------------------------
 
 // The trump suit's meld box in bold and highlighted, the others plain.
 void TFRMMain::describeTrumps() {
-  for (int suit = 0; suit < extended::kSuits; ++suit)
-    styleMeldBox(declarerBoxes(*this)[suit], suit == trump(*this));
+  for (int suit = 0; suit < extended::kSuits; ++suit) styleMeldBox(declarerBoxes(*this)[suit], suit == trump(*this));
 }
 
 void TFRMMain::RAGRTrumfyClick() {
@@ -210,8 +196,8 @@ void TFRMMain::RAGRTrumfyClick() {
 }
 
 void TFRMMain::updateTrumpFirst() {
-  const extended::TrumpFirst state = extended::trumpFirst(
-      ticked(*this), trump(*this), CKBXStovka->isChecked(), CKBXStovkaProti->isChecked());
+  const extended::TrumpFirst state =
+      extended::trumpFirst(ticked(*this), trump(*this), CKBXStovka->isChecked(), CKBXStovkaProti->isChecked());
   CHBXTrumfovaHlaskaUhranaPrvni->setEnabled(state.enabled);
   CHBXTrumfovaHlaskaUhranaPrvni->setChecked(state.checked);
 }

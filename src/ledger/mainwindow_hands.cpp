@@ -55,14 +55,12 @@ void TFRMMain::BUTNPridejSkoreClick() {
   shares.declarer = lenientNumber(LABLScoreCelkom->text());
   shares.defender = lenientNumber(LABLCenaProProtihrace->text());
   shares.sittingOut = lenientNumber(LABLPauzirujiciCelkem->text());
-  const QList<double> row =
-      ledger::handRow(n, declarer, shares, crossVariantActive(), crossPartner());
+  const QList<double> row = ledger::handRow(n, declarer, shares, crossVariantActive(), crossPartner());
   if (!ledger::bookingFits(*grid, n, row)) {
     showMessage(this, QStringLiteral("Chyba"), ledger::bookingRefusedMessage());
     return;
   }
-  ledger::bookHand(*grid, n, row, CKBXZobrazovatDruhyHer->isChecked(),
-                   LABLTextoveVyjadreniHry->text());
+  ledger::bookHand(*grid, n, row, CKBXZobrazovatDruhyHer->isChecked(), LABLTextoveVyjadreniHry->text());
   scrollToRow(STGOutput->rowCount() - 1);
 
   if (CHBXNulovatPoPridani->isChecked()) {
@@ -71,8 +69,8 @@ void TFRMMain::BUTNPridejSkoreClick() {
     RAGRProti->setItemIndex(0);
     LIBXFlekHraValues->setCurrentRow(0);
     LIBXFlekSedmaValues->setCurrentRow(0);
-    for (QCheckBox* box : {CHBXUhranaSedmaVolicem, CHBXUhranaSedmaProti, CKBXCervene, CKBXSedma,
-                           CHBXSedmaProti, CKBXStovka, CKBXStovkaProti})
+    for (QCheckBox* box : {CHBXUhranaSedmaVolicem, CHBXUhranaSedmaProti, CKBXCervene, CKBXSedma, CHBXSedmaProti,
+                           CKBXStovka, CKBXStovkaProti})
       box->setChecked(false);
     clearDirectAmountGroups();
     RAGRTypHryClick();
@@ -113,7 +111,6 @@ void TFRMMain::POPUPSmazPosledniClick() {
 }
 
 void TFRMMain::POPUPSmazHryClick() {
-  if (ledger::foldHands(*grid, playerCount(), CKBXZobrazovatDruhyHer->isChecked()))
-    BUTNSpoctiSumuClick();
+  if (ledger::foldHands(*grid, playerCount(), CKBXZobrazovatDruhyHer->isChecked())) BUTNSpoctiSumuClick();
   eveningChanged();
 }

@@ -144,13 +144,11 @@ void TFRMMain::connectLedger() {
     if (LIBXHraci->row(item) == declarerIndex()) LIBXHraciClick();
   });
   // The marker list follows the player list when that one scrolls.
-  connect(LIBXHraci->verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int v) {
-    LSTBXOznaceniVolice->verticalScrollBar()->setValue(v);
-  });
+  connect(LIBXHraci->verticalScrollBar(), &QScrollBar::valueChanged, this,
+          [this](int v) { LSTBXOznaceniVolice->verticalScrollBar()->setValue(v); });
   LABLPocetHer->installEventFilter(this);
-  connect(BUTNSmazat, &QPushButton::clicked, this, [this] {
-    POPMNUSmazaniVTabulceHer->popup(BUTNSmazat->mapToGlobal(QPoint(0, 0)));
-  });
+  connect(BUTNSmazat, &QPushButton::clicked, this,
+          [this] { POPMNUSmazaniVTabulceHer->popup(BUTNSmazat->mapToGlobal(QPoint(0, 0))); });
 }
 
 int TFRMMain::playerCount() const { return LIBXHraci->count(); }
@@ -177,13 +175,11 @@ void TFRMMain::BUTNNOvaHraClick() {
     FORMZadaniHracu->raise();
     return;
   }
-  if (STGOutput->rowCount() > 2 && !askYesNo(this, QStringLiteral("Opravdu zalozit novou hru ?")))
-    return;
+  if (STGOutput->rowCount() > 2 && !askYesNo(this, QStringLiteral("Opravdu zalozit novou hru ?"))) return;
 
   const QStringList names = itemTexts(roster);
   bool onlyThree = false;
-  if (ledger::newGameAsksForThree(static_cast<int>(names.size()),
-                                  CKBXHraniPauzirovaneho->isChecked())) {
+  if (ledger::newGameAsksForThree(static_cast<int>(names.size()), CKBXHraniPauzirovaneho->isChecked())) {
     if (!askYesNo(this, QStringLiteral("Neni povoleno hrani pauziraku,\n"
                                        " mam pokracovat a natahnout jen tri hrace ?")))
       return;
@@ -276,8 +272,7 @@ void TFRMMain::LIBXHraciClick() {
 }
 
 void TFRMMain::refreshRoleMarkers() {
-  const QStringList markers =
-      ledger::roleMarkers(LSTBXOznaceniVolice->count(), chooserIndex(), declarerIndex());
+  const QStringList markers = ledger::roleMarkers(LSTBXOznaceniVolice->count(), chooserIndex(), declarerIndex());
   for (int i = 0; i < markers.size(); ++i) {
     QListWidgetItem* item = LSTBXOznaceniVolice->item(i);
     item->setText(markers[i]);

@@ -107,10 +107,9 @@ void TFRMMain::buildQuickSelection() {
   RAGRSedma = makeQuickGroup(GRPBXVyhrane, quick::Sedma, {4, 178, ww, 112}, 1);
   RAGRStovka = makeQuickGroup(GRPBXVyhrane, quick::Stovka, {4, 292, ww, 76}, 2);
   RAGRStoASedm = makeQuickGroup(GRPBXVyhrane, quick::StoASedm, {4, 370, ww, 76}, 2);
-  RAGRPrimaUpravaStavuVyhrane =
-      makeQuickGroup(GRPBXVyhrane, quick::PrimaUpravaStavuVyhrane, {4, 448, ww, 130}, 2);
-  CHBXCerveneVpravo = makeCheck(GRPBXVyhrane, "CHBXCerveneVpravo", QStringLiteral("Cervene"),
-                                {8, 584, ww - 4, 22}, QStringLiteral("hra v rudych"));
+  RAGRPrimaUpravaStavuVyhrane = makeQuickGroup(GRPBXVyhrane, quick::PrimaUpravaStavuVyhrane, {4, 448, ww, 130}, 2);
+  CHBXCerveneVpravo = makeCheck(GRPBXVyhrane, "CHBXCerveneVpravo", QStringLiteral("Cervene"), {8, 584, ww - 4, 22},
+                                QStringLiteral("hra v rudych"));
 
   // "Prohrane": the groups side by side, then the red box and "Pridat".
   const int lh = layout::kLostGroup.height() - 22;
@@ -118,10 +117,9 @@ void TFRMMain::buildQuickSelection() {
   RAGRBetlDurchProti = makeQuickGroup(GRPBXProhrane, quick::BetlDurchProti, {94, 18, 70, lh}, 1);
   RAGRSedmaProhrana = makeQuickGroup(GRPBXProhrane, quick::SedmaProhrana, {166, 18, 120, lh}, 1);
   RAGRStoNeuhranych = makeQuickGroup(GRPBXProhrane, quick::StoNeuhranych, {288, 18, 88, lh}, 2);
-  RAGRPrimaUpravaStavuProhrane =
-      makeQuickGroup(GRPBXProhrane, quick::PrimaUpravaStavuProhrane, {378, 18, 164, lh}, 3);
-  CHBXCerveneVlevo = makeCheck(GRPBXProhrane, "CHBXCerveneVlevo", QStringLiteral("Cervene"),
-                               {552, 24, 84, 22}, QStringLiteral("hra v rudych"));
+  RAGRPrimaUpravaStavuProhrane = makeQuickGroup(GRPBXProhrane, quick::PrimaUpravaStavuProhrane, {378, 18, 164, lh}, 3);
+  CHBXCerveneVlevo = makeCheck(GRPBXProhrane, "CHBXCerveneVlevo", QStringLiteral("Cervene"), {552, 24, 84, 22},
+                               QStringLiteral("hra v rudych"));
 
   BUTNPridatDolni = makeButton(GRPBXProhrane, "BUTNPridatDolni", QStringLiteral("Pridat"),
                                QStringLiteral("prida zvolenou hru do tabulky"));
@@ -129,25 +127,35 @@ void TFRMMain::buildQuickSelection() {
   new TwinButton(BUTNPridejSkore, BUTNPridatDolni);
 
   using Handler = void (TFRMMain::*)();
-  static constexpr std::array<Handler, quick::kGroupCount> handlers = {
-      &TFRMMain::RAGRObycHraClick,        &TFRMMain::RAGRBetlDurchClick,
-      &TFRMMain::RAGRSedmaClick,          &TFRMMain::RAGRStovkaClick,
-      &TFRMMain::RAGRStoASedmClick,       &TFRMMain::RAGRPrimaUpravaStavuVyhraneClick,
-      &TFRMMain::RAGRProhranaHraClick,    &TFRMMain::RAGRBetlDurchProtiClick,
-      &TFRMMain::RAGRSedmaProhranaClick,  &TFRMMain::RAGRStoNeuhranychClick,
-      &TFRMMain::RAGRPrimaUpravaStavuProhraneClick};
+  static constexpr std::array<Handler, quick::kGroupCount> handlers = {&TFRMMain::RAGRObycHraClick,
+                                                                       &TFRMMain::RAGRBetlDurchClick,
+                                                                       &TFRMMain::RAGRSedmaClick,
+                                                                       &TFRMMain::RAGRStovkaClick,
+                                                                       &TFRMMain::RAGRStoASedmClick,
+                                                                       &TFRMMain::RAGRPrimaUpravaStavuVyhraneClick,
+                                                                       &TFRMMain::RAGRProhranaHraClick,
+                                                                       &TFRMMain::RAGRBetlDurchProtiClick,
+                                                                       &TFRMMain::RAGRSedmaProhranaClick,
+                                                                       &TFRMMain::RAGRStoNeuhranychClick,
+                                                                       &TFRMMain::RAGRPrimaUpravaStavuProhraneClick};
   const QList<RadioGroup*> groups = quickGroups();
-  for (int i = 0; i < quick::kGroupCount; ++i)
-    connect(groups[i], &RadioGroup::itemClicked, this, handlers[i]);
+  for (int i = 0; i < quick::kGroupCount; ++i) connect(groups[i], &RadioGroup::itemClicked, this, handlers[i]);
   for (QCheckBox* box : {CHBXCerveneVpravo, CHBXCerveneVlevo})
     connect(box, &QCheckBox::toggled, this, [this, box] { CHBXCerveneVlevoClick(box); });
   connect(CKBXCervene, &QCheckBox::toggled, this, &TFRMMain::redBoxesFollowCervene);
 }
 
 QList<RadioGroup*> TFRMMain::quickGroups() const {
-  return {RAGRObycHra,     RAGRBetlDurch,      RAGRSedma,         RAGRStovka,
-          RAGRStoASedm,    RAGRPrimaUpravaStavuVyhrane,           RAGRProhranaHra,
-          RAGRBetlDurchProti, RAGRSedmaProhrana, RAGRStoNeuhranych,
+  return {RAGRObycHra,
+          RAGRBetlDurch,
+          RAGRSedma,
+          RAGRStovka,
+          RAGRStoASedm,
+          RAGRPrimaUpravaStavuVyhrane,
+          RAGRProhranaHra,
+          RAGRBetlDurchProti,
+          RAGRSedmaProhrana,
+          RAGRStoNeuhranych,
           RAGRPrimaUpravaStavuProhrane};
 }
 
@@ -156,16 +164,12 @@ void TFRMMain::RAGRBetlDurchClick() { quickSelectionClick(quick::BetlDurch); }
 void TFRMMain::RAGRSedmaClick() { quickSelectionClick(quick::Sedma); }
 void TFRMMain::RAGRStovkaClick() { quickSelectionClick(quick::Stovka); }
 void TFRMMain::RAGRStoASedmClick() { quickSelectionClick(quick::StoASedm); }
-void TFRMMain::RAGRPrimaUpravaStavuVyhraneClick() {
-  quickSelectionClick(quick::PrimaUpravaStavuVyhrane);
-}
+void TFRMMain::RAGRPrimaUpravaStavuVyhraneClick() { quickSelectionClick(quick::PrimaUpravaStavuVyhrane); }
 void TFRMMain::RAGRProhranaHraClick() { quickSelectionClick(quick::ProhranaHra); }
 void TFRMMain::RAGRBetlDurchProtiClick() { quickSelectionClick(quick::BetlDurchProti); }
 void TFRMMain::RAGRSedmaProhranaClick() { quickSelectionClick(quick::SedmaProhrana); }
 void TFRMMain::RAGRStoNeuhranychClick() { quickSelectionClick(quick::StoNeuhranych); }
-void TFRMMain::RAGRPrimaUpravaStavuProhraneClick() {
-  quickSelectionClick(quick::PrimaUpravaStavuProhrane);
-}
+void TFRMMain::RAGRPrimaUpravaStavuProhraneClick() { quickSelectionClick(quick::PrimaUpravaStavuProhrane); }
 
 void TFRMMain::quickSelectionClick(int group) {
   RadioGroup* clicked = quickGroups().at(group);
@@ -182,7 +186,7 @@ void TFRMMain::quickSelectionClick(int group) {
   flags.directAmountMode = quick::isDirectAmount(g) ? 1 : 0;
   resetEntry(clicked);  // the other groups cleared, the red boxes, the reset
   applySettings(this, quick::itemSettings(g, item));
-  refreshEntry();       // flek displays and the pricing
+  refreshEntry();  // flek displays and the pricing
 }
 
 void TFRMMain::exclusiveQuickSelection(RadioGroup* keep) {
@@ -193,8 +197,7 @@ void TFRMMain::exclusiveQuickSelection(RadioGroup* keep) {
     if (g != keep) g->setItemIndex(-1);
   flags.extendedEntryGuard = 1;
 
-  const bool hide = quick::hidesRedBoxes(static_cast<int>(groups.indexOf(keep)),
-                                         flags.directAmountMode != 0);
+  const bool hide = quick::hidesRedBoxes(static_cast<int>(groups.indexOf(keep)), flags.directAmountMode != 0);
   CHBXCerveneVlevo->setVisible(!hide);
   CHBXCerveneVpravo->setVisible(!hide);
   if (hide) {

@@ -40,9 +40,7 @@ double Tariff::overHundredFactor() const {
 
 double flekMultiplier(double factor, int count) { return std::pow(factor, count); }
 
-bool amountInRange(double amount) {
-  return std::isfinite(amount) && std::fabs(amount) <= kMaxHandAmount;
-}
+bool amountInRange(double amount) { return std::isfinite(amount) && std::fabs(amount) <= kMaxHandAmount; }
 
 QString amountOutOfRangeWarning() { return QStringLiteral("cena mimo rozsah !"); }
 
@@ -70,8 +68,7 @@ double overHundred(double base, int n, int M, int W, double f, double s) {
 }
 
 double overHundred(double base, int n, const Tariff& t) {
-  return overHundred(base, n, t.overHundredMethod, t.hundredWay, t.overHundredFactor(),
-                     t.separateHundred);
+  return overHundred(base, n, t.overHundredMethod, t.hundredWay, t.overHundredFactor(), t.separateHundred);
 }
 
 namespace {
@@ -102,7 +99,7 @@ double ordinaryGame(const Hand& h, const Tariff& t) {
   const double g = t.game * G;
   if (U >= 10) return overHundred(g, U - 9, t);   // silent hundred of the declarer
   if (P >= 10) return -overHundred(g, P - 9, t);  // silent hundred of the defenders
-  return P >= U ? -g : g;                          // a tie loses
+  return P >= U ? -g : g;                         // a tie loses
 }
 
 // Two sevens. The sevens are paid at their own price (the red one in red,
@@ -132,13 +129,11 @@ double twoSevens(const Hand& h, const Tariff& t) {
       const double base = t.hundred * G + sevensPrice * Z;
       return U >= 10 ? overHundred(base, U - 9, t) : -overHundred(base, P, t);
     }
-    const double g = U >= 10 ? overHundred(t.hundred, U - 9, t) * G
-                             : -(overHundred(t.hundred, P, t) * G);
+    const double g = U >= 10 ? overHundred(t.hundred, U - 9, t) * G : -(overHundred(t.hundred, P, t) * G);
     return sevens + g;
   }
   if (h.hundredAgainst) {
-    const double g = P >= 10 ? -(overHundred(t.hundred, P - 10, t) * G)
-                             : overHundred(t.hundred, U, t) * G;
+    const double g = P >= 10 ? -(overHundred(t.hundred, P - 10, t) * G) : overHundred(t.hundred, U, t) * G;
     return sevens + g;
   }
   double g = 0;
@@ -223,8 +218,7 @@ Description describeHand(const Hand& h) {
     if (h.extendedCounting)
       body += pointsText(h.declarerCardTens, h.declarerMeldPoints) + QLatin1Char(',') +
               pointsText(h.defenderCardTens, h.defenderMeldPoints);
-    else
-      body += pointsText(h.declarerTens, 0) + QLatin1Char(',') + pointsText(h.defenderTens, 0);
+    else body += pointsText(h.declarerTens, 0) + QLatin1Char(',') + pointsText(h.defenderTens, 0);
     if (h.sevenWonByDeclarer) body += QStringLiteral(",7 uhrana");
     if (h.sevenWonByDefenders) body += QStringLiteral(",7 proti");
     body += QLatin1Char(']');
@@ -237,8 +231,7 @@ bool crossVariant(bool sittingOutAllowed, int players, int sittingOutItem) {
   return sittingOutAllowed && players == 4 && sittingOutItem == 3;
 }
 
-Shares playerShares(double c, int n, bool sittingOutAllowed, int sittingOutItem, int crossItem,
-                    int partner) {
+Shares playerShares(double c, int n, bool sittingOutAllowed, int sittingOutItem, int crossItem, int partner) {
   Shares s;
   const QString vynosce = QStringLiteral("vynosce:");
   if (n == 2) {

@@ -16,27 +16,27 @@ enum GameType : int { Obycejna = 0, Betl = 1, Durch = 2, DveSedmy = 3 };
 // constructed with {} is all zeros and off, as a tariff with unreadable fields
 // reads; defaults() is the tariff of a fresh start.
 struct Tariff {
-  double game = 0;            // EDITCenaZaHru, the base price of a game
-  double hundred = 0;         // EDITCenaZaStovku
-  double seven = 0;           // EDITCenaZaSedmu (announced)
-  double silentSeven = 0;     // EDITCenaZaSedmuNehlasenou
-  double betl = 0;            // EDITCenaZaBetla
-  double durch = 0;           // EDITCenaZaDurcha
-  double redFactor = 0;       // EDITCenaNasobeniCervenych
-  double flekFactor = 0;      // EDITNasobeniFleku
-  double twoSevens = 0;       // EDITCenaZaDveSedmy
-  double twoSevensRed = 0;    // EDITCenaZaDveSedmyCervene
-  int overHundredMethod = 0;  // RAGRNadSto: 0 "nic", 1 "pricitat k zakladu", 2 "nasobit zaklad"
-  double overHundredAdd = 0;       // EDITFaktorNadStoPricitat
-  double overHundredMultiply = 0;  // EDITFaktorNadStoNasobit
-  int hundredWay = 0;         // RAGRStovkaZpusobPocitani: 0 "dohromady se zakladem", 1 "zvlast a pak pripocitat"
-  double separateHundred = 0; // EDITCenaZaStovkuPripocitat
+  double game = 0;                   // EDITCenaZaHru, the base price of a game
+  double hundred = 0;                // EDITCenaZaStovku
+  double seven = 0;                  // EDITCenaZaSedmu (announced)
+  double silentSeven = 0;            // EDITCenaZaSedmuNehlasenou
+  double betl = 0;                   // EDITCenaZaBetla
+  double durch = 0;                  // EDITCenaZaDurcha
+  double redFactor = 0;              // EDITCenaNasobeniCervenych
+  double flekFactor = 0;             // EDITNasobeniFleku
+  double twoSevens = 0;              // EDITCenaZaDveSedmy
+  double twoSevensRed = 0;           // EDITCenaZaDveSedmyCervene
+  int overHundredMethod = 0;         // RAGRNadSto: 0 "nic", 1 "pricitat k zakladu", 2 "nasobit zaklad"
+  double overHundredAdd = 0;         // EDITFaktorNadStoPricitat
+  double overHundredMultiply = 0;    // EDITFaktorNadStoNasobit
+  int hundredWay = 0;                // RAGRStovkaZpusobPocitani: 0 "dohromady se zakladem", 1 "zvlast a pak pripocitat"
+  double separateHundred = 0;        // EDITCenaZaStovkuPripocitat
   int lostHundredCounting = 0;       // RAGRPocitaniProhraneStovky: 0 "uhranych bodu", 1 "bodu proti"
   int twoSevensHundredCounting = 0;  // RAGRPocitaniDvouSedemNadSto: 0 "zvlast", 1 "dohromady"
   bool twoSevensWithHundred = false;    // CHBXDveSedmyAStovka
   bool twoSevensSilentHundred = false;  // CHBXDveSedmyAStovkaTicha
-  bool checkMinMax = false;  // CHKBXKontrolovatPocetBodu
-  bool checkParity = false;  // CHKBXKontrolovatPocetBoduLiche
+  bool checkMinMax = false;             // CHKBXKontrolovatPocetBodu
+  bool checkParity = false;             // CHKBXKontrolovatPocetBoduLiche
 
   static Tariff defaults();
 
@@ -47,37 +47,37 @@ struct Tariff {
 
 // The hand as described on the main window.
 struct Hand {
-  int type = Obycejna;          // RAGRTypHry item
-  bool seven = false;           // CKBXSedma
-  bool sevenAgainst = false;    // CHBXSedmaProti
-  bool hundred = false;         // CKBXStovka
-  bool hundredAgainst = false;  // CKBXStovkaProti
-  bool red = false;             // CKBXCervene
-  bool won = true;              // RAGRVyhra item 0 "vyhra" (betl and durch)
-  int declarerTens = 0;         // U, item of RAGRUhrano
-  int defenderTens = 0;         // P, item of RAGRProti
+  int type = Obycejna;               // RAGRTypHry item
+  bool seven = false;                // CKBXSedma
+  bool sevenAgainst = false;         // CHBXSedmaProti
+  bool hundred = false;              // CKBXStovka
+  bool hundredAgainst = false;       // CKBXStovkaProti
+  bool red = false;                  // CKBXCervene
+  bool won = true;                   // RAGRVyhra item 0 "vyhra" (betl and durch)
+  int declarerTens = 0;              // U, item of RAGRUhrano
+  int defenderTens = 0;              // P, item of RAGRProti
   bool sevenWonByDeclarer = false;   // CHBXUhranaSedmaVolicem
   bool sevenWonByDefenders = false;  // CHBXUhranaSedmaProti
-  int gameFleks = 0;            // EDITFlekHraCount
-  int sevenFleks = 0;           // EDITFlekSedmaCount
-  double gameMultiplier = 1;    // G, read from EDITFlekHraVal
-  double sevenMultiplier = 1;   // Z, read from EDITFlekSedmaVal
+  int gameFleks = 0;                 // EDITFlekHraCount
+  int sevenFleks = 0;                // EDITFlekSedmaCount
+  double gameMultiplier = 1;         // G, read from EDITFlekHraVal
+  double sevenMultiplier = 1;        // Z, read from EDITFlekSedmaVal
 
   // Direct amount: the amount is taken as it stands in the price field.
   bool directAmountMode = false;
-  double directAmount = 0;      // read from EDITCelkemCena
+  double directAmount = 0;        // read from EDITCelkemCena
   QString directAmountCaption{};  // caption of the chosen direct-amount item, e.g. "2 KC"
 
   // For the description only.
-  int declarer = -1;            // index in the player list, -1 when none is selected
+  int declarer = -1;  // index in the player list, -1 when none is selected
   QString declarerName{};
-  bool showNames = true;        // CHBXVNazvuHryZobrazovatJmena
+  bool showNames = true;          // CHBXVNazvuHryZobrazovatJmena
   bool extendedCounting = false;  // CHBXRozsirenePocitaniBodu
   QString trumpCaption{};         // caption of the selected trump suit
-  int declarerCardTens = 0;     // item of RAGRBodyVeHreUhrano
-  int defenderCardTens = 0;     // item of RAGRBodyVeHreProti
-  int declarerMeldPoints = 0;   // sum of the declarer's melds (40 trump, 20 other)
-  int defenderMeldPoints = 0;   // the same for the defenders
+  int declarerCardTens = 0;       // item of RAGRBodyVeHreUhrano
+  int defenderCardTens = 0;       // item of RAGRBodyVeHreProti
+  int declarerMeldPoints = 0;     // sum of the declarer's melds (40 trump, 20 other)
+  int defenderMeldPoints = 0;     // the same for the defenders
 };
 
 // The flek multiplier of a count: factor raised to the count (1, 2, 4, 8 ...).
@@ -134,7 +134,6 @@ struct Shares {
 // c: the hand amount as read back from the price text; n: the players;
 // partner: 0 none, 1..3 the first to third player after the declarer (cross
 // variant only).
-Shares playerShares(double c, int n, bool sittingOutAllowed, int sittingOutItem,
-                    int crossItem, int partner);
+Shares playerShares(double c, int n, bool sittingOutAllowed, int sittingOutItem, int crossItem, int partner);
 
 }  // namespace kvadus::pricing

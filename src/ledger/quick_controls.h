@@ -16,13 +16,13 @@ struct QuickSelectionControls {
   QLabel* LABLRychlaVolba = nullptr;
   QGroupBox* GRPBXVyhrane = nullptr;
   QGroupBox* GRPBXProhrane = nullptr;
-  kvadus::RadioGroup* RAGRObycHra = nullptr;       // "Vyhrane"
+  kvadus::RadioGroup* RAGRObycHra = nullptr;  // "Vyhrane"
   kvadus::RadioGroup* RAGRBetlDurch = nullptr;
   kvadus::RadioGroup* RAGRSedma = nullptr;
   kvadus::RadioGroup* RAGRStovka = nullptr;
   kvadus::RadioGroup* RAGRStoASedm = nullptr;
   kvadus::RadioGroup* RAGRPrimaUpravaStavuVyhrane = nullptr;
-  kvadus::RadioGroup* RAGRProhranaHra = nullptr;   // "Prohrane"
+  kvadus::RadioGroup* RAGRProhranaHra = nullptr;  // "Prohrane"
   kvadus::RadioGroup* RAGRBetlDurchProti = nullptr;
   kvadus::RadioGroup* RAGRSedmaProhrana = nullptr;
   kvadus::RadioGroup* RAGRStoNeuhranych = nullptr;

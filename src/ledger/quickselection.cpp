@@ -7,13 +7,13 @@ namespace kvadus::quick {
 namespace {
 
 QStringList flekItems() {
-  return {QStringLiteral("bez fleku"), QStringLiteral("1x flek"), QStringLiteral("2x flek"),
-          QStringLiteral("3x flek"), QStringLiteral("4x flek")};
+  return {QStringLiteral("bez fleku"), QStringLiteral("1x flek"), QStringLiteral("2x flek"), QStringLiteral("3x flek"),
+          QStringLiteral("4x flek")};
 }
 
 QStringList hundredItems() {
-  return {QStringLiteral("100"), QStringLiteral("110"), QStringLiteral("120"),
-          QStringLiteral("130"), QStringLiteral("140")};
+  return {QStringLiteral("100"), QStringLiteral("110"), QStringLiteral("120"), QStringLiteral("130"),
+          QStringLiteral("140")};
 }
 
 QStringList moneyItems() {
@@ -37,20 +37,22 @@ std::array<GroupText, kGroupCount> makeTexts() {
   return {{
       {"RAGRObycHra", obycejna, QStringLiteral("obycejne hry uhrane volicem"), flekItems()},
       {"RAGRBetlDurch", bezTrumfu, QStringLiteral("betl/durch uhrany volicem"), betlDurch},
-      {"RAGRSedma", QStringLiteral("Sedma"), QStringLiteral("hry se sedmou uhrane volicem"),
+      {"RAGRSedma",
+       QStringLiteral("Sedma"),
+       QStringLiteral("hry se sedmou uhrane volicem"),
        {QStringLiteral("ticha"), QStringLiteral("ticha, zabita"), QStringLiteral("hlasena"),
         QStringLiteral("hlasena + hra"), QStringLiteral("ticha proti zabita")}},
       {"RAGRStovka", QStringLiteral("100"), QStringLiteral("stovky uhrane volicem"), hundredItems()},
-      {"RAGRStoASedm", QStringLiteral("100 + 7"), QStringLiteral("sto a sedm uhrane volicem"),
-       hundredItems()},
+      {"RAGRStoASedm", QStringLiteral("100 + 7"), QStringLiteral("sto a sedm uhrane volicem"), hundredItems()},
       {"RAGRPrimaUpravaStavuVyhrane", primo, QString(), moneyItems()},
       {"RAGRProhranaHra", obycejna, QStringLiteral("obycejne hry NEuhrane volicem"), flekItems()},
       {"RAGRBetlDurchProti", bezTrumfu, QStringLiteral("prohrane betly/durchy"), betlDurch},
-      {"RAGRSedmaProhrana", QStringLiteral("Sedma"), QStringLiteral("hry se sedmou NEuhrane volicem"),
+      {"RAGRSedmaProhrana",
+       QStringLiteral("Sedma"),
+       QStringLiteral("hry se sedmou NEuhrane volicem"),
        {QStringLiteral("ticha"), QStringLiteral("ticha + hra"), QStringLiteral("ticha - hra"),
         QStringLiteral("hlasena"), QStringLiteral("hlasena + hra")}},
-      {"RAGRStoNeuhranych", QStringLiteral("100"), QStringLiteral("stovky NEuhrane volicem"),
-       lostHundredItems()},
+      {"RAGRStoNeuhranych", QStringLiteral("100"), QStringLiteral("stovky NEuhrane volicem"), lostHundredItems()},
       {"RAGRPrimaUpravaStavuProhrane", primo, QString(), moneyItems()},
   }};
 }
@@ -68,9 +70,7 @@ const GroupText& groupText(Group group) {
 
 bool isWonGroup(Group group) { return group <= PrimaUpravaStavuVyhrane; }
 
-bool isDirectAmount(Group group) {
-  return group == PrimaUpravaStavuVyhrane || group == PrimaUpravaStavuProhrane;
-}
+bool isDirectAmount(Group group) { return group == PrimaUpravaStavuVyhrane || group == PrimaUpravaStavuProhrane; }
 
 bool hidesRedBoxes(int group, bool directAmountMode) {
   return directAmountMode || group == BetlDurch || group == BetlDurchProti;
@@ -82,8 +82,7 @@ bool redBoxesState(bool clickedState, bool boxesHidden) { return clickedState &&
 
 EntrySettings itemSettings(Group group, int item) {
   EntrySettings s;
-  if (group < 0 || group >= kGroupCount || item < 0 || item >= groupText(group).items.size())
-    return s;
+  if (group < 0 || group >= kGroupCount || item < 0 || item >= groupText(group).items.size()) return s;
   switch (group) {
     case ObycHra:
       s.declarerTens = 9;

@@ -31,7 +31,7 @@ enum Group : int {
 struct GroupText {
   const char* name;  // the control's name
   QString caption;
-  QString hint;      // empty: the group has none
+  QString hint;  // empty: the group has none
   QStringList items;
 };
 const GroupText& groupText(Group group);
@@ -49,18 +49,18 @@ bool hidesRedBoxes(int group, bool directAmountMode);
 // field holds the value the control gets; the reset values stand where the
 // item changes nothing.
 struct EntrySettings {
-  int type = pricing::Obycejna;       // RAGRTypHry
-  int result = -1;                    // RAGRVyhra item; -1: left as it is
-  int declarerTens = 0;               // RAGRUhrano item
-  int defenderTens = 0;               // RAGRProti item
-  bool hundred = false;               // CKBXStovka
-  bool seven = false;                 // CKBXSedma
-  bool sevenAgainst = false;          // CHBXSedmaProti
-  bool sevenWonByDeclarer = false;    // CHBXUhranaSedmaVolicem
-  bool sevenWonByDefenders = false;   // CHBXUhranaSedmaProti
-  int gameFleks = 0;                  // UPDNHraFlekCount
-  bool directAmount = false;          // the amount below goes into the price field
-  double amount = 0;                  // in crowns, signed
+  int type = pricing::Obycejna;      // RAGRTypHry
+  int result = -1;                   // RAGRVyhra item; -1: left as it is
+  int declarerTens = 0;              // RAGRUhrano item
+  int defenderTens = 0;              // RAGRProti item
+  bool hundred = false;              // CKBXStovka
+  bool seven = false;                // CKBXSedma
+  bool sevenAgainst = false;         // CHBXSedmaProti
+  bool sevenWonByDeclarer = false;   // CHBXUhranaSedmaVolicem
+  bool sevenWonByDefenders = false;  // CHBXUhranaSedmaProti
+  int gameFleks = 0;                 // UPDNHraFlekCount
+  bool directAmount = false;         // the amount below goes into the price field
+  double amount = 0;                 // in crowns, signed
 };
 
 // The settings of item `item` of the group; an item outside the group gives

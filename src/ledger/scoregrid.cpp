@@ -46,8 +46,6 @@ void MemoryGrid::setCell(int column, int row, const QString& text) {
   cells_[row][column] = text;
 }
 
-QStringList MemoryGrid::row(int row) const {
-  return (row >= 0 && row < rows_) ? cells_[row] : QStringList();
-}
+QStringList MemoryGrid::row(int row) const { return (row >= 0 && row < rows_) ? cells_[row] : QStringList(); }
 
 }  // namespace kvadus

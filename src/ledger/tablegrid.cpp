@@ -22,7 +22,7 @@ class ScoreItem : public QTableWidgetItem {
     const QTableWidgetItem* name = table->item(0, column());
     const QString header = name ? name->text().trimmed() : QString();
     const int r = row();
-    const QString where = r == 0 ? QStringLiteral("jmeno")
+    const QString where = r == 0                       ? QStringLiteral("jmeno")
                           : r == table->rowCount() - 1 ? QStringLiteral("stav")
                                                        : QStringLiteral("hra %1").arg(r);
     return QStringLiteral("%1, %2: %3").arg(header, where, text().trimmed());

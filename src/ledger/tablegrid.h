@@ -47,8 +47,8 @@ class TableCopy : public QObject {
   void changed(int first, int last);
   TableGrid& grid_;
   MemoryGrid copy_;
-  int first_ = 0;        // the rows that changed since the last copy
-  int last_ = INT_MAX;   // (all of them at first)
+  int first_ = 0;       // the rows that changed since the last copy
+  int last_ = INT_MAX;  // (all of them at first)
 };
 
 // Sets up a QTableWidget as a score table: fixed-pitch font, default column

@@ -48,8 +48,7 @@ TFRMZmenaVolice::TFRMZmenaVolice(QWidget* parent) : QDialog(parent) {
   LABLIdxPuvodni->hide();
 
   BUTNPuvodni = makeButton(this, "BUTNPuvodni", QStringLiteral("<-- puvodni"));
-  BUTNCancel = makeButton(this, "BUTNCancel", QStringLiteral("Zavrit <<"),
-                          QStringLiteral("zavre okno"));
+  BUTNCancel = makeButton(this, "BUTNCancel", QStringLiteral("Zavrit <<"), QStringLiteral("zavre okno"));
   BUTNRefresh = makeButton(this, "BUTNRefresh", QStringLiteral("BUTNRefresh"));
   BUTNRefresh->hide();
 
@@ -74,8 +73,7 @@ TFRMZmenaVolice::TFRMZmenaVolice(QWidget* parent) : QDialog(parent) {
   connect(BUTNRefresh, &QPushButton::clicked, this, &TFRMZmenaVolice::BUTNRefreshClick);
   connect(BUTNPuvodni, &QPushButton::clicked, this, &TFRMZmenaVolice::BUTNPuvodniClick);
   connect(BUTNCancel, &QPushButton::clicked, this, &QDialog::close);
-  connect(LBOXSeznamHracu, &QListWidget::itemSelectionChanged, this,
-          &TFRMZmenaVolice::LBOXSeznamHracuClick);
+  connect(LBOXSeznamHracu, &QListWidget::itemSelectionChanged, this, &TFRMZmenaVolice::LBOXSeznamHracuClick);
   setUpKeyboard(this, accelerators());
 }
 

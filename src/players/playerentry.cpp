@@ -27,18 +27,10 @@ using namespace kvadus;
 
 namespace {
 constexpr Accelerator kAccelerators[] = {
-    {"Alt+S", "LBOXSeznamHracu"},
-    {"Alt+J", "EDITJmenoHrace"},
-    {"Alt+P", "BUTNPridat"},
-    {"Alt+Y", "BUTNSmazJmenoHrace"},
-    {"Alt+O", "BUTNOdebrat"},
-    {"Alt+V", "BUTNSmazHrace"},
-    {"Alt+H", "BUTNHracDolu"},
-    {"Alt+D", "BUTNHracNahoru"},
-    {"Alt+N", "BUTNNovaHra"},
-    {"Alt+M", "BUTNZamenit"},
-    {"Alt+B", "BUTNNahratJmena"},
-    {"Alt+Z", "BUTNCancel"},
+    {"Alt+S", "LBOXSeznamHracu"},    {"Alt+J", "EDITJmenoHrace"},  {"Alt+P", "BUTNPridat"},
+    {"Alt+Y", "BUTNSmazJmenoHrace"}, {"Alt+O", "BUTNOdebrat"},     {"Alt+V", "BUTNSmazHrace"},
+    {"Alt+H", "BUTNHracDolu"},       {"Alt+D", "BUTNHracNahoru"},  {"Alt+N", "BUTNNovaHra"},
+    {"Alt+M", "BUTNZamenit"},        {"Alt+B", "BUTNNahratJmena"}, {"Alt+Z", "BUTNCancel"},
 };
 }  // namespace
 
@@ -67,8 +59,8 @@ void TFORMZadaniHracu::buildControls() {
   LBOXSeznamHracu->setToolTip(QStringLiteral("jmena hracu"));
   LBOXSeznamHracu->setSelectionMode(QAbstractItemView::SingleSelection);
   LBOXSeznamHracu->setMinimumWidth(110);
-  LBOXSeznamHracu->addItems({QStringLiteral("Ja"), QStringLiteral("Franta"),
-                             QStringLiteral("Pepa"), QStringLiteral("Karel")});
+  LBOXSeznamHracu->addItems(
+      {QStringLiteral("Ja"), QStringLiteral("Franta"), QStringLiteral("Pepa"), QStringLiteral("Karel")});
 
   LABLJmenoHrace = new QLabel(QStringLiteral("Jmeno hrace pro pridani:"), this);
   LABLJmenoHrace->setObjectName(QStringLiteral("LABLJmenoHrace"));
@@ -77,16 +69,16 @@ void TFORMZadaniHracu::buildControls() {
   EDITJmenoHrace->setToolTip(QStringLiteral("jmeno hrace pro pridani"));
   LABLJmenoHrace->setBuddy(EDITJmenoHrace);
 
-  BUTNPridat = makeButton(this, "BUTNPridat", QStringLiteral("<-- pridat    "),
-                          QStringLiteral("prida hrace do seznamu"));
+  BUTNPridat =
+      makeButton(this, "BUTNPridat", QStringLiteral("<-- pridat    "), QStringLiteral("prida hrace do seznamu"));
   BUTNPridat->setDefault(true);  // Enter in the name field adds the name
-  BUTNSmazJmenoHrace = makeButton(this, "BUTNSmazJmenoHrace", QStringLiteral("vymaz jmeno"),
-                                  QStringLiteral("vymaze jmeno hrace"));
+  BUTNSmazJmenoHrace =
+      makeButton(this, "BUTNSmazJmenoHrace", QStringLiteral("vymaz jmeno"), QStringLiteral("vymaze jmeno hrace"));
   BUTNOdebrat = makeButton(this, "BUTNOdebrat", QStringLiteral("--> odebrat"),
                            QStringLiteral("odebere oznaceneho hrace ze seznamu"));
   BUTNOdebrat->setEnabled(false);
-  BUTNSmazHrace = makeButton(this, "BUTNSmazHrace", QStringLiteral("Smaz vsechny"),
-                             QStringLiteral("smaze vsechny hrace"));
+  BUTNSmazHrace =
+      makeButton(this, "BUTNSmazHrace", QStringLiteral("Smaz vsechny"), QStringLiteral("smaze vsechny hrace"));
   BUTNHracDolu = makeButton(this, "BUTNHracDolu", QStringLiteral("presun nahoru"),
                             QStringLiteral("oznaceneho hrace presune o jednu pricku nahoru"));
   BUTNHracDolu->setEnabled(false);
@@ -111,8 +103,7 @@ void TFORMZadaniHracu::buildControls() {
 
   GRPBXPoznamka = new QGroupBox(QStringLiteral("Pozn.:"), this);
   GRPBXPoznamka->setObjectName(QStringLiteral("GRPBXPoznamka"));
-  LABLMinPocetHracuText1 =
-      new QLabel(QStringLiteral("Na kvadus jsou potreba nejmene"), GRPBXPoznamka);
+  LABLMinPocetHracuText1 = new QLabel(QStringLiteral("Na kvadus jsou potreba nejmene"), GRPBXPoznamka);
   LABLMinPocetHracuText1->setObjectName(QStringLiteral("LABLMinPocetHracuText1"));
   LABLMinPocetHracuText = new QLabel(QStringLiteral("TRI hraci !"), GRPBXPoznamka);
   LABLMinPocetHracuText->setObjectName(QStringLiteral("LABLMinPocetHracuText"));
@@ -127,8 +118,7 @@ void TFORMZadaniHracu::buildControls() {
   note->addWidget(LABLMinPocetHracuText1);
   note->addWidget(LABLMinPocetHracuText);
 
-  BUTNCancel = makeButton(this, "BUTNCancel", QStringLiteral("Zavrit <<"),
-                          QStringLiteral("zavre okno"));
+  BUTNCancel = makeButton(this, "BUTNCancel", QStringLiteral("Zavrit <<"), QStringLiteral("zavre okno"));
 
   LSTBXTmp = new QListWidget(this);
   LSTBXTmp->setObjectName(QStringLiteral("LSTBXTmp"));
@@ -179,32 +169,26 @@ void TFORMZadaniHracu::connectControls() {
   connect(BUTNPridat, &QPushButton::clicked, this, &TFORMZadaniHracu::BUTNPridatClick);
   connect(BUTNOdebrat, &QPushButton::clicked, this, &TFORMZadaniHracu::BUTNOdebratClick);
   connect(BUTNSmazHrace, &QPushButton::clicked, this, &TFORMZadaniHracu::BUTNSmazHraceClick);
-  connect(BUTNSmazJmenoHrace, &QPushButton::clicked, this,
-          &TFORMZadaniHracu::BUTNSmazJmenoHraceClick);
+  connect(BUTNSmazJmenoHrace, &QPushButton::clicked, this, &TFORMZadaniHracu::BUTNSmazJmenoHraceClick);
   connect(BUTNHracDolu, &QPushButton::clicked, this, &TFORMZadaniHracu::BUTNHracDoluClick);
   connect(BUTNHracNahoru, &QPushButton::clicked, this, &TFORMZadaniHracu::BUTNHracNahoruClick);
   connect(BUTNNovaHra, &QPushButton::clicked, this, &TFORMZadaniHracu::BUTNNovaHraClick);
-  connect(POPMNUNovaHraDva, &QAction::triggered, this,
-          &TFORMZadaniHracu::BUTNNovaHraJenDvaHraciClick);
+  connect(POPMNUNovaHraDva, &QAction::triggered, this, &TFORMZadaniHracu::BUTNNovaHraJenDvaHraciClick);
   connect(POPMNUNovaHraTri, &QAction::triggered, this, &TFORMZadaniHracu::BUTNNovaHraJenTriClick);
   connect(POPMNUNovaHraVsichni, &QAction::triggered, this, &TFORMZadaniHracu::BUTNNovaClick);
-  connect(BUTNNovaHraJenDvaHraci, &QPushButton::clicked, this,
-          &TFORMZadaniHracu::BUTNNovaHraJenDvaHraciClick);
-  connect(BUTNNovaHraJenTri, &QPushButton::clicked, this,
-          &TFORMZadaniHracu::BUTNNovaHraJenTriClick);
+  connect(BUTNNovaHraJenDvaHraci, &QPushButton::clicked, this, &TFORMZadaniHracu::BUTNNovaHraJenDvaHraciClick);
+  connect(BUTNNovaHraJenTri, &QPushButton::clicked, this, &TFORMZadaniHracu::BUTNNovaHraJenTriClick);
   connect(BUTNNova, &QPushButton::clicked, this, &TFORMZadaniHracu::BUTNNovaClick);
   connect(BUTNZamenit, &QPushButton::clicked, this, &TFORMZadaniHracu::BUTNZamenitClick);
   connect(BUTNNahratJmena, &QPushButton::clicked, this, &TFORMZadaniHracu::BUTNNahratJmenaClick);
-  connect(BUTNSrovnejViditelnost, &QPushButton::clicked, this,
-          &TFORMZadaniHracu::BUTNSrovnejViditelnostClick);
+  connect(BUTNSrovnejViditelnost, &QPushButton::clicked, this, &TFORMZadaniHracu::BUTNSrovnejViditelnostClick);
   connect(BUTNCancel, &QPushButton::clicked, this, &QDialog::close);
   connect(EDITJmenoHrace, &QLineEdit::textChanged, this, &TFORMZadaniHracu::EDITJmenoHraceChange);
   EDITJmenoHrace->installEventFilter(this);
   // Enter adds the name (the default button) as it stands after leaving.
   connect(EDITJmenoHrace, &QLineEdit::returnPressed, this, &TFORMZadaniHracu::EDITJmenoHraceExit);
   // A click on the roster (or a move of its selection by keys) refreshes the state.
-  connect(LBOXSeznamHracu, &QListWidget::itemSelectionChanged, this,
-          &TFORMZadaniHracu::BUTNSrovnejViditelnostClick);
+  connect(LBOXSeznamHracu, &QListWidget::itemSelectionChanged, this, &TFORMZadaniHracu::BUTNSrovnejViditelnostClick);
 }
 
 int TFORMZadaniHracu::selectedIndex() const { return selectedRow(LBOXSeznamHracu); }
@@ -225,9 +209,7 @@ void TFORMZadaniHracu::setRoster(const QStringList& entries) {
 void TFORMZadaniHracu::BUTNPridatClick() {
   const QString name = EDITJmenoHrace->text();
   if (roster::isBlankName(name)) return;  // nothing that would show
-  if (roster::findSameName(names(), name) >= 0 &&
-      !askYesNo(this, roster::duplicateQuestion()))
-    return;
+  if (roster::findSameName(names(), name) >= 0 && !askYesNo(this, roster::duplicateQuestion())) return;
 
   const int selected = selectedIndex();
   const int count = LBOXSeznamHracu->count();
@@ -356,8 +338,7 @@ void TFORMZadaniHracu::BUTNZamenitClick() {
     game->item(i)->setText(renamed[i]);
     // The column headings name the same players; saving and the results
     // window read the names from there.
-    if (i < FRMMain->grid->columnCount() && FRMMain->grid->rowCount() > 0)
-      FRMMain->grid->setCell(i, 0, renamed[i]);
+    if (i < FRMMain->grid->columnCount() && FRMMain->grid->rowCount() > 0) FRMMain->grid->setCell(i, 0, renamed[i]);
   }
   BUTNSrovnejViditelnostClick();
   FRMMain->eveningChanged();
@@ -369,9 +350,9 @@ void TFORMZadaniHracu::BUTNNahratJmenaClick() {
 }
 
 void TFORMZadaniHracu::BUTNSrovnejViditelnostClick() {
-  const roster::EntryState s = roster::entryState(
-      LBOXSeznamHracu->count(), selectedIndex() >= 0, FRMMain->LIBXHraci->count(),
-      FRMMain->CHBXPovolenaHraVeDvou->isChecked(), FRMMain->CKBXHraniPauzirovaneho->isChecked());
+  const roster::EntryState s =
+      roster::entryState(LBOXSeznamHracu->count(), selectedIndex() >= 0, FRMMain->LIBXHraci->count(),
+                         FRMMain->CHBXPovolenaHraVeDvou->isChecked(), FRMMain->CKBXHraniPauzirovaneho->isChecked());
 
   EDITPocetHracu->setText(s.rosterSizeText);
   LABLMinHracu->setText(s.minimumText);
@@ -397,8 +378,7 @@ void TFORMZadaniHracu::BUTNSrovnejViditelnostClick() {
 }
 
 bool TFORMZadaniHracu::event(QEvent* e) {
-  if (e->type() == QEvent::WindowActivate || e->type() == QEvent::Show)
-    BUTNSrovnejViditelnostClick();
+  if (e->type() == QEvent::WindowActivate || e->type() == QEvent::Show) BUTNSrovnejViditelnostClick();
   return QDialog::event(e);
 }
 
@@ -411,7 +391,6 @@ void TFORMZadaniHracu::hideEvent(QHideEvent* e) {
 bool TFORMZadaniHracu::eventFilter(QObject* watched, QEvent* e) {
   // Leaving the field for another control trims it; a message box or another
   // window taking the focus is not leaving.
-  if (watched == EDITJmenoHrace && e->type() == QEvent::FocusOut && isFocusMove(e))
-    EDITJmenoHraceExit();
+  if (watched == EDITJmenoHrace && e->type() == QEvent::FocusOut && isFocusMove(e)) EDITJmenoHraceExit();
   return QDialog::eventFilter(watched, e);
 }

@@ -1,35 +1,30 @@
 #include "players/roster.h"
 
-
 #include <QLocale>
 
 namespace kvadus::roster {
 
 QString duplicateQuestion() {
-  return QStringLiteral("V seznamu se jiz hrac s podobnym jmenem nachazi.\n"
-                        "Chcete ho presto pridat ? ");
+  return QStringLiteral(
+      "V seznamu se jiz hrac s podobnym jmenem nachazi.\n"
+      "Chcete ho presto pridat ? ");
 }
 
 QString crowdNoteCaption() { return QStringLiteral("technicka poznamka :-)"); }
 
 QString crowdNoteText() {
-  return QStringLiteral("... ne ze bych chtel kibicovat ... \n"
-                        "... ale nebylo by lepsi koupit dalsi balicek karet ?\n\n") +
+  return QStringLiteral(
+             "... ne ze bych chtel kibicovat ... \n"
+             "... ale nebylo by lepsi koupit dalsi balicek karet ?\n\n") +
          QString(19, QLatin1Char(' ')) + QStringLiteral(";-)");
 }
 
-QString semicolonMessage() {
-  return QStringLiteral("Jmeno hrace nemuze obsahovat znak '%1'").arg(kForbiddenChar);
-}
+QString semicolonMessage() { return QStringLiteral("Jmeno hrace nemuze obsahovat znak '%1'").arg(kForbiddenChar); }
 
-QString shortRosterWarning() {
-  return QStringLiteral("V seznamu je malo hracu.\nZamenim jen to co jde.");
-}
+QString shortRosterWarning() { return QStringLiteral("V seznamu je malo hracu.\nZamenim jen to co jde."); }
 
 namespace {
-QString folded(const QString& s) {
-  return QLocale().toLower(s).normalized(QString::NormalizationForm_C);
-}
+QString folded(const QString& s) { return QLocale().toLower(s).normalized(QString::NormalizationForm_C); }
 // Characters are taken whole: a character beyond U+FFFF is two UTF-16 units.
 char32_t characterAt(const QString& s, qsizetype i, qsizetype* length) {
   *length = 1;
@@ -52,14 +47,13 @@ bool isTrimmed(char32_t c) {
   const QChar::Category k = QChar::category(c);
   return c <= 0x20 || QChar::isSpace(c) || k == QChar::Other_Control ||
          (k == QChar::Other_Format && !isTag(c));  // zero-width spaces and joiners;
-                                                    // tags belong to the emoji before them
+                                                   // tags belong to the emoji before them
 }
 // Shows nothing on its own: blanks, control and format characters, and marks
 // that only change the letter before them.
 bool isInvisible(char32_t c) {
   const QChar::Category k = QChar::category(c);
-  return isTrimmed(c) || k == QChar::Other_Format || k == QChar::Mark_NonSpacing ||
-         k == QChar::Mark_Enclosing;
+  return isTrimmed(c) || k == QChar::Other_Format || k == QChar::Mark_NonSpacing || k == QChar::Mark_Enclosing;
 }
 }  // namespace
 
@@ -132,16 +126,14 @@ QStringList renamedPlayers(const QStringList& players, const QStringList& roster
 
 bool renameFallsShort(int rosterSize, int players) { return rosterSize < players; }
 
-int moveUpTarget(int rosterSize, int selected) {
-  return (selected > 0 && selected < rosterSize) ? selected - 1 : -1;
-}
+int moveUpTarget(int rosterSize, int selected) { return (selected > 0 && selected < rosterSize) ? selected - 1 : -1; }
 
 int moveDownTarget(int rosterSize, int selected) {
   return (selected >= 0 && selected < rosterSize - 1) ? selected + 1 : -1;
 }
 
-EntryState entryState(int rosterSize, bool hasSelection, int gamePlayers,
-                      bool twoPlayersAllowed, bool sittingOutAllowed) {
+EntryState entryState(int rosterSize, bool hasSelection, int gamePlayers, bool twoPlayersAllowed,
+                      bool sittingOutAllowed) {
   EntryState s;
   const int n = rosterSize;
   const int m = minimumPlayers(twoPlayersAllowed);

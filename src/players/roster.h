@@ -12,8 +12,8 @@ namespace kvadus::roster {
 QString duplicateQuestion();  // "V seznamu se jiz hrac s podobnym jmenem ..."
 QString crowdNoteCaption();   // "technicka poznamka :-)"
 QString crowdNoteText();
-QString semicolonMessage();   // "Jmeno hrace nemuze obsahovat znak ';'"
-QString shortRosterWarning(); // "V seznamu je malo hracu.\nZamenim jen to co jde."
+QString semicolonMessage();    // "Jmeno hrace nemuze obsahovat znak ';'"
+QString shortRosterWarning();  // "V seznamu je malo hracu.\nZamenim jen to co jde."
 
 // Two names are the same player when they are equal as whole strings without
 // regard to letter case (by the rules of the current locale).
@@ -65,20 +65,20 @@ int moveDownTarget(int rosterSize, int selected);
 
 // What the player entry window shows and enables for a roster of that size.
 struct EntryState {
-  QString rosterSizeText;   // EDITPocetHracu
-  QString minimumText;      // LABLMinHracu
-  QString minimumNote;      // LABLMinPocetHracuText
-  bool noteEnabled = false; // the "Pozn.:" box: readable while too few names
-  bool newGameEnabled = false;  // "Nova hra" and the main window's "Nova"
-  bool renameEnabled = false;   // "<-- zamenit jmena"
-  bool twoEnabled = false;      // menu "dva"
-  bool threeEnabled = false;    // menu "tri"
-  bool allEnabled = false;      // menu "vsichni"
+  QString rosterSizeText;         // EDITPocetHracu
+  QString minimumText;            // LABLMinHracu
+  QString minimumNote;            // LABLMinPocetHracuText
+  bool noteEnabled = false;       // the "Pozn.:" box: readable while too few names
+  bool newGameEnabled = false;    // "Nova hra" and the main window's "Nova"
+  bool renameEnabled = false;     // "<-- zamenit jmena"
+  bool twoEnabled = false;        // menu "dva"
+  bool threeEnabled = false;      // menu "tri"
+  bool allEnabled = false;        // menu "vsichni"
   bool selectionEnabled = false;  // "--> odebrat" and both move buttons
   bool removeAllEnabled = false;  // "Smaz vsechny"
   bool reloadEnabled = false;     // "--> obnovit jmena"
 };
-EntryState entryState(int rosterSize, bool hasSelection, int gamePlayers,
-                      bool twoPlayersAllowed, bool sittingOutAllowed);
+EntryState entryState(int rosterSize, bool hasSelection, int gamePlayers, bool twoPlayersAllowed,
+                      bool sittingOutAllowed);
 
 }  // namespace kvadus::roster

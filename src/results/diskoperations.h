@@ -123,8 +123,8 @@ class TFORMDiskoveOperace : public QDialog {
   bool obtainFileName(QFileDialog* dialog);
   void readOutput(kvadus::results::ReadMode mode);
   void applyEvening(const kvadus::results::ReadResult& read);
-  void showEvening(const kvadus::ScoreGrid& table, const QStringList& players, int declarer,
-                   const QString& chooser, bool described);
+  void showEvening(const kvadus::ScoreGrid& table, const QStringList& players, int declarer, const QString& chooser,
+                   bool described);
   void print(const QString& text);
   void savePdf(const QString& text);
   kvadus::OnDemand<QPrinter> printer_;  // made when first used

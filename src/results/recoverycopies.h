@@ -87,7 +87,7 @@ class Copies {
   std::unique_ptr<QLockFile> own_;
   QString ownPath_;
   std::map<QString, std::unique_ptr<QLockFile>> claimed_;  // copies left by others, held while offered
-  std::function<QStringList()> make_;  // the newest lines, made on the writing thread
+  std::function<QStringList()> make_;                      // the newest lines, made on the writing thread
   bool pending_ = false;
   bool busy_ = false;
   bool stopping_ = false;

@@ -53,8 +53,8 @@ struct ReadResult {
 //
 // Every text of the lines must be whole: a text cut anywhere before the end of
 // its sum line is damaged data, refused at the last line read.
-ReadResult readResults(const QStringList& lines, ReadMode mode, const ScoreGrid& current,
-                       const QString& fileName, int currentPlayers = -1);
+ReadResult readResults(const QStringList& lines, ReadMode mode, const ScoreGrid& current, const QString& fileName,
+                       int currentPlayers = -1);
 
 // The question asked before a text whose sums disagree is used.
 QString disagreeingSumsQuestion();

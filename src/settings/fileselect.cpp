@@ -84,13 +84,8 @@ class CaptionBar : public QLabel {
 
 namespace {
 constexpr Accelerator kAccelerators[] = {
-    {"Alt+S", "COMBOFileList"},
-    {"Alt+J", "BUTNChangePath"},
-    {"Alt+N", "EDITSelectedFile"},
-    {"Alt+R", "BUTNClear"},
-    {"Alt+P", "BUTNOk"},
-    {"F1", "BUTNHelp"},
-    {"Alt+U", "BUTNExit"},
+    {"Alt+S", "COMBOFileList"}, {"Alt+J", "BUTNChangePath"}, {"Alt+N", "EDITSelectedFile"}, {"Alt+R", "BUTNClear"},
+    {"Alt+P", "BUTNOk"},        {"F1", "BUTNHelp"},          {"Alt+U", "BUTNExit"},
 };
 }  // namespace
 
@@ -128,8 +123,8 @@ TFRMFileSelect::TFRMFileSelect(QWidget* parent) : QDialog(parent) {
   BUTNChangePath = makeButton(body, "BUTNChangePath", QStringLiteral("<< jine     "),
                               QStringLiteral("vybrat jiny soubor s nastavenim"));
   BUTNChangePath->setGeometry(320, 30, 128, 26);
-  BUTNClear = makeButton(body, "BUTNClear", QStringLiteral("<< prazdne"),
-                         QStringLiteral("spustit bez souboru s nastavenim"));
+  BUTNClear =
+      makeButton(body, "BUTNClear", QStringLiteral("<< prazdne"), QStringLiteral("spustit bez souboru s nastavenim"));
   BUTNClear->setGeometry(320, 88, 128, 26);
 
   CHBXExit = new QCheckBox(QStringLiteral("CHBXExit"), this);
@@ -161,8 +156,7 @@ TFRMFileSelect::TFRMFileSelect(QWidget* parent) : QDialog(parent) {
   connect(BUTNChangePath, &QPushButton::clicked, this, &TFRMFileSelect::BUTNChangePathClick);
   connect(BUTNClear, &QPushButton::clicked, this, &TFRMFileSelect::BUTNClearClick);
   connect(BUTNHelp, &QPushButton::clicked, this, &TFRMFileSelect::BUTNHelpClick);
-  connect(COMBOFileList, &QComboBox::currentIndexChanged, this,
-          &TFRMFileSelect::COMBOFileListChange);
+  connect(COMBOFileList, &QComboBox::currentIndexChanged, this, &TFRMFileSelect::COMBOFileListChange);
 
   BUTNLoadFilesClick();
   scaleFixedGeometry(this, fontScale(font()));
@@ -204,8 +198,7 @@ void TFRMFileSelect::BUTNLoadFilesClick() {
 
 void TFRMFileSelect::COMBOFileListChange(int index) {
   if (index < 0) return;
-  EDITSelectedFile->setText(
-      QDir::toNativeSeparators(inFolder(settingsFolder(), COMBOFileList->itemText(index))));
+  EDITSelectedFile->setText(QDir::toNativeSeparators(inFolder(settingsFolder(), COMBOFileList->itemText(index))));
 }
 
 void TFRMFileSelect::BUTNChangePathClick() {
@@ -227,6 +220,5 @@ void TFRMFileSelect::BUTNClearClick() {
 void TFRMFileSelect::BUTNHelpClick() {
   const QString path = helpPath(QStringLiteral("help.htm"));
   if (!openDocument(path))
-    showMessage(this, QStringLiteral("Chyba"),
-                QStringLiteral("Nelze otevrit tento soubor s napovedou :\n") + path);
+    showMessage(this, QStringLiteral("Chyba"), QStringLiteral("Nelze otevrit tento soubor s napovedou :\n") + path);
 }

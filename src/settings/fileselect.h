@@ -38,7 +38,7 @@ class TFRMFileSelect : public QDialog {
   QPushButton* BUTNChangePath = nullptr;
   QPushButton* BUTNClear = nullptr;
   QPushButton* BUTNHelp = nullptr;
-  QPushButton* BUTNLoadFiles = nullptr;  // hidden: fills the list
+  QPushButton* BUTNLoadFiles = nullptr;   // hidden: fills the list
   kvadus::OnDemand<QFileDialog> DLGOpen;  // made when first used
 
   void BUTNOkClick();

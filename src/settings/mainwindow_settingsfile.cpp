@@ -40,15 +40,13 @@ namespace sf = kvadus::settingsfile;
 
 namespace {
 
-const QString kFilters[] = {QStringLiteral("konfiguracni soubory (*.cfg)"),
-                            QStringLiteral("textove soubory (*.txt)"),
+const QString kFilters[] = {QStringLiteral("konfiguracni soubory (*.cfg)"), QStringLiteral("textove soubory (*.txt)"),
                             QStringLiteral("vsechny soubory (*)")};
 
 // Runs a function whenever the watched widget comes into view.
 class ShowWatcher : public QObject {
  public:
-  ShowWatcher(QWidget* watched, std::function<void()> shown)
-      : QObject(watched), shown_(std::move(shown)) {
+  ShowWatcher(QWidget* watched, std::function<void()> shown) : QObject(watched), shown_(std::move(shown)) {
     watched->installEventFilter(this);
   }
   bool eventFilter(QObject*, QEvent* event) override {
@@ -78,9 +76,8 @@ QStringList textLines(const QPlainTextEdit* memo) {
 
 // The section switches, in the order of the sections.
 std::array<QCheckBox*, sf::kSectionCount> sectionSwitches(const TFRMMain& m) {
-  return {m.CHBXNastaveniNahravaniCeny,     m.CHBXNastaveniNahravaniSto,
-          m.CHBXNastaveniNahravaniDveSedmy, m.CHBXNastaveniNahravaniPauzirak,
-          m.CHBXNastaveniNahravaniOstatni,  m.CHBXUkladatIJmenaHracu,
+  return {m.CHBXNastaveniNahravaniCeny,     m.CHBXNastaveniNahravaniSto,     m.CHBXNastaveniNahravaniDveSedmy,
+          m.CHBXNastaveniNahravaniPauzirak, m.CHBXNastaveniNahravaniOstatni, m.CHBXUkladatIJmenaHracu,
           m.CHBXNastaveniNazvyFleku,        m.CHBXNastaveniNazvyBarev};
 }
 
@@ -152,9 +149,8 @@ void TFRMMain::buildSettingsFilePage() {
   diskLayout->addWidget(PGCTRLDisk);
 
   // ---- "Textova reprezentace": the text and its buttons.
-  PAGETextovaReprezentace =
-      diskPage(PGCTRLDisk, "PAGETextovaReprezentace", QStringLiteral("Textova reprezentace"),
-               QStringLiteral("textova reprezentace nastaveni"));
+  PAGETextovaReprezentace = diskPage(PGCTRLDisk, "PAGETextovaReprezentace", QStringLiteral("Textova reprezentace"),
+                                     QStringLiteral("textova reprezentace nastaveni"));
   MEMONastaveni = makeMemo("MEMONastaveni");
   MEMONastaveni->setLineWrapMode(QPlainTextEdit::NoWrap);
   MEMONastaveni->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -163,14 +159,13 @@ void TFRMMain::buildSettingsFilePage() {
                                   QStringLiteral("vymaze textovou reprezentaci nastaveni"));
   BUTNNastaveniVytvor = makeButton(nullptr, "BUTNNastaveniVytvor", QStringLiteral("Vytvor"),
                                    QStringLiteral("vytvori textovou reprezentaci nastaveni"));
-  BUTNNastaveniNahrej =
-      makeButton(nullptr, "BUTNNastaveniNahrej", QStringLiteral("Nahrej"),
-                 QStringLiteral("Vybere soubor a nahraje ho do text. reprezentace"));
+  BUTNNastaveniNahrej = makeButton(nullptr, "BUTNNastaveniNahrej", QStringLiteral("Nahrej"),
+                                   QStringLiteral("Vybere soubor a nahraje ho do text. reprezentace"));
   BUTNNastaveniUloz = makeButton(nullptr, "BUTNNastaveniUloz", QStringLiteral("Uloz"),
                                  QStringLiteral("vybere soubor a do nej ulozi text. reprezentaci"));
-  BUTNNastaveniAuto = makeButton(
-      nullptr, "BUTNNastaveniAuto", QStringLiteral("Auto"),
-      QStringLiteral("Ulozi konfiguraci, ktera se bude automaticky nahravat pri startu programu"));
+  BUTNNastaveniAuto =
+      makeButton(nullptr, "BUTNNastaveniAuto", QStringLiteral("Auto"),
+                 QStringLiteral("Ulozi konfiguraci, ktera se bude automaticky nahravat pri startu programu"));
   BUTNPouzijNastaveni = makeButton(nullptr, "BUTNPouzijNastaveni", QStringLiteral("Pouzij"),
                                    QStringLiteral("Zpracuje text. reprezentaci"));
   QFont bold = BUTNPouzijNastaveni->font();
@@ -181,8 +176,8 @@ void TFRMMain::buildSettingsFilePage() {
   textRow->addWidget(MEMONastaveni, 1);
   auto* buttons = new QVBoxLayout;
   buttons->setSpacing(2);
-  for (QPushButton* b : {BUTNNastaveniVymaz, BUTNNastaveniVytvor, BUTNNastaveniNahrej,
-                         BUTNNastaveniUloz, BUTNNastaveniAuto, BUTNPouzijNastaveni}) {
+  for (QPushButton* b : {BUTNNastaveniVymaz, BUTNNastaveniVytvor, BUTNNastaveniNahrej, BUTNNastaveniUloz,
+                         BUTNNastaveniAuto, BUTNPouzijNastaveni}) {
     b->setFixedWidth(80);
     buttons->addWidget(b);
   }
@@ -196,40 +191,35 @@ void TFRMMain::buildSettingsFilePage() {
   MEMOCHybyZpracovani->setFont(fixedFont());
   PAGEVysledkyZpracovani = memoPage(MEMOCHybyZpracovani);
   PAGEVysledkyZpracovani->setObjectName(QStringLiteral("PAGEVysledkyZpracovani"));
-  PGCTRLDisk->setTabToolTip(
-      PGCTRLDisk->addTab(PAGEVysledkyZpracovani, QStringLiteral("vysledky zpracovani")),
-      QStringLiteral("vysledky zpracovani po stisknuti 'Pouzij'"));
+  PGCTRLDisk->setTabToolTip(PGCTRLDisk->addTab(PAGEVysledkyZpracovani, QStringLiteral("vysledky zpracovani")),
+                            QStringLiteral("vysledky zpracovani po stisknuti 'Pouzij'"));
 
   // ---- "nastaveni": how the text is made and applied.
-  PAGENastaveniZpracovani =
-      diskPage(PGCTRLDisk, "PAGENastaveniZpracovani", QStringLiteral("nastaveni"),
-               QStringLiteral("nastaveni zpracovani nastaveni"));
+  PAGENastaveniZpracovani = diskPage(PGCTRLDisk, "PAGENastaveniZpracovani", QStringLiteral("nastaveni"),
+                                     QStringLiteral("nastaveni zpracovani nastaveni"));
   auto* options = new QVBoxLayout(PAGENastaveniZpracovani);
   options->setContentsMargins(6, 4, 6, 4);
   CHBXPovolitEditaciNastaveni =
       makeCheck(nullptr, "CHBXPovolitEditaciNastaveni", QStringLiteral("povolit editaci textu"), {},
                 QStringLiteral("povoli/zakaze editaci text. repr. a vysledku zpracovani"), false);
   options->addWidget(CHBXPovolitEditaciNastaveni);
-  GRPBXNastaveniPolozky = new QGroupBox(
-      QStringLiteral("Pri vytvareni a pouziti konfigurace brat v potaz jen tyto polozky:"));
+  GRPBXNastaveniPolozky =
+      new QGroupBox(QStringLiteral("Pri vytvareni a pouziti konfigurace brat v potaz jen tyto polozky:"));
   GRPBXNastaveniPolozky->setObjectName(QStringLiteral("GRPBXNastaveniPolozky"));
   auto* grid = new QGridLayout(GRPBXNastaveniPolozky);
   grid->setVerticalSpacing(2);
   const QList<QPair<QCheckBox**, QPair<const char*, QString>>> sections = {
       {&CHBXNastaveniNahravaniCeny, {"CHBXNastaveniNahravaniCeny", QStringLiteral("ceny")}},
       {&CHBXNastaveniNahravaniSto, {"CHBXNastaveniNahravaniSto", QStringLiteral("stovka")}},
-      {&CHBXNastaveniNahravaniDveSedmy,
-       {"CHBXNastaveniNahravaniDveSedmy", QStringLiteral("dve sedmy")}},
-      {&CHBXNastaveniNahravaniPauzirak,
-       {"CHBXNastaveniNahravaniPauzirak", QStringLiteral("pauzirak")}},
+      {&CHBXNastaveniNahravaniDveSedmy, {"CHBXNastaveniNahravaniDveSedmy", QStringLiteral("dve sedmy")}},
+      {&CHBXNastaveniNahravaniPauzirak, {"CHBXNastaveniNahravaniPauzirak", QStringLiteral("pauzirak")}},
       {&CHBXNastaveniNahravaniOstatni, {"CHBXNastaveniNahravaniOstatni", QStringLiteral("ostatni")}},
       {&CHBXUkladatIJmenaHracu, {"CHBXUkladatIJmenaHracu", QStringLiteral("jmena hracu")}},
       {&CHBXNastaveniNazvyFleku, {"CHBXNastaveniNazvyFleku", QStringLiteral("nazvy fleku")}},
       {&CHBXNastaveniNazvyBarev, {"CHBXNastaveniNazvyBarev", QStringLiteral("nazvy barev")}},
   };
   for (int i = 0; i < sections.size(); ++i) {
-    *sections[i].first =
-        makeCheck(nullptr, sections[i].second.first, sections[i].second.second, {}, {}, true);
+    *sections[i].first = makeCheck(nullptr, sections[i].second.first, sections[i].second.second, {}, {}, true);
     grid->addWidget(*sections[i].first, i % 4, i / 4);
   }
   options->addWidget(GRPBXNastaveniPolozky);
@@ -244,9 +234,8 @@ void TFRMMain::buildSettingsFilePage() {
   MEMOPravidlaNahravani = makeMemo("MEMOPravidlaNahravani");
   PAGEPravidla = memoPage(MEMOPravidlaNahravani);
   PAGEPravidla->setObjectName(QStringLiteral("PAGEPravidla"));
-  PGCTRLDisk->setTabToolTip(
-      PGCTRLDisk->addTab(PAGEPravidla, QStringLiteral("pravidla")),
-      QStringLiteral("Popis pravidel, kterymi se ridi prace a diskove operace s nastavenim"));
+  PGCTRLDisk->setTabToolTip(PGCTRLDisk->addTab(PAGEPravidla, QStringLiteral("pravidla")),
+                            QStringLiteral("Popis pravidel, kterymi se ridi prace a diskove operace s nastavenim"));
 
   DLGOpenFile.setMaker([this] {
     auto* dialog = makeFileDialog(this, "DLGOpenFile", false);
@@ -265,8 +254,7 @@ void TFRMMain::buildSettingsFilePage() {
   connect(BUTNNastaveniUloz, &QPushButton::clicked, this, &TFRMMain::BUTNNastaveniUlozClick);
   connect(BUTNNastaveniAuto, &QPushButton::clicked, this, &TFRMMain::BUTNNastaveniAutoClick);
   connect(BUTNPouzijNastaveni, &QPushButton::clicked, this, &TFRMMain::BUTNPouzijNastaveniClick);
-  connect(CHBXPovolitEditaciNastaveni, &QCheckBox::toggled, this,
-          &TFRMMain::CHBXPovolitEditaciNastaveniClick);
+  connect(CHBXPovolitEditaciNastaveni, &QCheckBox::toggled, this, &TFRMMain::CHBXPovolitEditaciNastaveniClick);
   new ShowWatcher(TABDisk, [this] { PAGEDiskShow(); });
 }
 
@@ -398,8 +386,7 @@ void TFRMMain::BUTNPouzijNastaveniClick() {
         RAGRTrumfy->setItemIndex(c.index);
         const QString red = RAGRTrumfy->itemText(0);
         for (QCheckBox* box : {CKBXCervene, CHBXCerveneVlevo, CHBXCerveneVpravo}) box->setText(red);
-        const QList<QCheckBox*> melds = {CHBXHlaskyHlaska0, CHBXHlaskyHlaska1, CHBXHlaskyHlaska2,
-                                         CHBXHlaskyHlaska3};
+        const QList<QCheckBox*> melds = {CHBXHlaskyHlaska0, CHBXHlaskyHlaska1, CHBXHlaskyHlaska2, CHBXHlaskyHlaska3};
         for (int suit = 0; suit < melds.size(); ++suit) melds[suit]->setText(RAGRTrumfy->itemText(suit));
         break;
       }
@@ -442,8 +429,7 @@ void TFRMMain::applyStartSettings() {
   const QString chosen = FRMFileSelect->EDITSelectedFile->text();
   if (chosen.isEmpty()) return;
   DLGOpenFileName = chosen;
-  if (!loadSettingsText(QDir::fromNativeSeparators(chosen),
-                        QStringLiteral("Chyba pri nahravani konfigurace"))) {
+  if (!loadSettingsText(QDir::fromNativeSeparators(chosen), QStringLiteral("Chyba pri nahravani konfigurace"))) {
     DLGOpenFileName.clear();
     return;
   }

@@ -45,9 +45,8 @@ QString conversionMessage(const QString& text, bool whole) {
 
 const std::array<const char*, kSectionCount>& sectionSwitchNames() {
   static const std::array<const char*, kSectionCount> names = {
-      "CHBXNastaveniNahravaniCeny",     "CHBXNastaveniNahravaniSto",
-      "CHBXNastaveniNahravaniDveSedmy", "CHBXNastaveniNahravaniPauzirak",
-      "CHBXNastaveniNahravaniOstatni",  "CHBXUkladatIJmenaHracu",
+      "CHBXNastaveniNahravaniCeny",     "CHBXNastaveniNahravaniSto",     "CHBXNastaveniNahravaniDveSedmy",
+      "CHBXNastaveniNahravaniPauzirak", "CHBXNastaveniNahravaniOstatni", "CHBXUkladatIJmenaHracu",
       "CHBXNastaveniNazvyFleku",        "CHBXNastaveniNazvyBarev"};
   return names;
 }
@@ -71,52 +70,42 @@ const QVector<Row>& rows() {
 
       {N, "Stovka", nullptr, nullptr, Hundred},
       {R, "pocitani nad sto (nic - n, scitat - +, nasobit - *)", "RAGRNadSto", "n+*", Hundred},
-      {R, "odkud pocitat prohranych sto (uhrane body - u, proti - p)", "RAGRPocitaniProhraneStovky",
-       "up", Hundred},
-      {C, "pri prohrane stovce zapocitavat i hlasky", "CHBXProhranychStoPocitatIHlasky", nullptr,
-       Hundred},
-      {R,
-       "hlasky pri hlasene stovce (prvni a dalsi pripocitat - +, pouze prvni - p, vsechny - v)",
+      {R, "odkud pocitat prohranych sto (uhrane body - u, proti - p)", "RAGRPocitaniProhraneStovky", "up", Hundred},
+      {C, "pri prohrane stovce zapocitavat i hlasky", "CHBXProhranychStoPocitatIHlasky", nullptr, Hundred},
+      {R, "hlasky pri hlasene stovce (prvni a dalsi pripocitat - +, pouze prvni - p, vsechny - v)",
        "RAGRPocitaniHlasekUStovky", "+pv", Hundred},
-      {E, "zaklad pro nad sto pricitani - nasobek hry", "EDITFaktorNadStoNasobekHry", nullptr,
-       Hundred},
+      {E, "zaklad pro nad sto pricitani - nasobek hry", "EDITFaktorNadStoNasobekHry", nullptr, Hundred},
       {E, "zaklad pro nad sto pricitani", "EDITFaktorNadStoPricitat", nullptr, Hundred},
       {E, "pri nasobeni bodu nad sto nasobit krat", "EDITFaktorNadStoNasobit", nullptr, Hundred},
       {R, "nad sto pocitat (dohromady - d, zvlast - z)", "RAGRStovkaZpusobPocitani", "dz", Hundred},
-      {E, "zaklad pro pocitani stovky zvlast - nasobek hry", "EDITCenaZaStovkuNasobekHry", nullptr,
-       Hundred},
+      {E, "zaklad pro pocitani stovky zvlast - nasobek hry", "EDITCenaZaStovkuNasobekHry", nullptr, Hundred},
       {E, "zaklad pro pocitani stovky zvlast", "EDITCenaZaStovkuPripocitat", nullptr, Hundred},
 
       {N, "Dve sedmy", nullptr, nullptr, TwoSevens},
       {C, "hrat i hru dvou sedem", "CHBXHratDveSedmy", nullptr, TwoSevens},
       {E, "cena za dve sedmy - nasobek hry", "EDITCenaZaDveSedmyNasobek", nullptr, TwoSevens},
-      {E, "cena za dve sedmy cervene - nasobek hry", "EDITCenaZaDveSedmyCerveneNasobek", nullptr,
-       TwoSevens},
+      {E, "cena za dve sedmy cervene - nasobek hry", "EDITCenaZaDveSedmyCerveneNasobek", nullptr, TwoSevens},
       {E, "cena za dve sedmy", "EDITCenaZaDveSedmy", nullptr, TwoSevens},
       {E, "cena za dve sedmy cervene", "EDITCenaZaDveSedmyCervene", nullptr, TwoSevens},
       {C, "hrat dve sedmy i se stovkou", "CHBXDveSedmyAStovka", nullptr, TwoSevens},
       {C, "pocitat i tichou stovku u dvou sedem", "CHBXDveSedmyAStovkaTicha", nullptr, TwoSevens},
-      {R, "zpusob pocitani stovky u dvou sedem (zvlast - z, dohromady - d)",
-       "RAGRPocitaniDvouSedemNadSto", "zd", TwoSevens},
+      {R, "zpusob pocitani stovky u dvou sedem (zvlast - z, dohromady - d)", "RAGRPocitaniDvouSedemNadSto", "zd",
+       TwoSevens},
 
       {N, "Pauzirovany kvadus", nullptr, nullptr, SittingOut},
       {C, "povoleno i hrani pauzirovaneho kvaduse", "CKBXHraniPauzirovaneho", nullptr, SittingOut},
       {C, "povolena i hra jen ve dvou (lizany)", "CHBXPovolenaHraVeDvou", nullptr, SittingOut},
-      {R,
-       "pocitani pauzirujicich hracu s (vitezem - v, porazenymi - p, nehraji - n, do krize - k)",
+      {R, "pocitani pauzirujicich hracu s (vitezem - v, porazenymi - p, nehraji - n, do krize - k)",
        "RAGRPocitaniPauziraku", "vpnk", SittingOut},
-      {R,
-       "zpusob placeni kvaduse do krize ve hre dva na dva(jen jednomu - 1, obema - 2)",
-       "RAGRPocitaniKrizoveho", "12", SittingOut},
+      {R, "zpusob placeni kvaduse do krize ve hre dva na dva(jen jednomu - 1, obema - 2)", "RAGRPocitaniKrizoveho",
+       "12", SittingOut},
 
       {N, "Ostatni nastaveni", nullptr, nullptr, Other},
       {C, "povolit opravy vypocitanych hodnot", "CHBXOpravyHodnot", nullptr, Other},
       {C, "zobrazovat druhy her", "CKBXZobrazovatDruhyHer", nullptr, Other},
       {C, "vynulovat hru po pridani", "CHBXNulovatPoPridani", nullptr, Other},
-      {C, "kontrolovat pocet bodu ve hre na min. a max.", "CHKBXKontrolovatPocetBodu", nullptr,
-       Other},
-      {C, "kontrolovat soucet poctu bodu ve hre na suda cisla", "CHKBXKontrolovatPocetBoduLiche",
-       nullptr, Other},
+      {C, "kontrolovat pocet bodu ve hre na min. a max.", "CHKBXKontrolovatPocetBodu", nullptr, Other},
+      {C, "kontrolovat soucet poctu bodu ve hre na suda cisla", "CHKBXKontrolovatPocetBoduLiche", nullptr, Other},
       {C, "automaticky otevirat i jmena hracu", "CHBXPoStartuOtevritJmena", nullptr, Other},
       {C, "zobrazovat bublinkovou napovedu", "CHBXZobrazovatBublinkovouNapovedu", nullptr, Other},
       {C, "zobrazovat rozsirene pocitani bodu", "CHBXRozsirenePocitaniBodu", nullptr, Other},
@@ -176,13 +165,10 @@ QStringList writeSettings(const Values& values) {
 
 // ---- reading --------------------------------------------------------------------
 
-QString reportLine(const QString& status, const QString& line) {
-  return status + QStringLiteral(" > ") + line;
-}
+QString reportLine(const QString& status, const QString& line) { return status + QStringLiteral(" > ") + line; }
 
 bool ReadResult::hasPlayers() const {
-  return std::any_of(changes.begin(), changes.end(),
-                     [](const Change& c) { return c.kind == Kind::Players; });
+  return std::any_of(changes.begin(), changes.end(), [](const Change& c) { return c.kind == Kind::Players; });
 }
 
 ReadResult readSettings(const QStringList& lines, const Sections& sections, bool stretchFits) {
@@ -314,26 +300,33 @@ QVector<tariff::GivenPair> givenPairs(const ReadResult& result) {
 }
 
 QString summary(const QString& fileName, const ReadResult& r) {
-  return QStringLiteral("Byla zpracovana konfigurace") + QStringLiteral("\n soubor            : ") +
-         fileName + QStringLiteral("\n radku celkem__: ") + QString::number(r.lines) +
-         QStringLiteral("\n  - pouzito_____: ") + QString::number(r.used) +
-         QStringLiteral("\n  - ignorovano__: ") + QString::number(r.ignored) +
+  return QStringLiteral("Byla zpracovana konfigurace") + QStringLiteral("\n soubor            : ") + fileName +
+         QStringLiteral("\n radku celkem__: ") + QString::number(r.lines) + QStringLiteral("\n  - pouzito_____: ") +
+         QString::number(r.used) + QStringLiteral("\n  - ignorovano__: ") + QString::number(r.ignored) +
          QStringLiteral("\n  - chyb_______: ") + QString::number(r.errors);
 }
 
 Values defaultValues(const QStringList& players) {
   Values v;
-  const QList<QPair<const char*, double>> prices = {
-      {"EDITCenaZaHru", 0.1},
-      {"EDITNasobekHryStovka", -2},       {"EDITCenaZaStovku", 0.2},
-      {"EDITNasobekHrySedmaNeHlasena", -1}, {"EDITCenaZaSedmuNehlasenou", 0.1},
-      {"EDITNasobekHrySedmaHlasena", -2}, {"EDITCenaZaSedmu", 0.2},
-      {"EDITNasobekHryBetl", -5},         {"EDITCenaZaBetla", 0.5},
-      {"EDITNasobekHryDruch", -10},       {"EDITCenaZaDurcha", 1.0},
-      {"EDITFaktorNadStoNasobekHry", -1}, {"EDITFaktorNadStoPricitat", 0.1},
-      {"EDITCenaZaStovkuNasobekHry", -1}, {"EDITCenaZaStovkuPripocitat", 0.1},
-      {"EDITCenaZaDveSedmyNasobek", -30}, {"EDITCenaZaDveSedmy", 3.0},
-      {"EDITCenaZaDveSedmyCerveneNasobek", -50}, {"EDITCenaZaDveSedmyCervene", 5.0}};
+  const QList<QPair<const char*, double>> prices = {{"EDITCenaZaHru", 0.1},
+                                                    {"EDITNasobekHryStovka", -2},
+                                                    {"EDITCenaZaStovku", 0.2},
+                                                    {"EDITNasobekHrySedmaNeHlasena", -1},
+                                                    {"EDITCenaZaSedmuNehlasenou", 0.1},
+                                                    {"EDITNasobekHrySedmaHlasena", -2},
+                                                    {"EDITCenaZaSedmu", 0.2},
+                                                    {"EDITNasobekHryBetl", -5},
+                                                    {"EDITCenaZaBetla", 0.5},
+                                                    {"EDITNasobekHryDruch", -10},
+                                                    {"EDITCenaZaDurcha", 1.0},
+                                                    {"EDITFaktorNadStoNasobekHry", -1},
+                                                    {"EDITFaktorNadStoPricitat", 0.1},
+                                                    {"EDITCenaZaStovkuNasobekHry", -1},
+                                                    {"EDITCenaZaStovkuPripocitat", 0.1},
+                                                    {"EDITCenaZaDveSedmyNasobek", -30},
+                                                    {"EDITCenaZaDveSedmy", 3.0},
+                                                    {"EDITCenaZaDveSedmyCerveneNasobek", -50},
+                                                    {"EDITCenaZaDveSedmyCervene", 5.0}};
   // Multipliers (written negative above) show one decimal, prices two.
   for (const auto& [name, value] : prices)
     v.decimals[QLatin1String(name)] = value < 0 ? fixedText(-value, 1) : fixedText(value, 2);
@@ -347,19 +340,17 @@ Values defaultValues(const QStringList& players) {
                {"RAGRPocitaniDvouSedemNadSto", 0},
                {"RAGRPocitaniPauziraku", 2},
                {"RAGRPocitaniKrizoveho", 0}};
-  for (const char* on : {"CHBXHratDveSedmy", "CHBXDveSedmyAStovka", "CHBXDveSedmyAStovkaTicha",
-                         "CKBXHraniPauzirovaneho", "CHBXPovolenaHraVeDvou", "CKBXZobrazovatDruhyHer",
-                         "CHBXNulovatPoPridani", "CHKBXKontrolovatPocetBodu",
-                         "CHKBXKontrolovatPocetBoduLiche", "CHBXZobrazovatBublinkovouNapovedu",
-                         "CHBXVNazvuHryZobrazovatJmena"})
+  for (const char* on :
+       {"CHBXHratDveSedmy", "CHBXDveSedmyAStovka", "CHBXDveSedmyAStovkaTicha", "CKBXHraniPauzirovaneho",
+        "CHBXPovolenaHraVeDvou", "CKBXZobrazovatDruhyHer", "CHBXNulovatPoPridani", "CHKBXKontrolovatPocetBodu",
+        "CHKBXKontrolovatPocetBoduLiche", "CHBXZobrazovatBublinkovouNapovedu", "CHBXVNazvuHryZobrazovatJmena"})
     v.switches[QLatin1String(on)] = true;
-  for (const char* off : {"CHBXProhranychStoPocitatIHlasky", "CHBXOpravyHodnot",
-                          "CHBXPoStartuOtevritJmena", "CHBXRozsirenePocitaniBodu", kStretchSwitch})
+  for (const char* off : {"CHBXProhranychStoPocitatIHlasky", "CHBXOpravyHodnot", "CHBXPoStartuOtevritJmena",
+                          "CHBXRozsirenePocitaniBodu", kStretchSwitch})
     v.switches[QLatin1String(off)] = false;
   v.players = players;
   v.fleks = flekNames();
-  v.suits = {QStringLiteral("cervene"), QStringLiteral("zelene"), QStringLiteral("kule"),
-             QStringLiteral("zaludy")};
+  v.suits = {QStringLiteral("cervene"), QStringLiteral("zelene"), QStringLiteral("kule"), QStringLiteral("zaludy")};
   return v;
 }
 
@@ -369,8 +360,7 @@ QString automaticFile(const QStringList& fileNames) {
   if (fileNames.contains(kAutoFileName)) return kAutoFileName;
   QString found;
   for (const QString& name : fileNames)
-    if (name.compare(kAutoFileName, Qt::CaseInsensitive) == 0 && (found.isEmpty() || name < found))
-      found = name;
+    if (name.compare(kAutoFileName, Qt::CaseInsensitive) == 0 && (found.isEmpty() || name < found)) found = name;
   return found;
 }
 

@@ -53,14 +53,11 @@ double multiplierOf(double base, double price, double oldMultiplier) {
   return fits(m) ? m : oldMultiplier;
 }
 
-PairTexts shown(double multiplier, double price) {
-  return {fixedText(multiplier, 1), fixedText(price, 2)};
-}
+PairTexts shown(double multiplier, double price) { return {fixedText(multiplier, 1), fixedText(price, 2)}; }
 
 }  // namespace
 
-Reconciled reconcilePairs(const QString& baseText, const QVector<PairTexts>& pairs, int k,
-                          Direction direction) {
+Reconciled reconcilePairs(const QString& baseText, const QVector<PairTexts>& pairs, int k, Direction direction) {
   Reconciled out;
   out.base = shownBase(baseText);
   const double base = lenientNumber(out.base);
@@ -82,8 +79,8 @@ bool pairAgrees(double base, double multiplier, double price) {
   return std::fabs(price - base * multiplier) <= 0.005 + 0.05 * std::fabs(base) + 1e-9;
 }
 
-Reconciled settlePairs(const QString& baseBefore, const QVector<PairTexts>& before,
-                       const QString& baseAfter, const QVector<GivenPair>& given) {
+Reconciled settlePairs(const QString& baseBefore, const QVector<PairTexts>& before, const QString& baseAfter,
+                       const QVector<GivenPair>& given) {
   Reconciled out;
   out.base = shownBase(baseAfter);
   const double base = lenientNumber(out.base);
@@ -97,8 +94,7 @@ Reconciled settlePairs(const QString& baseBefore, const QVector<PairTexts>& befo
     if (hasMultiplier) multiplier = lenientNumber(g.multiplier);
     if (hasPrice) price = lenientNumber(g.price);
     if (hasPrice) {
-      if (!hasMultiplier || !pairAgrees(base, multiplier, price))
-        multiplier = multiplierOf(base, price, multiplier);
+      if (!hasMultiplier || !pairAgrees(base, multiplier, price)) multiplier = multiplierOf(base, price, multiplier);
     } else if (hasMultiplier || baseChanged) {
       price = priceOf(base, multiplier, price);
     }

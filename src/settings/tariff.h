@@ -32,8 +32,8 @@ struct PairTexts {
 enum class Direction { FromMultipliers, FromPrices };
 
 struct Reconciled {
-  QString base;               // the base price, rewritten as "0.00"
-  QVector<PairTexts> pairs;   // all nine; pairs beyond the range unchanged
+  QString base;              // the base price, rewritten as "0.00"
+  QVector<PairTexts> pairs;  // all nine; pairs beyond the range unchanged
 };
 
 // Reconciles pairs 1..k: from multipliers, price = base x multiplier; from
@@ -42,8 +42,7 @@ struct Reconciled {
 // decimal separator). A base of 0 keeps each pair's multiplier as it was
 // (nothing can be divided by it), and a result that is not a finite number,
 // or is beyond kMaxSettingValue, keeps the field's old value.
-Reconciled reconcilePairs(const QString& baseText, const QVector<PairTexts>& pairs, int k,
-                          Direction direction);
+Reconciled reconcilePairs(const QString& baseText, const QVector<PairTexts>& pairs, int k, Direction direction);
 
 // A price and a multiplier agree when the price could be the base times the
 // multiplier within the rounding of both texts (half a cent, and half a tenth
@@ -77,8 +76,8 @@ struct GivenPair {
 // `baseBefore` and `before` are the fields before the apply, `baseAfter` the
 // base once the text's lines have been applied. Results beyond what a field
 // takes keep the field as given or as it was.
-Reconciled settlePairs(const QString& baseBefore, const QVector<PairTexts>& before,
-                       const QString& baseAfter, const QVector<GivenPair>& given);
+Reconciled settlePairs(const QString& baseBefore, const QVector<PairTexts>& before, const QString& baseAfter,
+                       const QVector<GivenPair>& given);
 
 // The flek counters' maximum: floor(40 / factor). A factor of 0 or below, or
 // one so small that the limit would not fit a counter, keeps the previous
@@ -99,8 +98,7 @@ struct CheckedNumber {
   bool tooLarge = false;  // a number, but beyond the limit
   double value = 0.0;
 };
-CheckedNumber checkNumber(const QString& text, bool allowNegative,
-                          double limit = kMaxSettingValue);
+CheckedNumber checkNumber(const QString& text, bool allowNegative, double limit = kMaxSettingValue);
 
 // The message of a rejected number, and of a number beyond the limit.
 QString rejectedNumberMessage();

@@ -16,9 +16,7 @@ namespace {
 class TooltipFilter : public QObject {
  public:
   bool enabled = true;
-  bool eventFilter(QObject*, QEvent* event) override {
-    return !enabled && event->type() == QEvent::ToolTip;
-  }
+  bool eventFilter(QObject*, QEvent* event) override { return !enabled && event->type() == QEvent::ToolTip; }
 };
 
 TooltipFilter* tooltipFilter() {
@@ -44,9 +42,7 @@ void nameApplication() {
   QCoreApplication::setApplicationName(QStringLiteral("Zuzereru vevizor"));
 }
 
-Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
-  nameApplication();
-}
+Application::Application(int& argc, char** argv) : QApplication(argc, argv) { nameApplication(); }
 
 bool Application::notify(QObject* receiver, QEvent* event) {
   try {
@@ -63,8 +59,7 @@ QString unexpectedErrorText(const QString& errorMessage) {
   return QStringLiteral(
              "V aplikaci nastala neocekavana chyba.\nZaznamenejte prosim okolnosti vzniku chyby\n"
              "a nasledujici text a vynadejte autorovi :-]\nOmlouvam se.\n\n") +
-         errorMessage +
-         QStringLiteral("\n\nV programu muzete pokracovat, ale neni\nzarucena jeho spravna funkce");
+         errorMessage + QStringLiteral("\n\nV programu muzete pokracovat, ale neni\nzarucena jeho spravna funkce");
 }
 
 void reportUnexpectedError(const QString& errorMessage) {

@@ -64,8 +64,7 @@ struct Parser {
   // With Qt's options they are read (one dash or two, as Qt takes them),
   // and listed in the help when `listQtOptions`.
   Parser(bool qtOptions, bool listQtOptions) {
-    parser.setApplicationDescription(
-        QStringLiteral("Zuzereru vevizor: zapis a vyuctovani vecera kvadusu."));
+    parser.setApplicationDescription(QStringLiteral("Zuzereru vevizor: zapis a vyuctovani vecera kvadusu."));
     parser.addPositionalArgument(QStringLiteral("soubor"),
                                  QStringLiteral("Soubor s vysledky (.kvd), ktery se po startu "
                                                 "nahraje a pouzije."),
@@ -73,8 +72,7 @@ struct Parser {
     if (!qtOptions) return;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     for (const QtOption& o : kQtOptions) {
-      QCommandLineOption option(QLatin1String(o.name),
-                                QStringLiteral("(Qt) ") + QLatin1String(o.description),
+      QCommandLineOption option(QLatin1String(o.name), QStringLiteral("(Qt) ") + QLatin1String(o.description),
                                 QLatin1String(o.value));
       if (!listQtOptions) option.setFlags(QCommandLineOption::HiddenFromHelp);
       if (option.names().first() == platform.names().first()) platform = option;

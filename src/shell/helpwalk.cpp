@@ -23,9 +23,12 @@ using namespace kvadus;
 namespace {
 QWidget* windowOf(HelpComponent::Window w, TFRMMain* main) {
   switch (w) {
-    case HelpComponent::DiskWindow: return FORMDiskoveOperace;
-    case HelpComponent::ResultsWindow: return FRMGrafika;
-    case HelpComponent::MainWindow: break;
+    case HelpComponent::DiskWindow:
+      return FORMDiskoveOperace;
+    case HelpComponent::ResultsWindow:
+      return FRMGrafika;
+    case HelpComponent::MainWindow:
+      break;
   }
   return main;
 }
@@ -74,8 +77,7 @@ bool TFRMMain::loadHelpComponents() {
       }
       case HelpComponent::Check:
         if (!QFileInfo::exists(file)) {
-          showMessage(this, QStringLiteral("Chyba"),
-                      QStringLiteral("Soubor ") + path + QStringLiteral(" neexistuje."));
+          showMessage(this, QStringLiteral("Chyba"), QStringLiteral("Soubor ") + path + QStringLiteral(" neexistuje."));
           return false;
         }
         break;

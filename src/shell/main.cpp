@@ -26,8 +26,7 @@ int main(int argc, char** argv) {
   // --help, --help-all, --version and a wrong option need no window system:
   // they are answered before one is asked for.
   const CommandLine early = kvadus::parseCommandLine(rawArguments(argc, argv), true);
-  if (early.action == CommandLine::Action::ShowHelp ||
-      early.action == CommandLine::Action::ShowVersion) {
+  if (early.action == CommandLine::Action::ShowHelp || early.action == CommandLine::Action::ShowVersion) {
     QCoreApplication console(argc, argv);
     kvadus::nameApplication();
     print(stdout, kvadus::parseCommandLine(QCoreApplication::arguments(), true).text);

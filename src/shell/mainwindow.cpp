@@ -53,9 +53,8 @@ void fitOnScreen(QWidget* w, const QSize& wanted) {
 TFRMMain::TFRMMain(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("FRMMain"));
   setWindowTitle(mainWindowCaption());
-  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                 Qt::WindowCloseButtonHint);
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
   setFixedSize(layout::kClientWidth, layout::kClientHeight);
 
   buildFrame();
@@ -88,28 +87,25 @@ void TFRMMain::buildFrame() {
 
   BUTNNOvaHra = makeButton(GRBXOvladaniHry, "BUTNNOvaHra", QStringLiteral("Nova"),
                            QStringLiteral("Zalozeni nove hry podle jmen"));
-  BUTNHraci = makeButton(GRBXOvladaniHry, "BUTNHraci", QStringLiteral("jmena >>"),
-                         QStringLiteral("Obrazovka pro zmenu jmen"));
-  BUTNZmenaVolice = makeButton(GRBXOvladaniHry, "BUTNZmenaVolice", QStringLiteral("  volic >>"),
-                               QStringLiteral("zmena volice"));
+  BUTNHraci =
+      makeButton(GRBXOvladaniHry, "BUTNHraci", QStringLiteral("jmena >>"), QStringLiteral("Obrazovka pro zmenu jmen"));
+  BUTNZmenaVolice =
+      makeButton(GRBXOvladaniHry, "BUTNZmenaVolice", QStringLiteral("  volic >>"), QStringLiteral("zmena volice"));
   BUTNZmenaStavu = makeButton(GRBXOvladaniHry, "BUTNZmenaStavu", QStringLiteral("zmenit >>"),
                               QStringLiteral("zmena poradi hracu a/nebo jejichpenez"));
-  BUTNDiskoveOperace =
-      makeButton(GRBXOvladaniHry, "BUTNDiskoveOperace", QStringLiteral("disk >>"),
-                 QStringLiteral("Obrazovka pro ulozeni, nahrani a tisk kvadusovych partii"));
+  BUTNDiskoveOperace = makeButton(GRBXOvladaniHry, "BUTNDiskoveOperace", QStringLiteral("disk >>"),
+                                  QStringLiteral("Obrazovka pro ulozeni, nahrani a tisk kvadusovych partii"));
   BUTNGrafika = makeButton(GRBXOvladaniHry, "BUTNGrafika", QStringLiteral("vysledky, tisk >>"),
                            QStringLiteral("grafy a tisk vysledku"));
-  BUTNNastaveniParametru =
-      makeButton(GRBXOvladaniHry, "BUTNNastaveniParametru", QStringLiteral("nastaveni <<"),
-                 QStringLiteral("nastaveni pocitani penez"));
-  BUTNNapovedaUpper = makeButton(GRBXOvladaniHry, "BUTNNapovedaUpper",
-                                 QStringLiteral("napoveda <<"), QStringLiteral("napoveda"));
-  BUTNKonec = makeButton(GRBXOvladaniHry, "BUTNKonec", QStringLiteral("Konec"),
-                         QStringLiteral("ukonceni programu"));
+  BUTNNastaveniParametru = makeButton(GRBXOvladaniHry, "BUTNNastaveniParametru", QStringLiteral("nastaveni <<"),
+                                      QStringLiteral("nastaveni pocitani penez"));
+  BUTNNapovedaUpper =
+      makeButton(GRBXOvladaniHry, "BUTNNapovedaUpper", QStringLiteral("napoveda <<"), QStringLiteral("napoveda"));
+  BUTNKonec = makeButton(GRBXOvladaniHry, "BUTNKonec", QStringLiteral("Konec"), QStringLiteral("ukonceni programu"));
 
-  const QList<QPushButton*> column = {BUTNNOvaHra,  BUTNHraci,   BUTNZmenaVolice,
-                                      BUTNZmenaStavu, BUTNDiskoveOperace, BUTNGrafika,
-                                      BUTNNastaveniParametru, BUTNNapovedaUpper, BUTNKonec};
+  const QList<QPushButton*> column = {BUTNNOvaHra,        BUTNHraci,   BUTNZmenaVolice,        BUTNZmenaStavu,
+                                      BUTNDiskoveOperace, BUTNGrafika, BUTNNastaveniParametru, BUTNNapovedaUpper,
+                                      BUTNKonec};
   int y = 20;
   for (auto* b : column) {
     b->setGeometry(4, y, layout::kControlGroup.width() - 8, 26);
@@ -122,8 +118,7 @@ void TFRMMain::buildFrame() {
 
 void TFRMMain::connectFrame() {
   connect(BUTNKonec, &QPushButton::clicked, this, &QWidget::close);
-  connect(BUTNNastaveniParametru, &QPushButton::clicked, this,
-          &TFRMMain::BUTNNastaveniParametruClick);
+  connect(BUTNNastaveniParametru, &QPushButton::clicked, this, &TFRMMain::BUTNNastaveniParametruClick);
   connect(BUTNNapovedaUpper, &QPushButton::clicked, this, &TFRMMain::BUTNNapovedaUpperClick);
   connect(BUTNHraci, &QPushButton::clicked, this, [] { showModeless(FORMZadaniHracu); });
   connect(BUTNDiskoveOperace, &QPushButton::clicked, this, [] { showModeless(FORMDiskoveOperace); });
@@ -157,8 +152,7 @@ void TFRMMain::FormCreate() {
   BUTNFlekSelectClick();
 
   CHKBXKontrolovatPocetBodu->setText(QStringLiteral("kontrolovat min. (") + QStringLiteral("90") +
-                                     QStringLiteral(") a max. (") + QStringLiteral("190") +
-                                     QStringLiteral(")"));
+                                     QStringLiteral(") a max. (") + QStringLiteral("190") + QStringLiteral(")"));
   CHBXOpravyHodnotClick();
   BUTNSrovnejMaxFlekClick();
   RAGRPocitaniPauzirakuClick();
@@ -228,8 +222,7 @@ void TFRMMain::formShowWork() {
 }
 
 bool TFRMMain::FormCloseQuery() {
-  if (STGOutput->rowCount() > 2 &&
-      !askYesNo(this, QStringLiteral("Mate rozehranou hru,\nopravdu chcete skoncit ?")))
+  if (STGOutput->rowCount() > 2 && !askYesNo(this, QStringLiteral("Mate rozehranou hru,\nopravdu chcete skoncit ?")))
     return false;
   endRecovery();
   return true;
@@ -266,8 +259,7 @@ void TFRMMain::BUTNNapovedaUpperClick() {
   if (flags.helpAvailable) {
     const QString path = helpPath(QStringLiteral("help.htm"));
     if (!openDocument(path)) {
-      showMessage(this, QStringLiteral("Chyba"),
-                  QStringLiteral("Nelze otevrit tento soubor s napovedou :\n") + path);
+      showMessage(this, QStringLiteral("Chyba"), QStringLiteral("Nelze otevrit tento soubor s napovedou :\n") + path);
       flags.helpAvailable = 0;
       BUTNNapovedaUpper->setEnabled(false);
     }

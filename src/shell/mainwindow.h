@@ -102,7 +102,6 @@ class TFRMMain : public QWidget,
   void programEnding();
 
  public:
-
   // ---- evening ledger (ledger/) -------------------------------------------
   QListWidget* LIBXHraci = nullptr;
   QListWidget* LSTBXOznaceniVolice = nullptr;
@@ -185,10 +184,10 @@ class TFRMMain : public QWidget,
   QCheckBox* CHBXKrizovyKvadusVolicS2 = nullptr;
   QCheckBox* CHBXKrizovyKvadusVolicS3 = nullptr;
 
-  void BUTNPrepoctiClick();         // the pricing
+  void BUTNPrepoctiClick();                            // the pricing
   kvadus::pricing::Tariff tariffFromControls() const;  // the tariff the pricing reads
-  void BUTNPrepoctiCelkemClick();   // the player split of the price field
-  void BUTNFlekSelectClick();       // the flek highlight
+  void BUTNPrepoctiCelkemClick();                      // the player split of the price field
+  void BUTNFlekSelectClick();                          // the flek highlight
   void flekCountChanged(bool seven, bool increase);
   bool showFlekCount(bool seven);  // count, multiplier and list of one counter
   void LIBXFlekHraValuesClick();
@@ -217,8 +216,8 @@ class TFRMMain : public QWidget,
 
   // ---- extended point counting (ledger/mainwindow_extended.cpp) ----------
   // Its controls: ExtendedEntryControls (ledger/extended_controls.h).
-  bool extendedEntryOn() const;          // CHBXRozsirenePocitaniBodu
-  void BUTNRozsireneOvladaniClick();     // the extended entry switch
+  bool extendedEntryOn() const;       // CHBXRozsirenePocitaniBodu
+  void BUTNRozsireneOvladaniClick();  // the extended entry switch
   void CHBXRozsirenePocitaniBoduClick();
   void RAGRTrumfyClick();                // the trump choice
   void CHBXHlaskyClick(QCheckBox* box);  // the meld change (no box: from a hundred handler)
@@ -263,14 +262,14 @@ class TFRMMain : public QWidget,
   void BUTNSezonaClick();  // opens the season window
 
   // ---- recovery copy of the evening (results/mainwindow_recovery.cpp) -----
-  void eveningChanged();  // the recovery copy is due (once the start offered the last ones)
-  void offerRecovery();   // at start: offers the evenings of programs that did not end cleanly
-  void endRecovery();     // a clean end: this program's copy goes
-  void copyEvening();      // hands the copy that is due to the writing thread
-  void waitForRecoveryCopy();  // until the copy of the last change is on disk
+  void eveningChanged();         // the recovery copy is due (once the start offered the last ones)
+  void offerRecovery();          // at start: offers the evenings of programs that did not end cleanly
+  void endRecovery();            // a clean end: this program's copy goes
+  void copyEvening();            // hands the copy that is due to the writing thread
+  void waitForRecoveryCopy();    // until the copy of the last change is on disk
   QString recoveryPath() const;  // this program's copy (empty before its first)
-  bool recoveryArmed = false;  // copies are written only after the offer at start
-  bool recoveryDue = false;   // a change waits for its copy (made once the change is over)
+  bool recoveryArmed = false;    // copies are written only after the offer at start
+  bool recoveryDue = false;      // a change waits for its copy (made once the change is over)
   std::unique_ptr<kvadus::recovery::Copies> recoveryCopies;  // made by the offer
   kvadus::TableCopy* recoveryTable = nullptr;  // the table's texts for the copies, read where they changed
 
@@ -463,12 +462,12 @@ class TFRMMain : public QWidget,
   QLineEdit* numberCheckField_ = nullptr;
   double rememberedNumber_ = 0.0;
   void reconcileRange(int k, int direction);
-  QVector<kvadus::tariff::PairTexts> pairTexts() const;  // the nine pairs' fields
+  QVector<kvadus::tariff::PairTexts> pairTexts() const;         // the nine pairs' fields
   void writePairs(const kvadus::tariff::Reconciled& r, int k);  // the base and pairs 1..k
-  QVector<QPair<QLineEdit*, QLineEdit*>> pairFields_;  // multiplier and price, by pair
+  QVector<QPair<QLineEdit*, QLineEdit*>> pairFields_;           // multiplier and price, by pair
   void revealField(QLineEdit* field);
   void priceEntryEnded();
-  bool leftByClick_ = false;            // the field being checked lost the focus to a click
-  bool numberRejectionShowing_ = false; // the rejection box of a field is up
+  bool leftByClick_ = false;             // the field being checked lost the focus to a click
+  bool numberRejectionShowing_ = false;  // the rejection box of a field is up
   bool formShowRunning_ = false;
 };

@@ -65,8 +65,7 @@ void TFRMMain::keyPressEvent(QKeyEvent* event) {
   const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
   QWidget* from = focusWidget();
   const bool inEntry = from && !GRPBXNastaveni->isAncestorOf(from) && from != STGOutput &&
-                       (!qobject_cast<QPushButton*>(from) || from == BUTNPridejSkore ||
-                        from == BUTNPridatDolni);
+                       (!qobject_cast<QPushButton*>(from) || from == BUTNPridejSkore || from == BUTNPridatDolni);
   if (enter && !(event->modifiers() & ~Qt::KeypadModifier) && inEntry) {
     QPushButton* add = from == BUTNPridatDolni ? BUTNPridatDolni : BUTNPridejSkore;
     if (add->isVisible() && add->isEnabled()) pressAccelerator(add);
@@ -82,8 +81,10 @@ void TFRMMain::fitToFont() {
   const ScreenMetrics s = screenMetrics(this);
   if (s.workArea) {
     const QSize frame = windowsize::frameExtra(s.frame);
-    const QSize narrow = windowsize::formSizes(GRPBXCenaHry->geometry(), GRPBXVyhrane->geometry(),
-                                               GRPBXProhrane->geometry(), s.frame).narrow - frame;
+    const QSize narrow =
+        windowsize::formSizes(GRPBXCenaHry->geometry(), GRPBXVyhrane->geometry(), GRPBXProhrane->geometry(), s.frame)
+            .narrow -
+        frame;
     if (!narrow.isEmpty())
       factor = std::min({factor, qreal(s.workArea->width() - frame.width()) / narrow.width(),
                          qreal(s.workArea->height() - frame.height()) / narrow.height()});

@@ -50,8 +50,8 @@ constexpr PlacementText kPlacements[windowsize::kPlacementCount] = {
 };
 
 // Where each placement button sits in the compass: (column, row).
-constexpr int kCompass[windowsize::kPlacementCount][2] = {
-    {1, 1}, {0, 0}, {0, 1}, {0, 2}, {1, 0}, {1, 2}, {2, 0}, {2, 1}, {2, 2}};
+constexpr int kCompass[windowsize::kPlacementCount][2] = {{1, 1}, {0, 0}, {0, 1}, {0, 2}, {1, 0},
+                                                          {1, 2}, {2, 0}, {2, 1}, {2, 2}};
 
 // Changes a switch without running its click handler: the extended-entry
 // guard is down while the program sets it.
@@ -70,11 +70,11 @@ void TFRMMain::buildWindowSize() {
   // compass of the nine placements, as high as the strip and the room the
   // table leaves above it allow.
   const int y = GRPBXTabulka->height() - 32;
-  BUTNChangeSize = makeButton(GRPBXTabulka, "BUTNChangeSize", QStringLiteral("<->"),
-                              QStringLiteral("zmena velikosti okna"));
+  BUTNChangeSize =
+      makeButton(GRPBXTabulka, "BUTNChangeSize", QStringLiteral("<->"), QStringLiteral("zmena velikosti okna"));
   BUTNChangeSize->setGeometry(116, y, 40, 26);
-  BUTNUmisteni = makeButton(GRPBXTabulka, "BUTNUmisteni", QStringLiteral("*"),
-                            QStringLiteral("Zmena umisteni vsech oken"));
+  BUTNUmisteni =
+      makeButton(GRPBXTabulka, "BUTNUmisteni", QStringLiteral("*"), QStringLiteral("Zmena umisteni vsech oken"));
   BUTNUmisteni->setGeometry(160, y, 26, 26);
 
   POPMNUUmisteni = new QMenu(this);
@@ -145,14 +145,13 @@ QSize TFRMMain::outerSize() const {
 void TFRMMain::BUTNGetFormSizeClick() {
   frameMetrics = screenMetrics(this).frame;
   const QStringList missing = windowsize::missingMetrics(frameMetrics);
-  for (const QString& name : missing)
-    showMessage(this, QStringLiteral("Chyba"), windowsize::missingMetricText(name));
+  for (const QString& name : missing) showMessage(this, QStringLiteral("Chyba"), windowsize::missingMetricText(name));
   if (!missing.isEmpty()) {
     workArea.reset();
     return;
   }
-  const windowsize::FormSizes sizes = windowsize::formSizes(
-      GRPBXCenaHry->geometry(), GRPBXVyhrane->geometry(), GRPBXProhrane->geometry(), frameMetrics);
+  const windowsize::FormSizes sizes = windowsize::formSizes(GRPBXCenaHry->geometry(), GRPBXVyhrane->geometry(),
+                                                            GRPBXProhrane->geometry(), frameMetrics);
   narrowSize = sizes.narrow;
   wideSize = sizes.wide;
 }
@@ -217,8 +216,7 @@ void TFRMMain::CHBXFixniRozmeryOknaClick() {
 }
 
 void TFRMMain::BUTNUmisteniClick() {
-  POPMNUUmisteni->popup(
-      windowsize::placementMenuPosition(pos(), BUTNUmisteni->mapTo(this, QPoint(0, 0))));
+  POPMNUUmisteni->popup(windowsize::placementMenuPosition(pos(), BUTNUmisteni->mapTo(this, QPoint(0, 0))));
 }
 
 void TFRMMain::placeWindows(Placement where) {

@@ -92,8 +92,10 @@ void probeFrames() {
     if (allSettled()) loop.quit();
   };
   const QPoint corner = screen->availableGeometry().topLeft();
-  probes[0] = std::make_unique<FrameProbe>(WindowKind::FixedSize, QRect(corner + QPoint(40, 60), QSize(160, 40)), settled);
-  probes[1] = std::make_unique<FrameProbe>(WindowKind::Resizable, QRect(corner + QPoint(40, 140), QSize(160, 40)), settled);
+  probes[0] =
+      std::make_unique<FrameProbe>(WindowKind::FixedSize, QRect(corner + QPoint(40, 60), QSize(160, 40)), settled);
+  probes[1] =
+      std::make_unique<FrameProbe>(WindowKind::Resizable, QRect(corner + QPoint(40, 140), QSize(160, 40)), settled);
   for (auto& p : probes) p->show();
   QTimer bound;
   bound.setSingleShot(true);

@@ -16,8 +16,8 @@ class QWidget;
 namespace kvadus {
 
 struct ScreenMetrics {
-  windowsize::WorkArea workArea;       // nullopt: the system could not tell it
-  windowsize::FrameMetrics frame;      // a 0 is a metric the system did not give
+  windowsize::WorkArea workArea;   // nullopt: the system could not tell it
+  windowsize::FrameMetrics frame;  // a 0 is a metric the system did not give
 };
 
 // Asks the platform what frames its window manager draws around a window of

@@ -29,9 +29,12 @@ class StartReport : public QObject {
     setMessageResponder([this](const QString& caption, const QString& text, MsgButtons buttons) {
       lines_ << QStringLiteral("message: ") + caption + QStringLiteral(" | ") + oneLine(text);
       switch (buttons) {
-        case MsgButtons::YesNo: return MsgAnswer::No;
-        case MsgButtons::OkCancel: return MsgAnswer::Cancel;
-        case MsgButtons::Ok: break;
+        case MsgButtons::YesNo:
+          return MsgAnswer::No;
+        case MsgButtons::OkCancel:
+          return MsgAnswer::Cancel;
+        case MsgButtons::Ok:
+          break;
       }
       return MsgAnswer::Ok;
     });
@@ -69,8 +72,12 @@ class StartReport : public QObject {
       const QRect outer = FRMMain->frameGeometry();
       const QRect client = FRMMain->geometry();
       window_ = QStringLiteral("%1,%2 %3x%4 (client %5x%6)")
-                    .arg(outer.x()).arg(outer.y()).arg(outer.width()).arg(outer.height())
-                    .arg(client.width()).arg(client.height());
+                    .arg(outer.x())
+                    .arg(outer.y())
+                    .arg(outer.width())
+                    .arg(outer.height())
+                    .arg(client.width())
+                    .arg(client.height());
       const QRect area = FRMMain->screen()->availableGeometry();
       workArea_ = QStringLiteral("%1,%2 %3x%4").arg(area.x()).arg(area.y()).arg(area.width()).arg(area.height());
     }
@@ -89,8 +96,7 @@ class StartReport : public QObject {
     out << QStringLiteral("help: ") + QDir(helpFolder()).absolutePath();
     out << QStringLiteral("settings: ") + QDir(settingsFolder()).absolutePath();
     out << QStringLiteral("games: ") + QDir(gamesFolder()).absolutePath();
-    out << QStringLiteral("hands: ") +
-               QString::number(FRMMain ? FRMMain->STGOutput->rowCount() - 2 : 0);
+    out << QStringLiteral("hands: ") + QString::number(FRMMain ? FRMMain->STGOutput->rowCount() - 2 : 0);
     if (started_) {
       out << QStringLiteral("window: ") + window_;
       out << QStringLiteral("work area: ") + workArea_;

@@ -12,8 +12,7 @@ QStringList missingMetrics(const FrameMetrics& m) {
 }
 
 QString missingMetricText(const QString& name) {
-  return QStringLiteral("Parametr systemu '") + name + QStringLiteral("'") +
-         QStringLiteral("\n se nepodarilo zjistit");
+  return QStringLiteral("Parametr systemu '") + name + QStringLiteral("'") + QStringLiteral("\n se nepodarilo zjistit");
 }
 
 QSize frameExtra(const FrameMetrics& m) {
@@ -22,8 +21,7 @@ QSize frameExtra(const FrameMetrics& m) {
   return {2 * m.frameWidth, m.captionHeight + 2 * m.frameHeight};
 }
 
-FormSizes formSizes(const QRect& priceGroup, const QRect& wonGroup, const QRect& lostGroup,
-                    const FrameMetrics& m) {
+FormSizes formSizes(const QRect& priceGroup, const QRect& wonGroup, const QRect& lostGroup, const FrameMetrics& m) {
   const QSize extra = frameExtra(m);
   return {QSize(priceGroup.left() + priceGroup.width(), priceGroup.top() + priceGroup.height()) + extra,
           QSize(wonGroup.left() + wonGroup.width(), lostGroup.top() + lostGroup.height()) + extra};
@@ -71,14 +69,22 @@ QPoint place(Placement where, const QRect& window, const WorkArea& work) {
     case Placement::Centre:
       // Integer division rounds toward zero, also when the window is the larger.
       return {left + (work->width() - window.width()) / 2, top + (work->height() - window.height()) / 2};
-    case Placement::LeftTop: return {left, top};
-    case Placement::Left: return {left, y};
-    case Placement::LeftBottom: return {left, bottom};
-    case Placement::Top: return {x, top};
-    case Placement::Bottom: return {x, bottom};
-    case Placement::RightTop: return {right, top};
-    case Placement::Right: return {right, y};
-    case Placement::RightBottom: return {right, bottom};
+    case Placement::LeftTop:
+      return {left, top};
+    case Placement::Left:
+      return {left, y};
+    case Placement::LeftBottom:
+      return {left, bottom};
+    case Placement::Top:
+      return {x, top};
+    case Placement::Bottom:
+      return {x, bottom};
+    case Placement::RightTop:
+      return {right, top};
+    case Placement::Right:
+      return {right, y};
+    case Placement::RightBottom:
+      return {right, bottom};
   }
   return window.topLeft();
 }

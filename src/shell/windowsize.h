@@ -45,8 +45,7 @@ struct FormSizes {
   QSize wide;    // right edge of "Vyhrane", bottom edge of "Prohrane"
 };
 // priceGroup, wonGroup and lostGroup in client coordinates.
-FormSizes formSizes(const QRect& priceGroup, const QRect& wonGroup, const QRect& lostGroup,
-                    const FrameMetrics& m);
+FormSizes formSizes(const QRect& priceGroup, const QRect& wonGroup, const QRect& lostGroup, const FrameMetrics& m);
 
 // The work area; nullopt when the system could not tell it (then nothing fits).
 using WorkArea = std::optional<QRect>;

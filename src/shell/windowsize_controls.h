@@ -61,7 +61,7 @@ struct WindowSizeControls {
             BUTNUmistiB, BUTNUmistiRT, BUTNUmistiR, BUTNUmistiRB};
   }
   std::array<QAction*, kvadus::windowsize::kPlacementCount> placementActions() const {
-    return {UMISTICenter, UMISTIVlevoNahore, UMISTIVlevo, UMISTIVlevoDole, UMISTINahoru,
-            UMISTIDolu, UMISTIVpravoNahore, UMISTIVpravo, UMISTIVpravoDole};
+    return {UMISTICenter, UMISTIVlevoNahore,  UMISTIVlevo,  UMISTIVlevoDole, UMISTINahoru,
+            UMISTIDolu,   UMISTIVpravoNahore, UMISTIVpravo, UMISTIVpravoDole};
   }
 };

@@ -14,12 +14,12 @@ struct Entry {
   Rgb rgb;
 };
 constexpr Entry kPalette[kPaletteSize] = {
-    {"aqua", {0, 255, 255}},       {"black", {0, 0, 0}},         {"blue", {0, 0, 255}},
-    {"dark grey", {128, 128, 128}}, {"fuchsia", {255, 0, 255}},   {"grey", {128, 128, 128}},
-    {"green", {0, 128, 0}},        {"lime", {0, 255, 0}},        {"light grey", {192, 192, 192}},
-    {"maroon", {128, 0, 0}},       {"navy", {0, 0, 128}},        {"olive", {128, 128, 0}},
-    {"purple", {128, 0, 128}},     {"red", {255, 0, 0}},         {"silver", {192, 192, 192}},
-    {"teal", {0, 128, 128}},       {"white", {255, 255, 255}},   {"yellow", {255, 255, 0}},
+    {"aqua", {0, 255, 255}},        {"black", {0, 0, 0}},       {"blue", {0, 0, 255}},
+    {"dark grey", {128, 128, 128}}, {"fuchsia", {255, 0, 255}}, {"grey", {128, 128, 128}},
+    {"green", {0, 128, 0}},         {"lime", {0, 255, 0}},      {"light grey", {192, 192, 192}},
+    {"maroon", {128, 0, 0}},        {"navy", {0, 0, 128}},      {"olive", {128, 128, 0}},
+    {"purple", {128, 0, 128}},      {"red", {255, 0, 0}},       {"silver", {192, 192, 192}},
+    {"teal", {0, 128, 128}},        {"white", {255, 255, 255}}, {"yellow", {255, 255, 0}},
 };
 
 int wrapEntry(int entry) { return ((entry % kPaletteSize) + kPaletteSize) % kPaletteSize; }
@@ -28,9 +28,7 @@ int wrapEntry(int entry) { return ((entry % kPaletteSize) + kPaletteSize) % kPal
 // keeps its values to the cent, while the points carry the binary noise of
 // their running sums (0.1 + 0.2 is not 0.3): they are compared as the table
 // writes them.
-bool reaches(double value, double reference) {
-  return signedMoneyText(value) == signedMoneyText(reference);
-}
+bool reaches(double value, double reference) { return signedMoneyText(value) == signedMoneyText(reference); }
 }  // namespace
 
 Rgb paletteColor(int entry) { return kPalette[wrapEntry(entry)].rgb; }
@@ -58,8 +56,7 @@ bool needsOutline(Rgb colour) { return contrastRatio(colour, plotAreaColor()) < 
 double roundToFourDecimals(double x) { return std::floor(x * 10000 + 0.5) * 0.0001; }
 
 QString courseTitle(CourseKind kind) {
-  return kind == CourseKind::Balances ? QStringLiteral("Prubeh penez celkem")
-                                      : QStringLiteral("Jednotlive vyhry");
+  return kind == CourseKind::Balances ? QStringLiteral("Prubeh penez celkem") : QStringLiteral("Jednotlive vyhry");
 }
 
 QString courseSeriesTitle(int column, const QString& name) {
@@ -67,13 +64,11 @@ QString courseSeriesTitle(int column, const QString& name) {
 }
 
 QString lastPointMark(double value, int column) {
-  return generalNumberText(value) + QStringLiteral("  (") + QString::number(column) +
-         QLatin1Char(')');
+  return generalNumberText(value) + QStringLiteral("  (") + QString::number(column) + QLatin1Char(')');
 }
 
 QList<CourseSeries> courseSeries(const ScoreGrid& scores, int players, int hands,
-                                 const QList<MarkReferences>& references, CourseKind kind,
-                                 bool showMarks) {
+                                 const QList<MarkReferences>& references, CourseKind kind, bool showMarks) {
   const bool balances = kind == CourseKind::Balances;
   QList<CourseSeries> out;
   for (int p = 0; p < players; ++p) {
@@ -129,8 +124,7 @@ QString chartFooter(const QString& stamp, bool paid) { return paid ? stamp + pai
 
 QString finalTitle(bool paid, int hands) {
   return (paid ? QStringLiteral("Konecny stav") : QStringLiteral("Stav")) + QStringLiteral(" po ") +
-         QString::number(hands) + QLatin1Char(' ') +
-         (hands == 1 ? QStringLiteral("hre") : QStringLiteral("hrach"));
+         QString::number(hands) + QLatin1Char(' ') + (hands == 1 ? QStringLiteral("hre") : QStringLiteral("hrach"));
 }
 
 AxisScale wholeNumberScale(double low, double high, int ticks) {

@@ -74,8 +74,7 @@ struct MarkReferences {
 // last point (the value and the player's column). Marks are made only when
 // showMarks is set. References are read strictly (ConversionError).
 QList<CourseSeries> courseSeries(const ScoreGrid& scores, int players, int hands,
-                                 const QList<MarkReferences>& references, CourseKind kind,
-                                 bool showMarks);
+                                 const QList<MarkReferences>& references, CourseKind kind, bool showMarks);
 
 // The mark of a player's last point: the value, "  (", the column, ")".
 QString lastPointMark(double value, int column);

@@ -78,9 +78,7 @@ void applyScale(QValueAxis* axis, double min, double max, double step) {
   axis->setRange(min, max);
   axis->setTickInterval(step);
 }
-void applyScale(QValueAxis* axis, const stats::AxisScale& scale) {
-  applyScale(axis, scale.min, scale.max, scale.step);
-}
+void applyScale(QValueAxis* axis, const stats::AxisScale& scale) { applyScale(axis, scale.min, scale.max, scale.step); }
 
 void addPointMarks(ResultsChart* chart, QAbstractSeries* line, const QList<stats::ChartPoint>& points,
                    const QColor& color) {

@@ -8,9 +8,8 @@
 namespace kvadus::stats {
 
 ConversionError::ConversionError(const QString& text)
-    : std::runtime_error((QLatin1Char('\'') + text + QStringLiteral("' neni platne cislo"))
-                             .toLocal8Bit()
-                             .toStdString()) {}
+    : std::runtime_error(
+          (QLatin1Char('\'') + text + QStringLiteral("' neni platne cislo")).toLocal8Bit().toStdString()) {}
 
 double strictValue(const QString& text) {
   double value = 0;
@@ -20,10 +19,15 @@ double strictValue(const QString& text) {
 
 QStringList recordHeaders() {
   const QString hand = QStringLiteral(" *");
-  return {QStringLiteral("Jmeno"),       QStringLiteral("min. stav"),  hand,
-          QStringLiteral("max. stav"),   hand,
-          QStringLiteral("max. prohra"), hand,
-          QStringLiteral("max. vyhra"),  hand,
+  return {QStringLiteral("Jmeno"),
+          QStringLiteral("min. stav"),
+          hand,
+          QStringLiteral("max. stav"),
+          hand,
+          QStringLiteral("max. prohra"),
+          hand,
+          QStringLiteral("max. vyhra"),
+          hand,
           QStringLiteral("   Celkem")};
 }
 
@@ -71,8 +75,7 @@ QList<QStringList> recordRows(const ScoreGrid& scores, int players) {
     row[kNameColumn] = scores.cell(p, 0);
     if (rows > 2) {
       Tracker t;
-      for (int h = 1; h <= rows - 2; ++h)
-        t.hand(h, lenientNumber(normalizeDecimalMark(scores.cell(p, h))));
+      for (int h = 1; h <= rows - 2; ++h) t.hand(h, lenientNumber(normalizeDecimalMark(scores.cell(p, h))));
       row[1] = signedMoneyText(t.lowestRunning);
       row[2] = handNumberText(t.lowestRunningAt);
       row[3] = signedMoneyText(t.highestRunning);
@@ -96,12 +99,18 @@ int separatorHeight(int gridHeight, int rowHeight, int gridLineWidth, int player
 
 RecordFinder recordFinder(Record record) {
   switch (record) {
-    case Record::HighestBalance: return {kHighestBalanceColumn, true, 2};
-    case Record::LowestBalance: return {kLowestBalanceColumn, false, 2};
-    case Record::BiggestWin: return {kBiggestWinColumn, true, 2};
-    case Record::BiggestLoss: return {kBiggestLossColumn, false, 2};
-    case Record::Winner: return {kFinalColumn, true, 1};
-    case Record::Loser: return {kFinalColumn, false, 1};
+    case Record::HighestBalance:
+      return {kHighestBalanceColumn, true, 2};
+    case Record::LowestBalance:
+      return {kLowestBalanceColumn, false, 2};
+    case Record::BiggestWin:
+      return {kBiggestWinColumn, true, 2};
+    case Record::BiggestLoss:
+      return {kBiggestLossColumn, false, 2};
+    case Record::Winner:
+      return {kFinalColumn, true, 1};
+    case Record::Loser:
+      return {kFinalColumn, false, 1};
   }
   return {kFinalColumn, true, 1};
 }

@@ -33,9 +33,7 @@ QList<int> turnedColumnWidths(const QList<QStringList>& records) {
 
 QString paidMark() { return QStringLiteral(" [  jiz ZAPLACENO!  ]"); }
 
-QString stampLine(const QString& stamp) {
-  return QStringLiteral("Datum a cas  ") + QStringLiteral(" : ") + stamp;
-}
+QString stampLine(const QString& stamp) { return QStringLiteral("Datum a cas  ") + QStringLiteral(" : ") + stamp; }
 
 // ---- statistics report -------------------------------------------------------
 
@@ -60,9 +58,8 @@ QStringList statisticsReport(const StatisticsInput& in) {
 
   QStringList out;
   out << QStringLiteral("                       Vytisk statistiky partie") << QString() << dashes;
-  QString counts = in.handsLabel + QStringLiteral(" : ") + in.hands + QStringLiteral(", ") +
-                   in.playersLabel + QStringLiteral(" : ") + in.players + QStringLiteral(", ") +
-                   stampLine(in.stamp);
+  QString counts = in.handsLabel + QStringLiteral(" : ") + in.hands + QStringLiteral(", ") + in.playersLabel +
+                   QStringLiteral(" : ") + in.players + QStringLiteral(", ") + stampLine(in.stamp);
   if (in.paid) counts += QStringLiteral(", ") + paidMark();
   out << counts << dashes << QString() << QString();
 
@@ -117,33 +114,29 @@ QStringList receipt(const ReceiptInput& in) {
   out << (in.paid ? QStringLiteral("--------------------  ") + paidMark() : dashes);
   qsizetype longest = 0;
   for (const QString& name : in.names) longest = std::max(longest, name.size());
-  for (int k = 0; k < n; ++k)
-    out << in.names[k].leftJustified(longest) + QStringLiteral(" : ") + in.balances.value(k);
+  for (int k = 0; k < n; ++k) out << in.names[k].leftJustified(longest) + QStringLiteral(" : ") + in.balances.value(k);
   out << equals;
   if (!in.withPayments || !in.settlement) return out;
 
   const ScoreGrid& grid = *in.settlement;
   const int pays = n + 1;  // the "ZAPLATI" column
   out << QString();
-  out << QStringLiteral("           Kdo co komu ") +
-             (in.paid ? QStringLiteral("zaplatil") : QStringLiteral("plati"));
+  out << QStringLiteral("           Kdo co komu ") + (in.paid ? QStringLiteral("zaplatil") : QStringLiteral("plati"));
   out << equals;
-  out << QStringLiteral("Celkem zmeni") + (in.paid ? QStringLiteral("lo") : QString()) +
-             QStringLiteral(" majitele ") + in.moved.trimmed() + QStringLiteral(" penez:");
+  out << QStringLiteral("Celkem zmeni") + (in.paid ? QStringLiteral("lo") : QString()) + QStringLiteral(" majitele ") +
+             in.moved.trimmed() + QStringLiteral(" penez:");
   const QString mark = in.paid ? QString() : box;
   for (int s = 1; s <= n; ++s) {
     const QString total = grid.cell(pays, s);
     if (total.isEmpty()) continue;
     out << QString();
-    out << in.names[s - 1] +
-               (in.paid ? QStringLiteral("  - zaplatil hracum :") : QStringLiteral("  - plati hracum :"));
+    out << in.names[s - 1] + (in.paid ? QStringLiteral("  - zaplatil hracum :") : QStringLiteral("  - plati hracum :"));
     out << dashes;
     for (int r = 1; r <= n; ++r) {
       if (r == s) continue;
       const QString amount = grid.cell(r, s);
       if (amount.isEmpty()) continue;
-      out << indent + in.names[r - 1].leftJustified(20) + QStringLiteral(" : ") +
-                 moneyText(strictValue(amount)) + mark;
+      out << indent + in.names[r - 1].leftJustified(20) + QStringLiteral(" : ") + moneyText(strictValue(amount)) + mark;
     }
     out << indent + QStringLiteral("                       ----------------");
     out << indent + QStringLiteral("celkem").rightJustified(20) + QStringLiteral(" : ") +
@@ -156,8 +149,7 @@ QStringList receipt(const ReceiptInput& in) {
 // ---- price list ----------------------------------------------------------------
 
 PriceRow priceListHeader(const QString& stamp, const QString& redCaption) {
-  return {QStringLiteral("Cenik (") + stamp + QStringLiteral(")"), QStringLiteral(" normalni"),
-          redCaption};
+  return {QStringLiteral("Cenik (") + stamp + QStringLiteral(")"), QStringLiteral(" normalni"), redCaption};
 }
 
 PriceRow separatorRow(QChar fill) {
@@ -174,8 +166,7 @@ QList<PriceRow> freshPriceList(const QString& stamp, const QString& redCaption) 
   return {priceListHeader(stamp, redCaption), separatorRow(u'*'), PriceRow{{}, {}, {}}};
 }
 
-QList<PriceRow> computedPriceList(const QString& stamp, const QString& redCaption,
-                                  const PriceSource& source) {
+QList<PriceRow> computedPriceList(const QString& stamp, const QString& redCaption, const PriceSource& source) {
   QList<PriceRow> rows = {priceListHeader(stamp, redCaption), separatorRow(u'*')};
   auto heading = [&rows](const QString& title) { rows << PriceRow{title, QString(), QString()}; };
   auto group = [&](const QString& title, quick::Group g, bool red, bool blankAfter) {

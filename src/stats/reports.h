@@ -30,8 +30,8 @@ struct StatisticsInput {
   QString playersLabel;  // "hracu:"
   QString hands;         // the counters' texts
   QString players;
-  QString stamp;         // the date-time stamp, without its prefix
-  QString handNote;      // the caption under the records table
+  QString stamp;     // the date-time stamp, without its prefix
+  QString handNote;  // the caption under the records table
   bool paid = false;
 };
 
@@ -55,10 +55,10 @@ struct ReceiptInput {
   // The settlement grid (n + 2 columns and rows, "ZAPLATI" in column n + 1);
   // read only when the payments are wanted.
   const ScoreGrid* settlement = nullptr;
-  QString moved;         // the text of the total that changes hands
+  QString moved;  // the text of the total that changes hands
   bool withPayments = false;
   bool paid = false;
-  QString stamp;         // without prefix
+  QString stamp;  // without prefix
 };
 
 // The receipt, line by line. Amounts of the settlement are read strictly (a
@@ -97,8 +97,7 @@ struct PriceSource {
 
 // The whole table: won games by group, two sevens when offered, lost games,
 // and the empty last row.
-QList<PriceRow> computedPriceList(const QString& stamp, const QString& redCaption,
-                                  const PriceSource& source);
+QList<PriceRow> computedPriceList(const QString& stamp, const QString& redCaption, const PriceSource& source);
 
 // The table as text: every row one line (cells padded to 30, 10 and 10, the
 // header to the left, the others to the right); separators of '=', '-' and

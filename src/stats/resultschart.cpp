@@ -27,8 +27,8 @@ constexpr qreal kPadding = 3;  // inside a mark's box
 class MarkItem : public QGraphicsItem {
  public:
   enum { Type = UserType + 61 };
-  MarkItem(QGraphicsItem* parent, QAbstractSeries* series, const QPointF& at, const QString& text,
-           const QColor& dot, ResultsChart::Side side)
+  MarkItem(QGraphicsItem* parent, QAbstractSeries* series, const QPointF& at, const QString& text, const QColor& dot,
+           ResultsChart::Side side)
       : QGraphicsItem(parent), series(series), at(at), text(text), dot(dot), side(side) {
     QFont f = font();
     box = QRectF(QPointF(0, 0), QFontMetricsF(f).size(Qt::TextSingleLine, text))
@@ -159,8 +159,7 @@ void ResultsChart::fitLegend() {
   if (!l->isVisible() || l->alignment() & (Qt::AlignTop | Qt::AlignBottom)) return;
   // Room from below the title to above the footer, less the legend's own
   // margins.
-  const qreal room =
-      rect().height() - margins().top() - margins().bottom() - QFontMetricsF(titleFont()).height() - 26;
+  const qreal room = rect().height() - margins().top() - margins().bottom() - QFontMetricsF(titleFont()).height() - 26;
   QFont f = l->font();
   int size = QFontInfo(QFont()).pixelSize();
   for (; size > 7; --size) {
@@ -182,8 +181,8 @@ void ResultsChart::placeFooter() {
   footer_->setPos(r.right() - text.width() - 4, r.bottom() - text.height());
 }
 
-void ResultsChart::addMark(QAbstractSeries* series, const QPointF& at, const QString& text,
-                           const QColor& dotColor, Side side) {
+void ResultsChart::addMark(QAbstractSeries* series, const QPointF& at, const QString& text, const QColor& dotColor,
+                           Side side) {
   new MarkItem(this, series, at, text, dotColor, side);
 }
 
@@ -219,10 +218,8 @@ void ResultsChart::placeOutlines() {
     const QList<QPointF> points = o->series->points();
     for (int i = 0; i < points.size(); ++i) {
       const QPointF at = mapToPosition(points[i], o->series);
-      if (i == 0)
-        path.moveTo(at);
-      else
-        path.lineTo(at);
+      if (i == 0) path.moveTo(at);
+      else path.lineTo(at);
     }
     o->setPath(path, plot);
     o->show();
@@ -246,13 +243,11 @@ void ResultsChart::placeMarks() {
       continue;
     }
     const QPointF point = mapToPosition(m->at, m->series);
-    const QSizeF size = QRectF(QPointF(0, 0), QFontMetricsF(MarkItem::font())
-                                                  .size(Qt::TextSingleLine, m->text))
+    const QSizeF size = QRectF(QPointF(0, 0), QFontMetricsF(MarkItem::font()).size(Qt::TextSingleLine, m->text))
                             .adjusted(0, 0, 2 * kPadding, 2 * kPadding)
                             .size();
     const bool above = m->side == Side::Above;
-    QRectF box(QPointF(point.x() - size.width() / 2,
-                       above ? point.y() - kGap - size.height() : point.y() + kGap),
+    QRectF box(QPointF(point.x() - size.width() / 2, above ? point.y() - kGap - size.height() : point.y() + kGap),
                size);
     auto clamp = [&plot](QRectF& b) {
       b.moveLeft(std::clamp(b.left(), plot.left() + 1, std::max(plot.left() + 1, plot.right() - b.width() - 1)));

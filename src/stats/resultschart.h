@@ -29,8 +29,7 @@ class ResultsChart : public QChart {
   enum class Side { Above, Below };
   // A mark with the text at the point `at` (in the series' values) of a
   // series of this chart; with a dot of the colour on the point itself.
-  void addMark(QAbstractSeries* series, const QPointF& at, const QString& text,
-               const QColor& dotColor, Side side);
+  void addMark(QAbstractSeries* series, const QPointF& at, const QString& text, const QColor& dotColor, Side side);
   // Draws a wider line of the colour under the line series, below every
   // series, so that a light line stands out on the plot area; it follows the
   // series' points and goes with the series.

@@ -58,8 +58,7 @@ QTableWidget* makeStringGrid(QWidget* parent, const char* name, const QString& h
   // A marked range stays visible while another window is active.
   QPalette p = grid->palette();
   p.setColor(QPalette::Inactive, QPalette::Highlight, p.color(QPalette::Active, QPalette::Highlight));
-  p.setColor(QPalette::Inactive, QPalette::HighlightedText,
-             p.color(QPalette::Active, QPalette::HighlightedText));
+  p.setColor(QPalette::Inactive, QPalette::HighlightedText, p.color(QPalette::Active, QPalette::HighlightedText));
   grid->setPalette(p);
   return grid;
 }
@@ -98,14 +97,10 @@ using namespace kvadus::resultspage;
 
 namespace {
 constexpr Accelerator kAccelerators[] = {
-    {"Alt+S", "bBUTNPrekresliGraf"},
-    {"Alt+Y", "BUTNPrekresliGrafVyhry"},
-    {"Alt+C", "BUTNPrepoctiCenik"},
-    {"Alt+U", "BUTNSave"},
-    {"Alt+J", "CHBXZaplaceno"},
-    {"Alt+N", "BUTNNastaveniTisku"},
-    {"Alt+K", "BUTNTisk"},
-    {"Alt+F", "BUTNPdf"},
+    {"Alt+S", "bBUTNPrekresliGraf"}, {"Alt+Y", "BUTNPrekresliGrafVyhry"},
+    {"Alt+C", "BUTNPrepoctiCenik"},  {"Alt+U", "BUTNSave"},
+    {"Alt+J", "CHBXZaplaceno"},      {"Alt+N", "BUTNNastaveniTisku"},
+    {"Alt+K", "BUTNTisk"},           {"Alt+F", "BUTNPdf"},
     {"Alt+Z", "BUTNClose"},
 };
 }  // namespace
@@ -120,16 +115,14 @@ TFRMGrafika::TFRMGrafika(QWidget* parent) : QWidget(parent, Qt::Window) {
 
   PGCTRLOutPut = new QTabWidget(this);
   PGCTRLOutPut->setObjectName(QStringLiteral("PGCTRLOutPut"));
-  PGGraf = makePage(PGCTRLOutPut, "PGGraf", QStringLiteral("prubeh partie"),
-                    QStringLiteral("prubehy partie"));
-  PGCelkem = makePage(PGCTRLOutPut, "PGCelkem", QStringLiteral("stav po posledni hre"),
-                      QStringLiteral("konecny vysledek"));
+  PGGraf = makePage(PGCTRLOutPut, "PGGraf", QStringLiteral("prubeh partie"), QStringLiteral("prubehy partie"));
+  PGCelkem =
+      makePage(PGCTRLOutPut, "PGCelkem", QStringLiteral("stav po posledni hre"), QStringLiteral("konecny vysledek"));
   PGStatistika = makePage(PGCTRLOutPut, "PGStatistika", QStringLiteral("rekordy v prubehu partie"),
                           QStringLiteral("rekordy v prubehu partie"));
   PGUctenka = makePage(PGCTRLOutPut, "PGUctenka", QStringLiteral("ucet po posledni hre"),
                        QStringLiteral("ucet po posledni hre"));
-  PGCenik = makePage(PGCTRLOutPut, "PGCenik", QStringLiteral("aktualni cenik"),
-                     QStringLiteral("aktualni cenik"));
+  PGCenik = makePage(PGCTRLOutPut, "PGCenik", QStringLiteral("aktualni cenik"), QStringLiteral("aktualni cenik"));
   PGTisk = makePage(PGCTRLOutPut, "PGTisk", QStringLiteral("tisk textu"), QStringLiteral("tisk textu"));
 
   buildCounters();
@@ -148,8 +141,7 @@ TFRMGrafika::TFRMGrafika(QWidget* parent) : QWidget(parent, Qt::Window) {
   BUTNClose = makeButton(this, "BUTNClose", QStringLiteral("zavrit <<"),
                          QStringLiteral("zavre okno a vrati se do hlavniho formulare"));
   BUTNPrepocti = makeHiddenButton(this, "BUTNPrepocti", QStringLiteral("Prepocti"));
-  BUTNTisk = makeButton(this, "BUTNTisk", QStringLiteral("Vytisknout >>"),
-                        QStringLiteral("vytiskne aktualni stranku"));
+  BUTNTisk = makeButton(this, "BUTNTisk", QStringLiteral("Vytisknout >>"), QStringLiteral("vytiskne aktualni stranku"));
   BUTNPdf = makeButton(this, "BUTNPdf", kvadus::pdfButtonCaption(), kvadus::pdfButtonHint());
   BUTNNastaveniTisku = makeButton(this, "BUTNNastaveniTisku", QStringLiteral("Nastaveni tisku >>"),
                                   QStringLiteral("Zobrazeni dialogu pro nastaveni tisku"));
@@ -230,8 +222,7 @@ void TFRMGrafika::connectControls() {
 
   connect(BUTNPrekresliCelkem, &QPushButton::clicked, this, &TFRMGrafika::BUTNPrekresliCelkemClick);
   connect(bBUTNPrekresliGraf, &QPushButton::clicked, this, &TFRMGrafika::bBUTNPrekresliGrafClick);
-  connect(BUTNPrekresliGrafVyhry, &QPushButton::clicked, this,
-          &TFRMGrafika::BUTNPrekresliGrafVyhryClick);
+  connect(BUTNPrekresliGrafVyhry, &QPushButton::clicked, this, &TFRMGrafika::BUTNPrekresliGrafVyhryClick);
   connect(CHBXSchody, &QCheckBox::toggled, this, &TFRMGrafika::CHBXSchodyClick);
   connect(CHBXZobrazitMinMax, &QCheckBox::toggled, this, &TFRMGrafika::CHBXZobrazitMinMaxClick);
   connect(CHBXZaplaceno, &QCheckBox::toggled, this, &TFRMGrafika::CHBXZaplacenoClick);

@@ -63,7 +63,7 @@ class TFRMGrafika : public QWidget {
   QLineEdit* EDITPocetHracu = nullptr;
   QCheckBox* CHBXZaplaceno = nullptr;
   QPushButton* BUTNClose = nullptr;
-  QPushButton* BUTNPrepocti = nullptr;  // hidden: the recompute
+  QPushButton* BUTNPrepocti = nullptr;        // hidden: the recompute
   QPushButton* BUTNTisk = nullptr;            // "Vytisknout >>": the page on view
   QPushButton* BUTNPdf = nullptr;             // "PDF >>": the page on view as a PDF file
   QPushButton* BUTNNastaveniTisku = nullptr;  // printer setup
@@ -86,7 +86,7 @@ class TFRMGrafika : public QWidget {
   QPushButton* BUTNVitez = nullptr;
   QPushButton* BUTNSmolar = nullptr;
   QPushButton* BUTNSirkySloupcu = nullptr;  // hidden: headers and widths
-  QList<QFrame*> separators;                 // between the column groups
+  QList<QFrame*> separators;                // between the column groups
 
   void BUTNSirkySloupcuClick();
   void BUTNMaxStavClick();
@@ -143,8 +143,8 @@ class TFRMGrafika : public QWidget {
   QListWidget* LSTBXNaNuleIndex = nullptr;
   QLabel* LABLNadpisSumaUctu = nullptr;
   QLineEdit* EDITPlusMinus = nullptr;
-  QPushButton* BUTNOznacDostane = nullptr;  // "prijmy"
-  QPushButton* BUTNOznacZaplati = nullptr;  // "platby"
+  QPushButton* BUTNOznacDostane = nullptr;    // "prijmy"
+  QPushButton* BUTNOznacZaplati = nullptr;    // "platby"
   QPushButton* BUTNPrepoctiPlatby = nullptr;  // hidden: the settlement
 
   void BUTNPrepoctiPlatbyClick();

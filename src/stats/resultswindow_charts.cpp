@@ -74,8 +74,7 @@ int pointOfVertex(int vertex, bool stairs) { return stairs ? vertex / 2 : vertex
 
 bool isStairs(const QXYSeries* series) {
   const QList<QPointF> points = series->points();
-  return points.size() > 1 && points[0].x() == points[1].x() - 1 && points.size() > 2 &&
-         points[1].x() == points[2].x();
+  return points.size() > 1 && points[0].x() == points[1].x() - 1 && points.size() > 2 && points[1].x() == points[2].x();
 }
 
 constexpr qreal kBarWidth = 0.8;
@@ -95,14 +94,13 @@ QStringList uniqueCategories(const QStringList& names) {
 // ---- building -------------------------------------------------------------------
 
 void TFRMGrafika::buildCourseChartPage() {
-  CHARTGraf.setMaker([this] {
-    return makeCourseChartView(PGGraf, "CHARTGraf", QStringLiteral("prubeh hry"), QStringLiteral("hry"));
-  });
+  CHARTGraf.setMaker(
+      [this] { return makeCourseChartView(PGGraf, "CHARTGraf", QStringLiteral("prubeh hry"), QStringLiteral("hry")); });
 
   LABLNazevHry = makeLabel(PGGraf, "LABLNazevHry", QString(), QRect());
   LABLHodnotaGrafu = makeLabel(PGGraf, "LABLHodnotaGrafu", QString(), QRect());
-  LABLHodnotaGrafu->setMinimumWidth(LABLHodnotaGrafu->fontMetrics().horizontalAdvance(
-      signedMoneyText(-1234567.89) + QStringLiteral("00")));
+  LABLHodnotaGrafu->setMinimumWidth(
+      LABLHodnotaGrafu->fontMetrics().horizontalAdvance(signedMoneyText(-1234567.89) + QStringLiteral("00")));
   for (QLabel* l : {LABLNazevHry, LABLHodnotaGrafu}) {
     QFont f = l->font();
     f.setBold(true);
@@ -115,9 +113,8 @@ void TFRMGrafika::buildCourseChartPage() {
                                       QStringLiteral("zobrazeni prubehu vyher a proher"));
   CHBXSchody = makeCheck(PGGraf, "CHBXSchody", QStringLiteral("schody"), QRect(),
                          QStringLiteral("prepnuti vzhledu grafu (jen stavy)"), false);
-  CHBXZobrazitMinMax =
-      makeCheck(PGGraf, "CHBXZobrazitMinMax", QStringLiteral("zobrazit minima a maxima"), QRect(),
-                QStringLiteral("zobrazit minima a maxima v grafu prubehu"), true);
+  CHBXZobrazitMinMax = makeCheck(PGGraf, "CHBXZobrazitMinMax", QStringLiteral("zobrazit minima a maxima"), QRect(),
+                                 QStringLiteral("zobrazit minima a maxima v grafu prubehu"), true);
 
   auto* readout = new QHBoxLayout;
   readout->addWidget(makeLabel(PGGraf, nullptr, QStringLiteral("hra:"), QRect()));
@@ -142,8 +139,7 @@ void TFRMGrafika::buildCourseChartPage() {
 
 void TFRMGrafika::buildFinalChartPage() {
   CHARTCelkem.setMaker([this] {
-    QChartView* view =
-        makeChartView(PGCelkem, "CHARTCelkem", QStringLiteral("Stav financi po posledni hre"));
+    QChartView* view = makeChartView(PGCelkem, "CHARTCelkem", QStringLiteral("Stav financi po posledni hre"));
     QChart* chart = view->chart();
     chart->legend()->hide();
     auto* names = new QBarCategoryAxis;
@@ -174,9 +170,7 @@ void TFRMGrafika::buildFinalChartPage() {
 // ---- charts ---------------------------------------------------------------------
 
 ResultsChart* TFRMGrafika::grafChart() const { return static_cast<ResultsChart*>(CHARTGraf->chart()); }
-ResultsChart* TFRMGrafika::celkemChart() const {
-  return static_cast<ResultsChart*>(CHARTCelkem->chart());
-}
+ResultsChart* TFRMGrafika::celkemChart() const { return static_cast<ResultsChart*>(CHARTCelkem->chart()); }
 
 void TFRMGrafika::BUTNPrekresliCelkemClick() {
   refreshFooter();
@@ -240,10 +234,9 @@ void TFRMGrafika::drawCourseChart(bool balances) {
   const int lowColumn = balances ? stats::kLowestBalanceColumn : stats::kBiggestLossColumn;
   const int highColumn = balances ? stats::kHighestBalanceColumn : stats::kBiggestWinColumn;
   for (int k = 1; k <= n; ++k)
-    refs << stats::MarkReferences{gridCell(STRGRMinMax, lowColumn, k),
-                                  gridCell(STRGRMinMax, highColumn, k)};
-  const QList<stats::CourseSeries> data = stats::courseSeries(
-      *FRMMain->grid, n, hands, refs, kind, CHBXZobrazitMinMax->isChecked());
+    refs << stats::MarkReferences{gridCell(STRGRMinMax, lowColumn, k), gridCell(STRGRMinMax, highColumn, k)};
+  const QList<stats::CourseSeries> data =
+      stats::courseSeries(*FRMMain->grid, n, hands, refs, kind, CHBXZobrazitMinMax->isChecked());
 
   auto* x = static_cast<QValueAxis*>(chart->axes(Qt::Horizontal).at(0));
   auto* y = static_cast<QValueAxis*>(chart->axes(Qt::Vertical).at(0));
@@ -277,8 +270,7 @@ void TFRMGrafika::drawCourseChart(bool balances) {
       line->attachAxis(x);
       line->attachAxis(y);
       // A light colour (white, yellow ...) would vanish on the plot area.
-      if (stats::needsOutline(stats::paletteColor(s.palette)))
-        chart->addOutline(line, toColor(stats::outlineColor()));
+      if (stats::needsOutline(stats::paletteColor(s.palette))) chart->addOutline(line, toColor(stats::outlineColor()));
       connect(line, &QLineSeries::clicked, this, [this, line](const QPointF& at) {
         courseSeriesClicked(static_cast<int>(grafChart()->series().indexOf(line)), at);
       });
@@ -292,9 +284,7 @@ void TFRMGrafika::drawCourseChart(bool balances) {
       set->setBorderColor(toColor(stats::outlineColor()));
       barSeries->append(set);
       const int setIndex = p;
-      connect(set, &QBarSet::clicked, this, [this, setIndex](int index) {
-        CHARTGrafClickSeries(setIndex, index);
-      });
+      connect(set, &QBarSet::clicked, this, [this, setIndex](int index) { CHARTGrafClickSeries(setIndex, index); });
     }
   }
   if (barSeries) {
@@ -400,8 +390,7 @@ void TFRMGrafika::refreshFooter() {
     grafChart()->update();
   } else if (page == PGCelkem) {
     celkemChart()->setFooter(footer);
-    celkemChart()->setTitle(
-        stats::finalTitle(CHBXZaplaceno->isChecked(), EDITPocetHer->text().toInt()));
+    celkemChart()->setTitle(stats::finalTitle(CHBXZaplaceno->isChecked(), EDITPocetHer->text().toInt()));
     celkemChart()->update();
   }
 }

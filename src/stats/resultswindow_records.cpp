@@ -50,8 +50,7 @@ void TFRMGrafika::buildRecordsPage() {
                             QStringLiteral("vyhleda maximalni vyhru v prubehu hry"));
   BUTNMaxProhra = makeButton(GRPBXVyhledani, "BUTNMaxProhra", QStringLiteral("prohra"),
                              QStringLiteral("vyhleda maximalni prohru v prubehu hry"));
-  BUTNVitez = makeButton(GRPBXVyhledani, "BUTNVitez", QStringLiteral("vitez"),
-                         QStringLiteral("oznaci viteze"));
+  BUTNVitez = makeButton(GRPBXVyhledani, "BUTNVitez", QStringLiteral("vitez"), QStringLiteral("oznaci viteze"));
   BUTNSmolar = makeButton(GRPBXVyhledani, "BUTNSmolar", QStringLiteral("smolar"),
                           QStringLiteral("oznaci nejvice platiciho hrace"));
   auto* finders = new QHBoxLayout(GRPBXVyhledani);
@@ -78,8 +77,7 @@ void TFRMGrafika::BUTNSirkySloupcuClick() {
     setGridCell(STRGRMinMax, c, 0, headers[c], true);
     // Wide enough for the whole money text in the grid's font.
     int w = stats::recordColumnWidth(c);
-    if (c != stats::kNameColumn)
-      w = columnWidthFor(STRGRMinMax, stats::isHandNumberColumn(c) ? 2 : 11, w);
+    if (c != stats::kNameColumn) w = columnWidthFor(STRGRMinMax, stats::isHandNumberColumn(c) ? 2 : 11, w);
     STRGRMinMax->setColumnWidth(c, w);
     // The header keeps a least width of its own, which grows with the font.
     width += STRGRMinMax->columnWidth(c);
@@ -113,8 +111,7 @@ void TFRMGrafika::findRecord(stats::Record record) {
   STRGRMinMax->clearSelection();
   if (found < 0) return;
   const int row = found + 1;
-  STRGRMinMax->setRangeSelected(
-      QTableWidgetSelectionRange(row, f.column, row, f.column + f.width - 1), true);
+  STRGRMinMax->setRangeSelected(QTableWidgetSelectionRange(row, f.column, row, f.column + f.width - 1), true);
 }
 
 void TFRMGrafika::BUTNMaxStavClick() { findRecord(stats::Record::HighestBalance); }

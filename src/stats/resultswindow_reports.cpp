@@ -247,8 +247,7 @@ void TFRMGrafika::buildTextPage() {
   BUTNPridejDatumACas = makeButton(PGTisk, "BUTNPridejDatumACas", QStringLiteral("<-- pridej datum a a cas"),
                                    QStringLiteral("vlozi datum a cas"));
   BUTNPridejDatumACas->setEnabled(false);
-  BUTNVytvoritZTabulkyHer =
-      makeButton(PGTisk, "BUTNVytvoritZTabulkyHer", QStringLiteral("<-- vytvorit z tabulky her"));
+  BUTNVytvoritZTabulkyHer = makeButton(PGTisk, "BUTNVytvoritZTabulkyHer", QStringLiteral("<-- vytvorit z tabulky her"));
   BUTNVytvorTextZeStatistiky =
       makeButton(PGTisk, "BUTNVytvorTextZeStatistiky", QStringLiteral("<-- vytvorit z rekordu     "),
                  QStringLiteral("vytvori text z rekordu partie"));
@@ -259,16 +258,15 @@ void TFRMGrafika::buildTextPage() {
   BUTNVytvoritZCeniku = makeButton(PGTisk, "BUTNVytvoritZCeniku", QStringLiteral("<-- vytvorit z ceniku      "),
                                    QStringLiteral("vlozi datum a cas"));
   BUTNSave = makeButton(PGTisk, "BUTNSave", QStringLiteral("Ulozit >>"), QStringLiteral("Ulozi text do souboru"));
-  for (QPushButton* b : {BUTNPridejDatumACas, BUTNVytvoritZTabulkyHer, BUTNVytvorTextZeStatistiky, BUTNUctenka,
-                         BUTNVytvoritZCeniku})
+  for (QPushButton* b :
+       {BUTNPridejDatumACas, BUTNVytvoritZTabulkyHer, BUTNVytvorTextZeStatistiky, BUTNUctenka, BUTNVytvoritZCeniku})
     b->setStyleSheet(QStringLiteral("text-align: left; padding: 3px 6px;"));
 
   DLGSave.setMaker([this] {
     auto* dialog = makeFileDialog(this, "DLGSave", true);
     dialog->setWindowTitle(QStringLiteral("Ulozeni vystupu"));
     dialog->setNameFilters({QStringLiteral("textove soubory (*.txt *.TXT)"),
-                            QStringLiteral("vysledky kvaduse (*.kvd *.KVD)"),
-                            QStringLiteral("vsechny soubory (*)")});
+                            QStringLiteral("vysledky kvaduse (*.kvd *.KVD)"), QStringLiteral("vsechny soubory (*)")});
     dialog->setDirectory(QDir(gamesFolder()).absolutePath());
     return dialog;
   });
@@ -313,8 +311,7 @@ void TFRMGrafika::connectReports() {
   connect(CHBXPovoleniEditace, &QCheckBox::toggled, this, &TFRMGrafika::CHBXPovoleniEditaceClick);
   connect(BUTNPridejDatumACas, &QPushButton::clicked, this, &TFRMGrafika::BUTNPridejDatumACasClick);
   connect(BUTNVytvoritZTabulkyHer, &QPushButton::clicked, this, &TFRMGrafika::BUTNVytvoritZTabulkyHerClick);
-  connect(BUTNVytvorTextZeStatistiky, &QPushButton::clicked, this,
-          &TFRMGrafika::BUTNVytvorTextZeStatistikyClick);
+  connect(BUTNVytvorTextZeStatistiky, &QPushButton::clicked, this, &TFRMGrafika::BUTNVytvorTextZeStatistikyClick);
   connect(BUTNUctenka, &QPushButton::clicked, this, &TFRMGrafika::BUTNUctenkaClick);
   connect(BUTNVytvoritZCeniku, &QPushButton::clicked, this, &TFRMGrafika::BUTNVytvoritZCenikuClick);
   connect(BUTNSave, &QPushButton::clicked, this, &TFRMGrafika::BUTNSaveClick);
@@ -345,9 +342,7 @@ void TFRMGrafika::CHBXPovoleniEditaceClick() {
   BUTNPridejDatumACas->setEnabled(!REDITOut->isReadOnly());
 }
 
-void TFRMGrafika::BUTNPridejDatumACasClick() {
-  REDITOut->appendPlainText(stats::stampLine(dateTimeStamp()));
-}
+void TFRMGrafika::BUTNPridejDatumACasClick() { REDITOut->appendPlainText(stats::stampLine(dateTimeStamp())); }
 
 void TFRMGrafika::BUTNVytvoritZTabulkyHerClick() {
   if (!clearTextWithQuestion()) return;
@@ -459,8 +454,8 @@ void TFRMGrafika::showPriceList(const QList<QStringList>& rows) {
 }
 
 void TFRMGrafika::resetPriceList() {
-  showPriceList(stats::freshPriceList(dateTimeStamp(), FRMMain ? FRMMain->CKBXCervene->text()
-                                                                : QStringLiteral("cervene")));
+  showPriceList(
+      stats::freshPriceList(dateTimeStamp(), FRMMain ? FRMMain->CKBXCervene->text() : QStringLiteral("cervene")));
   priceListComputed_ = false;
 }
 
@@ -489,12 +484,9 @@ void TFRMGrafika::outputPage(Output how) {
     paint = [chart](QPagedPaintDevice& device) { return printChart(chart, device); };
   } else {
     bool made = true;
-    if (page == PGStatistika)
-      made = makeStatistics();
-    else if (page == PGUctenka)
-      made = makeReceipt();
-    else if (page == PGCenik)
-      made = makePriceListText();
+    if (page == PGStatistika) made = makeStatistics();
+    else if (page == PGUctenka) made = makeReceipt();
+    else if (page == PGCenik) made = makePriceListText();
     if (!made) return;
     PGCTRLOutPut->setCurrentWidget(PGTisk);
     const QString text = REDITOut->toPlainText();
@@ -504,10 +496,8 @@ void TFRMGrafika::outputPage(Output how) {
     }
     paint = [text](QPagedPaintDevice& device) { return paintPlainText(device, text); };
   }
-  if (how == Output::Printer)
-    printWithDialog(this, printer_, paint);
-  else
-    savePdf(this, *printer_, paint);
+  if (how == Output::Printer) printWithDialog(this, printer_, paint);
+  else savePdf(this, *printer_, paint);
 }
 
 void TFRMGrafika::BUTNTiskClick() { outputPage(Output::Printer); }

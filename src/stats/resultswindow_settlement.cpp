@@ -76,10 +76,10 @@ void TFRMGrafika::buildSettlementPage() {
   QFont bold = EDITPlusMinus->font();
   bold.setBold(true);
   EDITPlusMinus->setFont(bold);
-  BUTNOznacDostane = makeButton(PGUctenka, "BUTNOznacDostane", QStringLiteral("prijmy"),
-                                QStringLiteral("Oznaci prijmy"));
-  BUTNOznacZaplati = makeButton(PGUctenka, "BUTNOznacZaplati", QStringLiteral("platby"),
-                                QStringLiteral("Oznaci platby"));
+  BUTNOznacDostane =
+      makeButton(PGUctenka, "BUTNOznacDostane", QStringLiteral("prijmy"), QStringLiteral("Oznaci prijmy"));
+  BUTNOznacZaplati =
+      makeButton(PGUctenka, "BUTNOznacZaplati", QStringLiteral("platby"), QStringLiteral("Oznaci platby"));
   BUTNPrepoctiPlatby = makeHiddenButton(PGUctenka, "BUTNPrepoctiPlatby", QStringLiteral("Prepocti platby"));
 
   auto* side = new QVBoxLayout;
@@ -132,21 +132,18 @@ void TFRMGrafika::BUTNPrepoctiPlatbyClick() {
     }
   STGRUctenka->setRowHidden(0, true);
   STGRUctenka->setColumnHidden(0, true);
-  for (int c = 1; c < n + 2; ++c)
-    STGRUctenka->setHorizontalHeaderItem(c, new QTableWidgetItem(s.grid.cell(c, 0)));
-  for (int r = 1; r < n + 2; ++r)
-    STGRUctenka->setVerticalHeaderItem(r, new QTableWidgetItem(s.grid.cell(0, r)));
+  for (int c = 1; c < n + 2; ++c) STGRUctenka->setHorizontalHeaderItem(c, new QTableWidgetItem(s.grid.cell(c, 0)));
+  for (int r = 1; r < n + 2; ++r) STGRUctenka->setVerticalHeaderItem(r, new QTableWidgetItem(s.grid.cell(0, r)));
   if (auto* corner = STGRUctenka->findChild<QLabel*>(QStringLiteral("LABLRohUctenky"))) {
     corner->setText(s.grid.cell(0, 0));
-    STGRUctenka->verticalHeader()->setMinimumWidth(
-        STGRUctenka->fontMetrics().horizontalAdvance(corner->text()) + 12);
+    STGRUctenka->verticalHeader()->setMinimumWidth(STGRUctenka->fontMetrics().horizontalAdvance(corner->text()) + 12);
   }
   STGRUctenka->clearSelection();
 
   const QList<QPair<QListWidget*, QStringList>> lists = {
-      {LISTBXPlati, s.payers},       {LSTBXPlatiIndex, s.payerNumbers},
-      {LISTBXDostava, s.receivers},  {LSTBXDostavaIndex, s.receiverNumbers},
-      {LSTBXNaNule, s.even},         {LSTBXNaNuleIndex, s.evenNumbers}};
+      {LISTBXPlati, s.payers},      {LSTBXPlatiIndex, s.payerNumbers},
+      {LISTBXDostava, s.receivers}, {LSTBXDostavaIndex, s.receiverNumbers},
+      {LSTBXNaNule, s.even},        {LSTBXNaNuleIndex, s.evenNumbers}};
   for (const auto& [list, entries] : lists) {
     const QSignalBlocker quiet(list);
     list->clear();
@@ -188,10 +185,8 @@ void TFRMGrafika::chooseInList(QListWidget* list, QListWidget* twin, bool payerR
     if (other != list) selectRowQuietly(other, -1);
   const int player = twin->item(chosen)->text().toInt();
   const int last = STGRUctenka->columnCount() - 1;
-  if (payerRow)
-    markCells(player, 1, player, last);
-  else
-    markCells(1, player, last, player);
+  if (payerRow) markCells(player, 1, player, last);
+  else markCells(1, player, last, player);
 }
 
 void TFRMGrafika::LISTBXPlatiClick() { chooseInList(LISTBXPlati, LSTBXPlatiIndex, true); }

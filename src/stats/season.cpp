@@ -37,8 +37,7 @@ std::optional<QDateTime> lastStamp(const QStringList& lines) {
 }
 
 bool isResultsText(const QStringList& lines) {
-  return std::any_of(lines.begin(), lines.end(),
-                     [](const QString& l) { return keywordOf(l) == u"sloupcu"; });
+  return std::any_of(lines.begin(), lines.end(), [](const QString& l) { return keywordOf(l) == u"sloupcu"; });
 }
 
 // The matching key of a name: blanks trimmed and runs made one, case folded.
@@ -49,8 +48,7 @@ QString nameKey(const QString& name) { return name.simplified().toCaseFolded(); 
 QStringList seasonFiles(const QString& folder) {
   // Unreadable ones too: the reading says why they are left out.
   QDir dir(folder);
-  return dir.entryList({QStringLiteral("*.kvd"), QStringLiteral("*.txt")},
-                       QDir::Files, QDir::Name | QDir::IgnoreCase);
+  return dir.entryList({QStringLiteral("*.kvd"), QStringLiteral("*.txt")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
 }
 
 FileReading readEvening(const QString& path) {
@@ -138,10 +136,8 @@ Season readSeason(const QString& folder, const Progress& progress, const std::at
       break;
     }
     FileReading r = readEvening(dir.filePath(files[i]));
-    if (r.evening)
-      evenings << std::move(*r.evening);
-    else if (!r.ignored)
-      skipped << Skipped{files[i], r.reason};
+    if (r.evening) evenings << std::move(*r.evening);
+    else if (!r.ignored) skipped << Skipped{files[i], r.reason};
     if (progress) progress(i + 1, static_cast<int>(files.size()));
   }
   Season s = makeSeason(std::move(evenings), std::move(skipped));
@@ -154,8 +150,8 @@ Season readSeason(const QString& folder, const Progress& progress, const std::at
 
 QString centsText(qint64 cents) {
   const quint64 magnitude = cents < 0 ? quint64(0) - quint64(cents) : quint64(cents);
-  return (cents < 0 ? QStringLiteral("-") : QStringLiteral("+")) + QString::number(magnitude / 100) +
-         u'.' + QStringLiteral("%1").arg(magnitude % 100, 2, 10, QLatin1Char('0'));
+  return (cents < 0 ? QStringLiteral("-") : QStringLiteral("+")) + QString::number(magnitude / 100) + u'.' +
+         QStringLiteral("%1").arg(magnitude % 100, 2, 10, QLatin1Char('0'));
 }
 
 std::optional<qint64> moneyCents(const QString& text) {
@@ -200,8 +196,7 @@ QString eveningsText(int count) {
 
 QList<QStringList> seasonRows(const Season& season) {
   QList<QStringList> rows;
-  rows << (QStringList{QStringLiteral("datum"), QStringLiteral("soubor"), QStringLiteral("her")}
-           << season.players);
+  rows << (QStringList{QStringLiteral("datum"), QStringLiteral("soubor"), QStringLiteral("her")} << season.players);
   const QLocale locale;
   for (int e = 0; e < season.evenings.size(); ++e) {
     const Evening& ev = season.evenings[e];

@@ -24,12 +24,12 @@ namespace kvadus::season {
 
 // One evening as its file gives it.
 struct Evening {
-  QString file;              // the file's name, without the folder
-  QDateTime when;            // from the text's stamp, else the file's date
-  bool stamped = false;      // `when` comes from the stamp
+  QString file;          // the file's name, without the folder
+  QDateTime when;        // from the text's stamp, else the file's date
+  bool stamped = false;  // `when` comes from the stamp
   int hands = 0;
-  QStringList players;       // the names as the file writes them
-  QList<qint64> results;     // each player's final balance, in cents
+  QStringList players;    // the names as the file writes them
+  QList<qint64> results;  // each player's final balance, in cents
 };
 
 // A file that holds no evening, with the reason for the person.
@@ -56,7 +56,7 @@ struct Season {
   // results[e][p]: player p's result of evening e in cents; none when he did
   // not play that evening.
   QList<QList<std::optional<qint64>>> results;
-  QList<Skipped> skipped;   // in file order
+  QList<Skipped> skipped;  // in file order
   bool folderMissing = false;
   bool cancelled = false;
 };
@@ -71,8 +71,7 @@ Season makeSeason(QList<Evening> evenings, QList<Skipped> skipped = {});
 // after each file; a set `cancel` ends the reading early (the result then
 // says so). Safe to run on any thread; nothing is written anywhere.
 using Progress = std::function<void(int done, int total)>;
-Season readSeason(const QString& folder, const Progress& progress = {},
-                  const std::atomic<bool>* cancel = nullptr);
+Season readSeason(const QString& folder, const Progress& progress = {}, const std::atomic<bool>* cancel = nullptr);
 
 // ---- what the season shows ------------------------------------------------------
 
@@ -101,10 +100,10 @@ Season seasonFromRows(const QList<QStringList>& rows);
 struct PlayerSummary {
   QString name;
   int played = 0;
-  int won = 0;             // evenings he ended highest, above zero (ties count for each)
-  qint64 best = 0;         // cents; 0 when he never played
+  int won = 0;      // evenings he ended highest, above zero (ties count for each)
+  qint64 best = 0;  // cents; 0 when he never played
   qint64 worst = 0;
-  int bestEvening = -1;    // the first evening (0-based) of the best result
+  int bestEvening = -1;  // the first evening (0-based) of the best result
   int worstEvening = -1;
   qint64 total = 0;
 };

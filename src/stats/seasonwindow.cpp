@@ -94,20 +94,14 @@ QString statusText(const season::Season& s) {
 
 namespace {
 constexpr Accelerator kAccelerators[] = {
-    {"Alt+S", "EDITSlozka"},
-    {"Alt+B", "BUTNVyberSlozky"},
-    {"Alt+N", "BUTNNacist"},
-    {"Alt+K", "BUTNTisk"},
-    {"Alt+F", "BUTNPdf"},
-    {"Alt+T", "BUTNUlozitTabulku"},
-    {"Alt+Z", "BUTNZavrit"},
+    {"Alt+S", "EDITSlozka"}, {"Alt+B", "BUTNVyberSlozky"},   {"Alt+N", "BUTNNacist"}, {"Alt+K", "BUTNTisk"},
+    {"Alt+F", "BUTNPdf"},    {"Alt+T", "BUTNUlozitTabulku"}, {"Alt+Z", "BUTNZavrit"},
 };
 }  // namespace
 
 AcceleratorTable TFRMSezona::accelerators() { return kAccelerators; }
 
-TFRMSezona::TFRMSezona(QWidget* parent)
-    : QWidget(parent, Qt::Window) {
+TFRMSezona::TFRMSezona(QWidget* parent) : QWidget(parent, Qt::Window) {
   printer_.setMaker([] { return new QPrinter(QPrinter::HighResolution); });
   setObjectName(QStringLiteral("FRMSezona"));
   setWindowTitle(QStringLiteral("Sezona"));
@@ -131,10 +125,10 @@ void TFRMSezona::buildControls() {
   EDITSlozka->setToolTip(QStringLiteral("slozka s ulozenymi vecery"));
   auto* slozka = makeLabel(this, nullptr, QStringLiteral("Slozka:"), QRect());
   slozka->setBuddy(EDITSlozka);
-  BUTNVyberSlozky = makeButton(this, "BUTNVyberSlozky", QStringLiteral("Vyber >>"),
-                               QStringLiteral("vyber slozky s vecery"));
-  BUTNNacist = makeButton(this, "BUTNNacist", QStringLiteral("nacist"),
-                          QStringLiteral("znovu nacte vsechny vecery ze slozky"));
+  BUTNVyberSlozky =
+      makeButton(this, "BUTNVyberSlozky", QStringLiteral("Vyber >>"), QStringLiteral("vyber slozky s vecery"));
+  BUTNNacist =
+      makeButton(this, "BUTNNacist", QStringLiteral("nacist"), QStringLiteral("znovu nacte vsechny vecery ze slozky"));
   PRGBRCteni = new QProgressBar(this);
   PRGBRCteni->setObjectName(QStringLiteral("PRGBRCteni"));
   PRGBRCteni->setToolTip(QStringLiteral("prectene soubory"));
@@ -151,15 +145,13 @@ void TFRMSezona::buildControls() {
   vecery->setContentsMargins(4, 4, 4, 4);
   vecery->addWidget(STRGRSezona);
 
-  PGPrubeh = makePage(PGCTRLSezona, "PGPrubeh", QStringLiteral("prubeh"),
-                      QStringLiteral("soucty hracu po vecerech"));
+  PGPrubeh = makePage(PGCTRLSezona, "PGPrubeh", QStringLiteral("prubeh"), QStringLiteral("soucty hracu po vecerech"));
   CHARTSezona.setMaker([this] {
     return makeCourseChartView(PGPrubeh, "CHARTSezona", QStringLiteral("prubeh souctu hracu po vecerech"),
                                QStringLiteral("vecery"));
   });
-  CHBXZobrazitMinMax =
-      makeCheck(PGPrubeh, "CHBXZobrazitMinMax", QStringLiteral("zobrazit minima a maxima"), QRect(),
-                QStringLiteral("zobrazit minima a maxima v grafu prubehu"), true);
+  CHBXZobrazitMinMax = makeCheck(PGPrubeh, "CHBXZobrazitMinMax", QStringLiteral("zobrazit minima a maxima"), QRect(),
+                                 QStringLiteral("zobrazit minima a maxima v grafu prubehu"), true);
   auto* prubeh = new QVBoxLayout(PGPrubeh);
   prubeh->setContentsMargins(4, 4, 4, 4);
   auto* checks = new QHBoxLayout;
@@ -168,8 +160,8 @@ void TFRMSezona::buildControls() {
   prubeh->addLayout(checks);
 
   PGHraci = makePage(PGCTRLSezona, "PGHraci", QStringLiteral("hraci"), QStringLiteral("souhrn za kazdeho hrace"));
-  STRGRHraci = makeTable(PGHraci, "STRGRHraci",
-                         QStringLiteral("vecery, vyhrane vecery, nejlepsi a nejhorsi vecer a soucet"));
+  STRGRHraci =
+      makeTable(PGHraci, "STRGRHraci", QStringLiteral("vecery, vyhrane vecery, nejlepsi a nejhorsi vecer a soucet"));
   LABLPoznamka = makeLabel(PGHraci, "LABLPoznamka", season::eveningNumberNote(), QRect());
   auto* hraci = new QVBoxLayout(PGHraci);
   hraci->setContentsMargins(4, 4, 4, 4);
@@ -185,8 +177,7 @@ void TFRMSezona::buildControls() {
   vynechane->setContentsMargins(4, 4, 4, 4);
   vynechane->addWidget(LSTBXVynechane);
 
-  BUTNTisk = makeButton(this, "BUTNTisk", QStringLiteral("Vytisknout >>"),
-                        QStringLiteral("vytiskne aktualni stranku"));
+  BUTNTisk = makeButton(this, "BUTNTisk", QStringLiteral("Vytisknout >>"), QStringLiteral("vytiskne aktualni stranku"));
   BUTNPdf = makeButton(this, "BUTNPdf", pdfButtonCaption(), pdfButtonHint());
   BUTNUlozitTabulku = makeButton(this, "BUTNUlozitTabulku", QStringLiteral("Ulozit tabulku >>"),
                                  QStringLiteral("ulozit tabulku veceru pro tabulkovy procesor"));
@@ -418,12 +409,13 @@ void TFRMSezona::BUTNPdfClick() {
 
 void TFRMSezona::BUTNUlozitTabulkuClick() {
   // One table per file, as a spreadsheet takes it: the evenings with their total.
-  const SaveAs how{"DLGSaveTable", QStringLiteral("Ulozeni tabulky sezony"),
+  const SaveAs how{"DLGSaveTable",
+                   QStringLiteral("Ulozeni tabulky sezony"),
                    {QStringLiteral("tabulky CSV (*.csv)"), QStringLiteral("vsechny soubory (*)")},
-                   QStringLiteral("csv"), QStringLiteral("sezona")};
-  saveFileAs(this, how, [this] {
-    return season::seasonCsv(tableRows(STRGRSezona), csvFormFor(systemDecimalSeparator()));
-  });
+                   QStringLiteral("csv"),
+                   QStringLiteral("sezona")};
+  saveFileAs(this, how,
+             [this] { return season::seasonCsv(tableRows(STRGRSezona), csvFormFor(systemDecimalSeparator())); });
 }
 
 // ---- reading back -------------------------------------------------------------

@@ -35,8 +35,7 @@ QString centsText(qint64 cents) { return generalNumberText(static_cast<double>(c
 
 }  // namespace
 
-int pairPayments(ScoreGrid& grid, int players, const QList<int>& payers,
-                 const QList<int>& receivers) {
+int pairPayments(ScoreGrid& grid, int players, const QList<int>& payers, const QList<int>& receivers) {
   const int last = players + 1;
   int payments = 0;
   qsizetype i = 0, j = 0;
@@ -135,14 +134,10 @@ Settlement settle(const QStringList& names, const QStringList& balanceTexts) {
       received += centsOf(g.cell(k, x));
       paid += centsOf(g.cell(x, k));
     }
-    if (received != 0)
-      g.setCell(k, last, centsText(received));
-    else if (!g.cell(k, last).isEmpty() && centsOf(g.cell(k, last)) == 0)
-      g.setCell(k, last, QString());
-    if (paid != 0)
-      g.setCell(last, k, centsText(paid));
-    else if (!g.cell(last, k).isEmpty() && centsOf(g.cell(last, k)) == 0)
-      g.setCell(last, k, QString());
+    if (received != 0) g.setCell(k, last, centsText(received));
+    else if (!g.cell(k, last).isEmpty() && centsOf(g.cell(k, last)) == 0) g.setCell(k, last, QString());
+    if (paid != 0) g.setCell(last, k, centsText(paid));
+    else if (!g.cell(last, k).isEmpty() && centsOf(g.cell(last, k)) == 0) g.setCell(last, k, QString());
   }
 
   // Every amount as money text.

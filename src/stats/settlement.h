@@ -18,13 +18,13 @@ constexpr double kSettlementTolerance = 0.00001;
 // The settlement grid is n + 2 columns by n + 2 rows, cells written as
 // (column, row): names in row 0 and column 0, a column for every receiver and
 // a row for every payer, "ZAPLATI" in column n + 1 and "DOSTANE" in row n + 1.
-QString settlementCorner();     // "bere \ plati"
+QString settlementCorner();          // "bere \ plati"
 QString settlementPaysHeader();      // "ZAPLATI"
 QString settlementReceivesHeader();  // "DOSTANE"
-QString settlementDiagonal();   // "      X"
-QString settlementNoAmount();   // "      -": the cells of an invalid settlement
-QString validHeading();         // "Celkem se presune:"
-QString invalidHeading();       // "Chyba! - Suma penez za vsechny hrace ="
+QString settlementDiagonal();        // "      X"
+QString settlementNoAmount();        // "      -": the cells of an invalid settlement
+QString validHeading();              // "Celkem se presune:"
+QString invalidHeading();            // "Chyba! - Suma penez za vsechny hrace ="
 // "Celkova suma je  " + the difference + " !" and, on the next line,
 // "Cely ucet nelze zpracovat."
 QString invalidMessage(double difference);
@@ -37,9 +37,9 @@ struct Settlement {
   QStringList receivers, receiverNumbers;
   QStringList even, evenNumbers;
   bool valid = false;
-  QString heading;  // the label above the total
-  QString total;    // how much money changes hands, or the difference
-  QString message;  // the error shown for an invalid settlement, else empty
+  QString heading;            // the label above the total
+  QString total;              // how much money changes hands, or the difference
+  QString message;            // the error shown for an invalid settlement, else empty
   bool markReceipts = false;  // the receipts row is selected afterwards
 };
 
@@ -54,8 +54,7 @@ Settlement settle(const QStringList& names, const QStringList& balanceTexts);
 // every step, in whole cents. Writes each payment (never below 0.01) into
 // its cell; a debt or claim below a cent is passed over; stops when either
 // list is used up. Returns the number of payments.
-int pairPayments(ScoreGrid& grid, int players, const QList<int>& payers,
-                 const QList<int>& receivers);
+int pairPayments(ScoreGrid& grid, int players, const QList<int>& payers, const QList<int>& receivers);
 
 // The payments of a settlement grid as "payer>receiver amount" texts, in row
 // and column order.

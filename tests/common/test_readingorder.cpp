@@ -26,8 +26,12 @@ class TestReadingOrder : public QObject {
     // A strip of buttons under a table, with a small compass of three rows
     // whose top row stands above the buttons: the strip is read left to
     // right, the compass row by row.
-    QCOMPARE(readingOrder({{0, 0, 200, 100}, {0, 114, 40, 26}, {50, 102, 20, 12}, {50, 115, 20, 12},
-                           {50, 128, 20, 12}, {80, 114, 40, 26}}),
+    QCOMPARE(readingOrder({{0, 0, 200, 100},
+                           {0, 114, 40, 26},
+                           {50, 102, 20, 12},
+                           {50, 115, 20, 12},
+                           {50, 128, 20, 12},
+                           {80, 114, 40, 26}}),
              QList<int>({0, 1, 2, 3, 4, 5}));
     // A panel over other boxes comes first, then what it covers, in order.
     QCOMPARE(readingOrder({{0, 0, 50, 20}, {60, 0, 50, 20}, {0, 0, 120, 50}}), QList<int>({2, 0, 1}));

@@ -46,9 +46,8 @@ int writeWithFailingSync(const QString& folder) {
     std::printf("no shim\n");
     return 0;
   }
-  const QList<std::pair<QString, SaveMode>> writes = {{"stary.kvd", SaveMode::Overwrite},
-                                                      {"stary.kvd", SaveMode::Append},
-                                                      {"novy.kvd", SaveMode::Overwrite}};
+  const QList<std::pair<QString, SaveMode>> writes = {
+      {"stary.kvd", SaveMode::Overwrite}, {"stary.kvd", SaveMode::Append}, {"novy.kvd", SaveMode::Overwrite}};
   for (const auto& [name, mode] : writes) {
     const TextFileWrite w = writeTextFile(folder + "/" + name, {"nova radka"}, mode);
     std::printf("%d %s\n", int(w.ok), qPrintable(w.error));
@@ -74,7 +73,10 @@ class TestTextFile : public QObject {
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<QByteArray>("added");
     const QStringList czech = {"Čeněk; Žofie;", ""};
-    const QByteArray czechUtf8 = "\xC4\x8C" "en\xC4\x9Bk; \xC5\xBD" "ofie;\r\n\r\n";
+    const QByteArray czechUtf8 =
+        "\xC4\x8C"
+        "en\xC4\x9Bk; \xC5\xBD"
+        "ofie;\r\n\r\n";
     QTest::newRow("UTF-8") << QByteArray("a\r\nb\r\n") << czech << czechUtf8;
     QTest::newRow("UTF-8 with a BOM") << QByteArray("\xEF\xBB\xBFjmena\r\n") << czech << czechUtf8;
     QTest::newRow("last line without an end") << QByteArray("bez konce") << czech << "\r\n" + czechUtf8;
@@ -93,10 +95,8 @@ class TestTextFile : public QObject {
     QFETCH(QByteArray, added);
     const QString file = path(QTest::currentDataTag());
     QFile::remove(file);
-    if (old == "<none>")
-      old.clear();
-    else
-      writeBytes(file, old);
+    if (old == "<none>") old.clear();
+    else writeBytes(file, old);
     const TextFileWrite w = writeTextFile(file, lines, SaveMode::Append);
     QVERIFY2(w.ok, qPrintable(w.error));
     QVERIFY(!w.needsUtf8);

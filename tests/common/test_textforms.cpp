@@ -153,10 +153,8 @@ class TestTextForms : public QObject {
     QCOMPARE(lenientNumber(norm), lenientNumber(text));
     double value = -777;
     QCOMPARE(strictNumber(norm, &value), strictOk);
-    if (strictOk)
-      QTEST(value, "strict");
-    else
-      QCOMPARE(value, -777.0);  // left alone
+    if (strictOk) QTEST(value, "strict");
+    else QCOMPARE(value, -777.0);  // left alone
   }
 
   // Strict reading of texts as they stand: only the locale's own mark counts.

@@ -101,8 +101,8 @@ class TestBalanceCorrectionWindow : public QObject {
   void choosingInEitherGrid() {
     twoHands();
     open();
-    click(d->BUTNUp);            // B, C, A
-    clickRow(d->STRGRNove, 2);   // C
+    click(d->BUTNUp);           // B, C, A
+    clickRow(d->STRGRNove, 2);  // C
     QCOMPARE(d->STRGRStare->currentRow(), 3);
     QCOMPARE(d->EDITNovePenize->text(), QString("-0.80"));
     clickRow(d->STRGRStare, 1);  // A, by his old place
@@ -169,9 +169,12 @@ class TestBalanceCorrectionWindow : public QObject {
   void aNewBalanceBecomesTheOnlyRow_data() {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("typed");
-    QTest::newRow("comma system, comma") << "cs_CZ" << "12,5";
-    QTest::newRow("comma system, dot") << "cs_CZ" << "12.5";
-    QTest::newRow("dot system, comma") << "en_US" << "12,5";
+    QTest::newRow("comma system, comma") << "cs_CZ"
+                                         << "12,5";
+    QTest::newRow("comma system, dot") << "cs_CZ"
+                                       << "12.5";
+    QTest::newRow("dot system, comma") << "en_US"
+                                       << "12,5";
   }
   void aNewBalanceBecomesTheOnlyRow() {
     useRowLocale();
@@ -227,8 +230,8 @@ class TestBalanceCorrectionWindow : public QObject {
       clickRow(d->STRGRNove, 2);  // would choose B
       QCOMPARE(person.shown.size(), 1);
       QCOMPARE(person.shown[0].caption, QString("Chyba"));
-      QCOMPARE(person.shown[0].text, text == "abc" ? QString("Zadejte desetinne cislo !")
-                                                   : kvadus::correction::balanceTooLargeMessage());
+      QCOMPARE(person.shown[0].text,
+               text == "abc" ? QString("Zadejte desetinne cislo !") : kvadus::correction::balanceTooLargeMessage());
       QTRY_COMPARE(QApplication::focusWidget(), d->EDITNovePenize);
       QCOMPARE(d->chosenRow(), 1);
       QCOMPARE(d->EDITNovePenize->text(), text);  // there to be corrected
@@ -331,7 +334,7 @@ class TestBalanceCorrectionWindow : public QObject {
     click(d->BUTNPouzit);
     QCOMPARE(asked, QString("Chcete zmenit poradi hracu ?"));
     QVERIFY(QApplication::activeWindow() != d);  // the box had it
-    d->activateWindow();  // as a desktop gives it back
+    d->activateWindow();                         // as a desktop gives it back
     QVERIFY(QTest::qWaitForWindowActive(d));
     QCOMPARE(newNames(), QStringList({"B", "C", "A"}));
     QVERIFY(indicators(true, false));

@@ -14,7 +14,9 @@ class TestEntryWindow : public QObject {
   QStringList shares() const {
     return {m->LABLScoreCelkom->text(), m->LABLCenaProProtihrace->text(), m->LABLPauzirujiciCelkem->text()};
   }
-  void fleks(int count) { for (int i = 0; i < count; ++i) m->UPDNHraFlekCount->stepUp(); }
+  void fleks(int count) {
+    for (int i = 0; i < count; ++i) m->UPDNHraFlekCount->stepUp();
+  }
   QString price() const { return m->EDITCelkemCena->text(); }
   // A person enters a settings field, types and leaves it.
   void type(QLineEdit* field, const QString& text) {
@@ -25,7 +27,11 @@ class TestEntryWindow : public QObject {
   QString description() const { return m->LABLTextoveVyjadreniHry->text(); }
 
  private slots:
-  void init() { person.reset(); freshWindows(true); m = FRMMain; }
+  void init() {
+    person.reset();
+    freshWindows(true);
+    m = FRMMain;
+  }
   void cleanup() { destroyWindows(); }
 
   void ordinaryGameWonAndLost_data() { localeRows(); }
@@ -141,7 +147,7 @@ class TestEntryWindow : public QObject {
     QCOMPARE(m->EDITFlekHraCount->text(), QString("40"));
     fleks(2);
     QCOMPARE(person.shown.size(), 3);  // once per press
-    m->UPDNHraFlekCount->stepDown();    // going down never warns
+    m->UPDNHraFlekCount->stepDown();   // going down never warns
     QCOMPARE(person.shown.size(), 3);
   }
 

@@ -55,8 +55,8 @@ class TestExtendedCount : public QObject {
     QFETCH(int, trump);
     QFETCH(QString, hundred);
     const QStringList sides = melds.split(u'/');
-    const TrumpFirst t = trumpFirst({boxes(qPrintable(sides[0])), boxes(qPrintable(sides[1]))}, trump,
-                                    hundred == "h", hundred == "a");
+    const TrumpFirst t =
+        trumpFirst({boxes(qPrintable(sides[0])), boxes(qPrintable(sides[1]))}, trump, hundred == "h", hundred == "a");
     QTEST(t.enabled, "enabled");
     QTEST(t.checked, "checked");
   }
@@ -67,8 +67,8 @@ class TestExtendedCount : public QObject {
     QTest::addColumn<int>("P");
     // hundred: ' ' none, 'h' declared, 'a' against; m: the meld rule; first:
     // "trumfova prvni"; counting: "pocitat i hlasky".
-    auto row = [](const char* name, int F, const char* dec, int D, const char* def, char hundred, int m,
-                  bool first, bool counting, int U, int P, int trump = 2) {
+    auto row = [](const char* name, int F, const char* dec, int D, const char* def, char hundred, int m, bool first,
+                  bool counting, int U, int P, int trump = 2) {
       Input in;
       in.declarerCardTens = F;
       in.defenderCardTens = D;

@@ -24,7 +24,11 @@ class TestHandsWindow : public QObject {
   }
 
  private slots:
-  void init() { person.reset(); freshWindows(true); m = FRMMain; }
+  void init() {
+    person.reset();
+    freshWindows(true);
+    m = FRMMain;
+  }
   void cleanup() { destroyWindows(); }
 
   void threePlayersDeclarerB() {
@@ -47,7 +51,8 @@ class TestHandsWindow : public QObject {
     startGame({"P0", "P1", "P2", "P3", "P4"}, 3);
     m->RAGRPocitaniPauziraku->setItemIndex(0);  // those sitting out side with the winner
     addOrdinary();
-    QCOMPARE(tableRow(1).mid(0, 5), QStringList({"      -0.30", "      +0.20", "      +0.20", "      +0.20", "      -0.30"}));
+    QCOMPARE(tableRow(1).mid(0, 5),
+             QStringList({"      -0.30", "      +0.20", "      +0.20", "      +0.20", "      -0.30"}));
   }
 
   void crossVariantBooking() {
@@ -129,26 +134,71 @@ class TestHandsWindow : public QObject {
       QCOMPARE(m->EDITCelkemCena->text(), price);
       add();
     };
-    hand([&] { points(6, 3); }, " +0.10");  // 1 A: A +0.20, B -0.10, C -0.10
-    hand([&] { points(4, 5); }, " -0.10");  // 2 B loses 40:50: B -0.20, C +0.10, A +0.10
+    hand([&] { points(6, 3); }, " +0.10");                    // 1 A: A +0.20, B -0.10, C -0.10
+    hand([&] { points(4, 5); }, " -0.10");                    // 2 B loses 40:50: B -0.20, C +0.10, A +0.10
     hand([&] { m->RAGRTypHry->setItemIndex(1); }, " +0.50");  // 3 C wins a betl: C +1.00, A -0.50, B -0.50
     // 4 A loses a durch: A -2.00, B +1.00, C +1.00
-    hand([&] { m->RAGRTypHry->setItemIndex(2); m->RAGRVyhra->setItemIndex(1); }, " -1.00");
+    hand(
+        [&] {
+          m->RAGRTypHry->setItemIndex(2);
+          m->RAGRVyhra->setItemIndex(1);
+        },
+        " -1.00");
     // 5 B in red: B +0.40, C -0.20, A -0.20
-    hand([&] { m->CKBXCervene->setChecked(true); points(7, 2); }, " +0.20");
+    hand(
+        [&] {
+          m->CKBXCervene->setChecked(true);
+          points(7, 2);
+        },
+        " +0.20");
     // 6 C, seven won with the game, 0.20 + 0.10: C +0.60, A -0.30, B -0.30
-    hand([&] { m->CKBXSedma->setChecked(true); points(6, 3); m->CHBXUhranaSedmaVolicem->setChecked(true); }, " +0.30");
+    hand(
+        [&] {
+          m->CKBXSedma->setChecked(true);
+          points(6, 3);
+          m->CHBXUhranaSedmaVolicem->setChecked(true);
+        },
+        " +0.30");
     // 7 A, hundred made with 100: A +0.40, B -0.20, C -0.20
-    hand([&] { m->CKBXStovka->setChecked(true); points(10, 9); }, " +0.20");
+    hand(
+        [&] {
+          m->CKBXStovka->setChecked(true);
+          points(10, 9);
+        },
+        " +0.20");
     // 8 B, two fleks on the game, 0.1 x 4: B +0.80, C -0.40, A -0.40
-    hand([&] { points(6, 3); m->UPDNHraFlekCount->stepUp(); m->UPDNHraFlekCount->stepUp(); }, " +0.40");
+    hand(
+        [&] {
+          points(6, 3);
+          m->UPDNHraFlekCount->stepUp();
+          m->UPDNHraFlekCount->stepUp();
+        },
+        " +0.40");
     hand([&] { points(11, 0); }, " +0.40");  // 9 C, silent hundred at 110, 0.1 x 2 x 2: C +0.80, A -0.40, B -0.40
     // 10 A loses a betl with one flek, -0.50 x 2: A -2.00, B +1.00, C +1.00
-    hand([&] { m->RAGRTypHry->setItemIndex(1); m->RAGRVyhra->setItemIndex(1); m->UPDNHraFlekCount->stepUp(); }, " -1.00");
+    hand(
+        [&] {
+          m->RAGRTypHry->setItemIndex(1);
+          m->RAGRVyhra->setItemIndex(1);
+          m->UPDNHraFlekCount->stepUp();
+        },
+        " -1.00");
     // 11 B wins two sevens: B +6.00, C -3.00, A -3.00
-    hand([&] { m->RAGRTypHry->setItemIndex(3); points(6, 3); m->CHBXUhranaSedmaVolicem->setChecked(true); }, " +3.00");
+    hand(
+        [&] {
+          m->RAGRTypHry->setItemIndex(3);
+          points(6, 3);
+          m->CHBXUhranaSedmaVolicem->setChecked(true);
+        },
+        " +3.00");
     // 12 C loses 30:60 and the defenders' announced seven, -0.10 - 0.20: C -0.60, A +0.30, B +0.30
-    hand([&] { m->CHBXSedmaProti->setChecked(true); points(3, 6); m->CHBXUhranaSedmaProti->setChecked(true); }, " -0.30");
+    hand(
+        [&] {
+          m->CHBXSedmaProti->setChecked(true);
+          points(3, 6);
+          m->CHBXUhranaSedmaProti->setChecked(true);
+        },
+        " -0.30");
 
     QCOMPARE(m->LABLPocetHer->text(), QString("Pocet her: 12"));
     // A: +0.20 +0.10 -0.50 -2.00 -0.20 -0.30 +0.40 -0.40 -0.40 -2.00 -3.00 +0.30 = -7.80

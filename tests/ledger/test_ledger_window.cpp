@@ -20,7 +20,11 @@ class TestLedgerWindow : public QObject {
   static const inline QString kZeroSums = " << sumy za kazdeho hrace (suma celkem: 0 penez)";
 
  private slots:
-  void init() { person.reset(); freshWindows(); m = FRMMain; }
+  void init() {
+    person.reset();
+    freshWindows();
+    m = FRMMain;
+  }
   void cleanup() { destroyWindows(); }
 
   void newGameWithThreeNames() {
@@ -132,8 +136,8 @@ class TestLedgerWindow : public QObject {
   void columnWidthsFollowTheColumns() {
     const int playerWidth = m->STGOutput->horizontalHeader()->defaultSectionSize();
     QVERIFY(playerWidth >= 80);
-    for (const QStringList& names : {QStringList{"A", "B", "C"}, QStringList{"A", "B", "C", "D", "E"},
-                                     QStringList{"A", "B"}}) {
+    for (const QStringList& names :
+         {QStringList{"A", "B", "C"}, QStringList{"A", "B", "C", "D", "E"}, QStringList{"A", "B"}}) {
       startGame(names);
       const int n = static_cast<int>(names.size());
       for (int c = 0; c < n; ++c) QCOMPARE(m->STGOutput->columnWidth(c), playerWidth);
@@ -161,8 +165,7 @@ class TestLedgerWindow : public QObject {
     startGame({"A", "B", "C", QString(40, '7'), QString::fromUtf16(u"\u65E5\u672C"), "F"}, 5);
     QCoreApplication::processEvents();
     QCOMPARE(topRow(m->LSTBXOznaceniVolice), topRow(m->LIBXHraci));
-    QCOMPARE(m->LSTBXOznaceniVolice->verticalScrollBar()->maximum(),
-             m->LIBXHraci->verticalScrollBar()->maximum());
+    QCOMPARE(m->LSTBXOznaceniVolice->verticalScrollBar()->maximum(), m->LIBXHraci->verticalScrollBar()->maximum());
     // And after the turn passes.
     m->LABLIndexVolice->setText("4");
     m->selectDeclarer(4);
@@ -182,7 +185,9 @@ class TestLedgerWindow : public QObject {
     const QRect sumRow = m->STGOutput->visualRect(m->STGOutput->model()->index(last, 0));
     QVERIFY(m->STGOutput->horizontalScrollBar()->isVisible());
     QVERIFY2(sumRow.top() >= 0 && sumRow.bottom() < m->STGOutput->viewport()->height(),
-             qPrintable(QString("sum row %1..%2, view %3").arg(sumRow.top()).arg(sumRow.bottom())
+             qPrintable(QString("sum row %1..%2, view %3")
+                            .arg(sumRow.top())
+                            .arg(sumRow.bottom())
                             .arg(m->STGOutput->viewport()->height())));
   }
 

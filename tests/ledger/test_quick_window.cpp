@@ -28,9 +28,7 @@ class TestQuickWindow : public QObject {
     return out;
   }
   QString price() const { return m->EDITCelkemCena->text(); }
-  bool redBoxesShown() const {
-    return !m->CHBXCerveneVlevo->isHidden() && !m->CHBXCerveneVpravo->isHidden();
-  }
+  bool redBoxesShown() const { return !m->CHBXCerveneVlevo->isHidden() && !m->CHBXCerveneVpravo->isHidden(); }
   // "cervene" and both red boxes, as "011" and so on.
   QString red() const {
     auto bit = [](const QCheckBox* b) { return b->isChecked() ? u'1' : u'0'; };
@@ -122,13 +120,13 @@ class TestQuickWindow : public QObject {
     row("RAGRBetlDurchProti", 0, "betl [prohrany]", " -0.50");
     row("RAGRBetlDurchProti", 1, "durch [prohrany]", " -1.00");
     // One flek on the game (0.2) unless said otherwise.
-    row("RAGRSedmaProhrana", 0, "obycejna   [90,0,7 proti]", " +0.10");    // +0.2 - 0.1
-    row("RAGRSedmaProhrana", 1, "obycejna   [0,90,7 proti]", " -0.30");    // -0.2 - 0.1
-    row("RAGRSedmaProhrana", 2, "obycejna   [0,90,7 uhrana]", " -0.10");   // -0.2 + 0.1
+    row("RAGRSedmaProhrana", 0, "obycejna   [90,0,7 proti]", " +0.10");          // +0.2 - 0.1
+    row("RAGRSedmaProhrana", 1, "obycejna   [0,90,7 proti]", " -0.30");          // -0.2 - 0.1
+    row("RAGRSedmaProhrana", 2, "obycejna   [0,90,7 uhrana]", " -0.10");         // -0.2 + 0.1
     row("RAGRSedmaProhrana", 3, "obycejna  ,7 proti [90,0,7 proti]", " -0.10");  // +0.1 - 0.2
     row("RAGRSedmaProhrana", 4, "obycejna  ,7 proti [0,90,7 proti]", " -0.40");  // -0.2 - 0.2
     // A lost hundred: -(0.2 x 2^(defenders' tens)).
-    const char* lostHundred[] = {" -0.20", " -0.40", " -0.80",  " -1.60",  " -3.20",
+    const char* lostHundred[] = {" -0.20", " -0.40",  " -0.80",  " -1.60",  " -3.20",
                                  " -6.40", " -12.80", " -25.60", " -51.20", " -102.40"};
     for (int i = 0; i < 10; ++i)
       row("RAGRStoNeuhranych", i, qPrintable(QString("obycejna  ,100 [%1,%2]").arg(90 - 10 * i).arg(10 * i)),

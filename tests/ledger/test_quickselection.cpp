@@ -16,8 +16,8 @@ class TestQuickSelection : public QObject {
  private slots:
   // An item that is not there sets nothing: the entry stays reset.
   void itemsOutsideTheGroups() {
-    for (const auto& [g, i] : QList<QPair<Group, int>>{{ObycHra, -1}, {ObycHra, 5}, {StoNeuhranych, 10},
-                                                      {PrimaUpravaStavuProhrane, 12}, {kGroupCount, 0}}) {
+    for (const auto& [g, i] : QList<QPair<Group, int>>{
+             {ObycHra, -1}, {ObycHra, 5}, {StoNeuhranych, 10}, {PrimaUpravaStavuProhrane, 12}, {kGroupCount, 0}}) {
       const EntrySettings s = itemSettings(g, i);
       QVERIFY(!s.directAmount && !s.hundred && !s.seven && s.gameFleks == 0);
       QCOMPARE(s.declarerTens + s.defenderTens, 0);

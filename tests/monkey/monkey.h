@@ -45,16 +45,26 @@ struct Action {
 
 inline QString kindName(Kind k) {
   switch (k) {
-    case Kind::Click: return QStringLiteral("click");
-    case Kind::List: return QStringLiteral("pick");
-    case Kind::Cell: return QStringLiteral("cell");
-    case Kind::Key: return QStringLiteral("key");
-    case Kind::Type: return QStringLiteral("type");
-    case Kind::Menu: return QStringLiteral("menu");
-    case Kind::Step: return QStringLiteral("arrow");
-    case Kind::Tab: return QStringLiteral("tab");
-    case Kind::Declarer: return QStringLiteral("dialog");
-    case Kind::Window: return QStringLiteral("window");
+    case Kind::Click:
+      return QStringLiteral("click");
+    case Kind::List:
+      return QStringLiteral("pick");
+    case Kind::Cell:
+      return QStringLiteral("cell");
+    case Kind::Key:
+      return QStringLiteral("key");
+    case Kind::Type:
+      return QStringLiteral("type");
+    case Kind::Menu:
+      return QStringLiteral("menu");
+    case Kind::Step:
+      return QStringLiteral("arrow");
+    case Kind::Tab:
+      return QStringLiteral("tab");
+    case Kind::Declarer:
+      return QStringLiteral("dialog");
+    case Kind::Window:
+      return QStringLiteral("window");
   }
   return QStringLiteral("?");
 }
@@ -71,8 +81,7 @@ inline QString quoted(const QString& text) {
     if (c == u'"' || c == u'\\') one = QStringLiteral("\\") + c;
     else if (c == u'\n') one = QStringLiteral("\\n");
     else if (c == u'\t') one = QStringLiteral("\\t");
-    else if (c.unicode() < 0x20 || c.unicode() == 0x7f || c.category() == QChar::Other_Format ||
-             c.unicode() > 0x17f)
+    else if (c.unicode() < 0x20 || c.unicode() == 0x7f || c.category() == QChar::Other_Format || c.unicode() > 0x17f)
       one = QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
     else one = c;
     if (run > 8) {
@@ -88,10 +97,14 @@ inline QString quoted(const QString& text) {
 
 inline QString leaveName(int how) {
   switch (how) {
-    case LeaveByTab: return QStringLiteral("leaves by Tab");
-    case LeaveByClickElsewhere: return QStringLiteral("leaves by clicking elsewhere");
-    case LeaveByHandler: return QStringLiteral("leave handler called");
-    default: return QStringLiteral("stays in the field");
+    case LeaveByTab:
+      return QStringLiteral("leaves by Tab");
+    case LeaveByClickElsewhere:
+      return QStringLiteral("leaves by clicking elsewhere");
+    case LeaveByHandler:
+      return QStringLiteral("leave handler called");
+    default:
+      return QStringLiteral("stays in the field");
   }
 }
 
@@ -101,15 +114,32 @@ inline QString dialogSteps(const QString& steps) {
   for (const QString& s : steps.split(u' ', Qt::SkipEmptyParts)) {
     const QString row = s.mid(1);
     switch (s.at(0).unicode()) {
-      case 'p': words << QStringLiteral("pick row ") + row; break;
-      case 'c': words << QStringLiteral("ctrl-click row ") + row; break;
-      case 'o': words << QStringLiteral("\"<-- puvodni\""); break;
-      case 'd': words << QStringLiteral("key Down"); break;
-      case 'u': words << QStringLiteral("key Up"); break;
-      case 'x': words << QStringLiteral("\"Zavrit <<\""); break;
-      case 'e': words << QStringLiteral("Escape"); break;
-      case 'w': words << QStringLiteral("window closed"); break;
-      default: words << s;
+      case 'p':
+        words << QStringLiteral("pick row ") + row;
+        break;
+      case 'c':
+        words << QStringLiteral("ctrl-click row ") + row;
+        break;
+      case 'o':
+        words << QStringLiteral("\"<-- puvodni\"");
+        break;
+      case 'd':
+        words << QStringLiteral("key Down");
+        break;
+      case 'u':
+        words << QStringLiteral("key Up");
+        break;
+      case 'x':
+        words << QStringLiteral("\"Zavrit <<\"");
+        break;
+      case 'e':
+        words << QStringLiteral("Escape");
+        break;
+      case 'w':
+        words << QStringLiteral("window closed");
+        break;
+      default:
+        words << s;
     }
   }
   return words.join(QStringLiteral(", "));
@@ -118,7 +148,8 @@ inline QString dialogSteps(const QString& steps) {
 inline QString describe(const Action& a) {
   QString what = kindName(a.kind).leftJustified(7) + a.target;
   switch (a.kind) {
-    case Kind::Click: break;
+    case Kind::Click:
+      break;
     case Kind::List:
       what += a.n < 0 ? QStringLiteral(" beside the items") : QStringLiteral(" row %1").arg(a.n);
       if (a.text == QLatin1String("ctrl")) what += QStringLiteral(" with Ctrl");
@@ -127,14 +158,26 @@ inline QString describe(const Action& a) {
       what += QStringLiteral(" row %1, column %2").arg(a.n).arg(a.text.section(u' ', 0, 0));
       if (a.text.endsWith(QLatin1String("ctrl"))) what += QStringLiteral(" with Ctrl");
       break;
-    case Kind::Key: what += u' ' + a.text; break;
-    case Kind::Type: what += u' ' + quoted(a.text) + QStringLiteral(", ") + leaveName(a.n); break;
-    case Kind::Menu: if (a.n == 1) what += QStringLiteral(" (opened, then dismissed)"); break;
-    case Kind::Step: what += a.n == 0 ? QStringLiteral(" up") : QStringLiteral(" down"); break;
-    case Kind::Tab: what += QStringLiteral(" page %1").arg(a.n); break;
-    case Kind::Declarer: what += QStringLiteral(": ") + dialogSteps(a.text); break;
+    case Kind::Key:
+      what += u' ' + a.text;
+      break;
+    case Kind::Type:
+      what += u' ' + quoted(a.text) + QStringLiteral(", ") + leaveName(a.n);
+      break;
+    case Kind::Menu:
+      if (a.n == 1) what += QStringLiteral(" (opened, then dismissed)");
+      break;
+    case Kind::Step:
+      what += a.n == 0 ? QStringLiteral(" up") : QStringLiteral(" down");
+      break;
+    case Kind::Tab:
+      what += QStringLiteral(" page %1").arg(a.n);
+      break;
+    case Kind::Declarer:
+      what += QStringLiteral(": ") + dialogSteps(a.text);
+      break;
     case Kind::Window:
-      what += a.n == 0 ? QStringLiteral(" activated")
+      what += a.n == 0   ? QStringLiteral(" activated")
               : a.n == 1 ? QStringLiteral(" closed")
                          : QStringLiteral(" Escape");
       break;
@@ -144,9 +187,8 @@ inline QString describe(const Action& a) {
 
 // One action as a line of tab-separated, percent-encoded fields, and back.
 inline QByteArray encode(const Action& a) {
-  return QByteArray::number(static_cast<int>(a.kind)) + '\t' + a.target.toUtf8().toPercentEncoding() +
-         '\t' + a.text.toUtf8().toPercentEncoding() + '\t' + QByteArray::number(a.n) + '\t' +
-         QByteArray::number(a.answers);
+  return QByteArray::number(static_cast<int>(a.kind)) + '\t' + a.target.toUtf8().toPercentEncoding() + '\t' +
+         a.text.toUtf8().toPercentEncoding() + '\t' + QByteArray::number(a.n) + '\t' + QByteArray::number(a.answers);
 }
 inline bool decode(const QByteArray& line, Action* a) {
   const QList<QByteArray> f = line.split('\t');

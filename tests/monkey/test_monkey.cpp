@@ -115,11 +115,11 @@ const QStringList& hostileTexts() {
       QStringLiteral("4\t"),
       QString::fromUtf8("\xc5\x98\xc4\x8d"),          // "Řč"
       QString::fromUtf8("\xe6\x97\xa5\xe6\x9c\xac"),  // "日本"
-      QString(QChar(0x200b)),                          // a zero-width space
+      QString(QChar(0x200b)),                         // a zero-width space
       QStringLiteral("1") + QChar(0x200b) + QStringLiteral("5"),
-      QString(QChar(0x0663)),                          // an Arabic-Indic three
+      QString(QChar(0x0663)),                         // an Arabic-Indic three
       QString::fromUtf8("\xef\xbc\x91\xef\xbc\x92"),  // a full-width "12"
-      QChar(0x2212) + QStringLiteral("3"),             // a real minus sign
+      QChar(0x2212) + QStringLiteral("3"),            // a real minus sign
       QStringLiteral(" 7 "),
       QStringLiteral("+3"),
       QStringLiteral("-1"),
@@ -137,14 +137,14 @@ const QStringList& hostileTexts() {
 }
 
 const QStringList& plainNumbers() {
-  static const QStringList t = {"0.1", "0.2", "0,25", "0.5", "1", "2", "3", "5", "10",
-                                "0",   "1.5", "7,25", "0.05", "4", "20", "0.3"};
+  static const QStringList t = {"0.1", "0.2", "0,25", "0.5",  "1",    "2", "3",  "5",
+                                "10",  "0",   "1.5",  "7,25", "0.05", "4", "20", "0.3"};
   return t;
 }
 
 const QStringList& plainNames() {
-  static const QStringList t = {"Ja", "Franta", "Pepa", "Karel", "Zdenek", "Ondra", "  Ja  ",
-                                "ja", "a;b", ";", "Vasek Novak", "Eva"};
+  static const QStringList t = {"Ja",     "Franta", "Pepa", "Karel", "Zdenek",      "Ondra",
+                                "  Ja  ", "ja",     "a;b",  ";",     "Vasek Novak", "Eva"};
   return t;
 }
 
@@ -205,10 +205,14 @@ void installPerson() {
 
 QString answerName(MsgAnswer a) {
   switch (a) {
-    case MsgAnswer::Ok: return QStringLiteral("OK");
-    case MsgAnswer::Yes: return QStringLiteral("Ano");
-    case MsgAnswer::No: return QStringLiteral("Ne");
-    case MsgAnswer::Cancel: return QStringLiteral("Storno");
+    case MsgAnswer::Ok:
+      return QStringLiteral("OK");
+    case MsgAnswer::Yes:
+      return QStringLiteral("Ano");
+    case MsgAnswer::No:
+      return QStringLiteral("Ne");
+    case MsgAnswer::Cancel:
+      return QStringLiteral("Storno");
   }
   return QString();
 }
@@ -272,8 +276,8 @@ bool isNumberField(const QLineEdit* e) {
 }
 
 const QList<QPair<QString, Qt::Key>>& listKeys() {
-  static const QList<QPair<QString, Qt::Key>> k = {{"Up", Qt::Key_Up},     {"Down", Qt::Key_Down},
-                                                   {"Home", Qt::Key_Home}, {"End", Qt::Key_End},
+  static const QList<QPair<QString, Qt::Key>> k = {{"Up", Qt::Key_Up},       {"Down", Qt::Key_Down},
+                                                   {"Home", Qt::Key_Home},   {"End", Qt::Key_End},
                                                    {"Space", Qt::Key_Space}, {"PageDown", Qt::Key_PageDown}};
   return k;
 }
@@ -291,7 +295,8 @@ QPushButton* menuOpener(const QMenu* menu) {
 // earlier run (another seed, or the run before a replay) must not come back.
 void freshFiles() {
   QDir here = QDir::current();
-  for (const QFileInfo& entry : here.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System)) {
+  for (const QFileInfo& entry :
+       here.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System)) {
     if (entry.fileName() == QLatin1String("help")) continue;
     if (entry.isDir() && !entry.isSymLink()) QDir(entry.filePath()).removeRecursively();
     else here.remove(entry.fileName());
@@ -420,10 +425,8 @@ bool Evening::perform(const Action& a) {
       clickButton(opener);
       QCoreApplication::processEvents();
       if (!menu->isVisible()) return true;  // the click went elsewhere
-      if (a.n == 1 || !action->isEnabled())
-        QTest::keyClick(menu, Qt::Key_Escape);
-      else
-        QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier, menu->actionGeometry(action).center());
+      if (a.n == 1 || !action->isEnabled()) QTest::keyClick(menu, Qt::Key_Escape);
+      else QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier, menu->actionGeometry(action).center());
       if (menu->isVisible()) menu->close();
       return true;
     }
@@ -445,7 +448,8 @@ bool Evening::perform(const Action& a) {
       else QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, Qt::NoModifier, at.center());
       return true;
     }
-    case Kind::Declarer: return declarerDialog(a);
+    case Kind::Declarer:
+      return declarerDialog(a);
     case Kind::Window: {
       QWidget* w = windowNamed(a.target);
       if (!w || !w->isVisible() || (w == FRMMain && a.n != 0)) return false;
@@ -476,8 +480,7 @@ bool Evening::type(QLineEdit* field, const Action& a) {
       break;
     case LeaveByClickElsewhere:
       for (QWidget* w = where->nextInFocusChain(); w && w != where; w = w->nextInFocusChain())
-        if (w->window() == window && usable(w) && (w->focusPolicy() & Qt::ClickFocus) &&
-            !qobject_cast<QLineEdit*>(w)) {
+        if (w->window() == window && usable(w) && (w->focusPolicy() & Qt::ClickFocus) && !qobject_cast<QLineEdit*>(w)) {
           w->setFocus(Qt::MouseFocusReason);
           break;
         }
@@ -486,7 +489,8 @@ bool Evening::type(QLineEdit* field, const Action& a) {
       if (isNumberField(where)) FRMMain->BUTNKontrolaCislaClick();
       else if (where == FORMZadaniHracu->EDITJmenoHrace) FORMZadaniHracu->EDITJmenoHraceExit();
       break;
-    default: break;
+    default:
+      break;
   }
   return true;
 }
@@ -507,7 +511,9 @@ bool Evening::declarerDialog(const Action& a) {
       // A pick takes effect in the main window at once: it must hold there too.
       if (dialogFault_.ok()) {
         dialogFault_ = check();
-        if (!dialogFault_.ok()) dialogFault_.detail = QStringLiteral("with the dialog open after \"") + s + QStringLiteral("\": ") + dialogFault_.detail;
+        if (!dialogFault_.ok())
+          dialogFault_.detail =
+              QStringLiteral("with the dialog open after \"") + s + QStringLiteral("\": ") + dialogFault_.detail;
       }
     }
     if (FRMZmenaVolice->isVisible()) FRMZmenaVolice->reject();
@@ -525,18 +531,25 @@ void Evening::dialogStep(const QString& s) {
   switch (s.at(0).unicode()) {
     case 'p':
     case 'c':
-      if (row < list->count())
-        clickItem(list, row, s.at(0) == u'c' ? Qt::ControlModifier : Qt::NoModifier);
+      if (row < list->count()) clickItem(list, row, s.at(0) == u'c' ? Qt::ControlModifier : Qt::NoModifier);
       break;
-    case 'o': if (usable(d->BUTNPuvodni)) clickButton(d->BUTNPuvodni); break;
+    case 'o':
+      if (usable(d->BUTNPuvodni)) clickButton(d->BUTNPuvodni);
+      break;
     case 'd':
     case 'u':
       list->setFocus(Qt::TabFocusReason);
       QTest::keyClick(list, s.at(0) == u'd' ? Qt::Key_Down : Qt::Key_Up);
       break;
-    case 'x': if (usable(d->BUTNCancel)) clickButton(d->BUTNCancel); break;
-    case 'e': QTest::keyClick(d, Qt::Key_Escape); break;
-    case 'w': d->close(); break;
+    case 'x':
+      if (usable(d->BUTNCancel)) clickButton(d->BUTNCancel);
+      break;
+    case 'e':
+      QTest::keyClick(d, Qt::Key_Escape);
+      break;
+    case 'w':
+      d->close();
+      break;
   }
 }
 
@@ -558,16 +571,16 @@ Fault Evening::check() {
     if (b.caption == qApp->applicationDisplayName() ||
         b.text.startsWith(QLatin1String("V aplikaci nastala neocekavana chyba")))
       return {QStringLiteral("unexpected-error"), quoted(b.caption) + QStringLiteral(": ") + quoted(b.text)};
-    if (b.caption == QLatin1String("Interni chyba"))
-      return {QStringLiteral("internal-error"), quoted(b.text)};
+    if (b.caption == QLatin1String("Interni chyba")) return {QStringLiteral("internal-error"), quoted(b.text)};
   }
 
   // 2. A game always has its declarer.
   const int n = m->playerCount();
   const int declarer = m->declarerIndex();
   if (n > 0 && (declarer < 0 || declarer >= n || m->LIBXHraci->currentRow() < 0))
-    return {QStringLiteral("no-declarer"),
-            QStringLiteral("%1 players, selected %2, current row %3").arg(n).arg(declarer).arg(m->LIBXHraci->currentRow())};
+    return {
+        QStringLiteral("no-declarer"),
+        QStringLiteral("%1 players, selected %2, current row %3").arg(n).arg(declarer).arg(m->LIBXHraci->currentRow())};
 
   // 3. The sum row adds up the hands, column by column.
   const int rows = m->STGOutput->rowCount();
@@ -580,20 +593,21 @@ Fault Evening::check() {
     for (int r = 1; r < rows - 1; ++r) {
       const QString t = cellText(r, c);
       if (!money.match(t).hasMatch())
-        return {QStringLiteral("money-cell"), QStringLiteral("row %1, column %2 holds %3").arg(r).arg(c).arg(quoted(t))};
+        return {QStringLiteral("money-cell"),
+                QStringLiteral("row %1, column %2 holds %3").arg(r).arg(c).arg(quoted(t))};
       sum += kvadus::lenientNumber(kvadus::normalizeDecimalMark(t));
     }
     const QString expected = kvadus::signedMoneyText(sum);
     if (cellText(rows - 1, c) != expected)
       return {QStringLiteral("sum-row"), QStringLiteral("column %1 shows %2, its hands add up to %3")
-                                             .arg(c).arg(quoted(cellText(rows - 1, c)), quoted(expected))};
+                                             .arg(c)
+                                             .arg(quoted(cellText(rows - 1, c)), quoted(expected))};
   }
 
   // 4. Nothing shows "nan", "inf" or a number with an exponent. The names
   //    are the players' own business and are left out of the descriptions.
-  static const QRegularExpression bad(
-      QStringLiteral("\\b(nan|inf|infinity)\\b|[0-9][eE][+-]?[0-9]"),
-      QRegularExpression::CaseInsensitiveOption);
+  static const QRegularExpression bad(QStringLiteral("\\b(nan|inf|infinity)\\b|[0-9][eE][+-]?[0-9]"),
+                                      QRegularExpression::CaseInsensitiveOption);
   QStringList longestFirst(names_.begin(), names_.end());
   std::sort(longestFirst.begin(), longestFirst.end(),
             [](const QString& a, const QString& b) { return a.size() > b.size(); });
@@ -603,7 +617,8 @@ Fault Evening::check() {
       if (c >= n)
         for (const QString& name : longestFirst) t.replace(name, QStringLiteral("#"));
       if (bad.match(t).hasMatch())
-        return {QStringLiteral("nan-inf-exponent"), QStringLiteral("STGOutput row %1, column %2: %3").arg(r).arg(c).arg(quoted(cellText(r, c)))};
+        return {QStringLiteral("nan-inf-exponent"),
+                QStringLiteral("STGOutput row %1, column %2: %3").arg(r).arg(c).arg(quoted(cellText(r, c)))};
     }
   QList<QPair<QString, QString>> shown = {{"LABLScoreCelkom", m->LABLScoreCelkom->text()},
                                           {"LABLCenaProProtihrace", m->LABLCenaProProtihrace->text()},
@@ -619,18 +634,20 @@ Fault Evening::check() {
 
   // 5. Markers, counters and the hand count follow the table.
   if (m->LSTBXOznaceniVolice->count() != n)
-    return {QStringLiteral("markers"), QStringLiteral("%1 markers for %2 players").arg(m->LSTBXOznaceniVolice->count()).arg(n)};
+    return {QStringLiteral("markers"),
+            QStringLiteral("%1 markers for %2 players").arg(m->LSTBXOznaceniVolice->count()).arg(n)};
   if (m->LSTBXOznaceniVolice->verticalScrollBar()->value() != m->LIBXHraci->verticalScrollBar()->value())
     return {QStringLiteral("markers-out-of-line"), QStringLiteral("markers scrolled to %1, names to %2")
                                                        .arg(m->LSTBXOznaceniVolice->verticalScrollBar()->value())
                                                        .arg(m->LIBXHraci->verticalScrollBar()->value())};
   if (m->LABLPocetHer->text() != kvadus::ledger::handCountText(rows))
     return {QStringLiteral("hand-count"), quoted(m->LABLPocetHer->text()) + QStringLiteral(" for %1 rows").arg(rows)};
-  for (auto [count, updown] : {qMakePair(m->EDITFlekHraCount, m->UPDNHraFlekCount),
-                                 qMakePair(m->EDITFlekSedmaCount, m->UPDNHraSedmaCount)})
-      if (count->text() != QString::number(updown->position()))
-        return {QStringLiteral("flek-count"), updown->objectName() + QStringLiteral(" at %1, ").arg(updown->position()) +
-                                                  count->objectName() + QStringLiteral(" shows ") + quoted(count->text())};
+  for (auto [count, updown] :
+       {qMakePair(m->EDITFlekHraCount, m->UPDNHraFlekCount), qMakePair(m->EDITFlekSedmaCount, m->UPDNHraSedmaCount)})
+    if (count->text() != QString::number(updown->position()))
+      return {QStringLiteral("flek-count"), updown->objectName() + QStringLiteral(" at %1, ").arg(updown->position()) +
+                                                count->objectName() + QStringLiteral(" shows ") +
+                                                quoted(count->text())};
 
   // 6. The quick selection: one group chosen at most, a direct amount only
   //    in the direct amount mode and no other item in it, and the red boxes in step with "cervene"
@@ -661,11 +678,17 @@ Fault Evening::check() {
   const bool on = m->CHBXRozsirenePocitaniBodu->isChecked();
   if (m->GRPBXHlasky->isHidden() == on || m->RAGRBodyVeHreProti->isHidden() == on || m->CKBXCervene->isHidden() != on ||
       m->BUTNRozsireneOvladani->text() != QLatin1String(on ? "<-" : "->"))
-    return {QStringLiteral("extended-switch"), QStringLiteral("box %1, melds shown %2").arg(on).arg(!m->GRPBXHlasky->isHidden())};
+    return {QStringLiteral("extended-switch"),
+            QStringLiteral("box %1, melds shown %2").arg(on).arg(!m->GRPBXHlasky->isHidden())};
   if (on && !m->flags.directAmountMode) {
-    kvadus::extended::Input in{m->RAGRBodyVeHreUhrano->itemIndex(), m->RAGRBodyVeHreProti->itemIndex(), {},
-                               m->RAGRTrumfy->itemIndex(), m->CKBXStovka->isChecked(), m->CKBXStovkaProti->isChecked(),
-                               m->CHBXTrumfovaHlaskaUhranaPrvni->isChecked(), m->RAGRPocitaniHlasekUStovky->itemIndex(),
+    kvadus::extended::Input in{m->RAGRBodyVeHreUhrano->itemIndex(),
+                               m->RAGRBodyVeHreProti->itemIndex(),
+                               {},
+                               m->RAGRTrumfy->itemIndex(),
+                               m->CKBXStovka->isChecked(),
+                               m->CKBXStovkaProti->isChecked(),
+                               m->CHBXTrumfovaHlaskaUhranaPrvni->isChecked(),
+                               m->RAGRPocitaniHlasekUStovky->itemIndex(),
                                m->CHBXProhranychStoPocitatIHlasky->isChecked()};
     for (int s = 0; s < 4; ++s) {
       in.melds.declarer[s] = m->findChild<QCheckBox*>(QStringLiteral("CHBXHlaskyHlaska%1").arg(s))->isChecked();
@@ -673,11 +696,15 @@ Fault Evening::check() {
     }
     const kvadus::extended::Totals t = kvadus::extended::totals(in);
     if (t.declarer != m->RAGRUhrano->itemIndex() || t.defenders != m->RAGRProti->itemIndex())
-      return {QStringLiteral("extended-totals"), QStringLiteral("totals %1/%2, selected %3/%4").arg(t.declarer).arg(t.defenders)
-                                                     .arg(m->RAGRUhrano->itemIndex()).arg(m->RAGRProti->itemIndex())};
+      return {QStringLiteral("extended-totals"), QStringLiteral("totals %1/%2, selected %3/%4")
+                                                     .arg(t.declarer)
+                                                     .arg(t.defenders)
+                                                     .arg(m->RAGRUhrano->itemIndex())
+                                                     .arg(m->RAGRProti->itemIndex())};
     const int type = m->RAGRTypHry->itemIndex();
     if ((type == 0 || type == 3) && m->CKBXCervene->isChecked() != (in.trump == 0))
-      return {QStringLiteral("red-trumps"), QStringLiteral("trumps %1, red %2").arg(in.trump).arg(m->CKBXCervene->isChecked())};
+      return {QStringLiteral("red-trumps"),
+              QStringLiteral("trumps %1, red %2").arg(in.trump).arg(m->CKBXCervene->isChecked())};
   }
   return {};
 }
@@ -693,7 +720,9 @@ class Chooser {
   int below(int n) { return n <= 0 ? 0 : static_cast<int>(rng_() % static_cast<quint64>(n)); }
   bool chance(int percent) { return below(100) < percent; }
   template <typename T>
-  const T& any(const QList<T>& list) { return list.at(below(static_cast<int>(list.size()))); }
+  const T& any(const QList<T>& list) {
+    return list.at(below(static_cast<int>(list.size())));
+  }
   QString textFor(const QLineEdit* field);
   QString dialogSteps();
   std::mt19937_64 rng_;
@@ -719,10 +748,17 @@ QString Chooser::dialogSteps() {
   for (int i = below(4); i >= 0; --i) {
     switch (below(5)) {
       case 0:
-      case 1: steps << QStringLiteral("p%1").arg(below(players)); break;
-      case 2: steps << QStringLiteral("c%1").arg(below(players)); break;
-      case 3: steps << QStringLiteral("o"); break;
-      default: steps << (chance(50) ? QStringLiteral("d") : QStringLiteral("u"));
+      case 1:
+        steps << QStringLiteral("p%1").arg(below(players));
+        break;
+      case 2:
+        steps << QStringLiteral("c%1").arg(below(players));
+        break;
+      case 3:
+        steps << QStringLiteral("o");
+        break;
+      default:
+        steps << (chance(50) ? QStringLiteral("d") : QStringLiteral("u"));
     }
   }
   steps << any(QStringList{"x", "x", "e", "w"});
@@ -753,8 +789,7 @@ Action Chooser::next() {
       options[c].append({Kind::Click, prefix + name, QString()});
     }
     for (QListWidget* l : w->findChildren<QListWidget*>()) {
-      if (!usable(l) || !unique(l) || l->count() == 0 || l->selectionMode() == QAbstractItemView::NoSelection)
-        continue;
+      if (!usable(l) || !unique(l) || l->count() == 0 || l->selectionMode() == QAbstractItemView::NoSelection) continue;
       options[List].append({Kind::List, prefix + l->objectName(), chance(12) ? "ctrl" : "", below(l->count() + 1) - 1});
       options[Key].append({Kind::Key, prefix + l->objectName(), any(listKeys()).first});
     }
@@ -785,7 +820,8 @@ Action Chooser::next() {
           options[Menu].append({Kind::Menu, menuOpener(menu)->window()->objectName() + u'/' + act->objectName(),
                                 QString(), chance(10) ? 1 : 0});
   for (kvadus::UpDown* u : {FRMMain->UPDNHraFlekCount, FRMMain->UPDNHraSedmaCount})
-    if (usable(u)) options[Step].append({Kind::Step, QStringLiteral("FRMMain/") + u->objectName(), QString(), chance(60) ? 0 : 1});
+    if (usable(u))
+      options[Step].append({Kind::Step, QStringLiteral("FRMMain/") + u->objectName(), QString(), chance(60) ? 0 : 1});
   if (usable(FRMMain->BUTNZmenaVolice))
     options[Dialog].append({Kind::Declarer, QStringLiteral("FRMMain/BUTNZmenaVolice"), dialogSteps()});
 
@@ -848,13 +884,11 @@ struct Channel {
   }
 };
 
-
 void printBoxes() {
   for (const Box& b : person.boxes)
     std::printf("          box %s: %s -> %s\n", qPrintable(quoted(b.caption)), qPrintable(quoted(b.text)),
                 qPrintable(answerName(b.answer)));
-  for (const QString& p : person.opened)
-    std::printf("          document %s opened\n", qPrintable(quoted(p)));
+  for (const QString& p : person.opened) std::printf("          document %s opened\n", qPrintable(quoted(p)));
 }
 
 // Does one action and checks the evening after it.
@@ -1039,7 +1073,9 @@ std::vector<Outcome> finishChildren(std::vector<Child>& children, int timeoutSec
     if (c.pid < 0) died.id = QStringLiteral("harness: no child process");
     else if (c.timedOut) died.id = QStringLiteral("hang");
     else if (WIFSIGNALED(status))
-      died.id = QStringLiteral("died (signal %1: %2)").arg(WTERMSIG(status)).arg(QString::fromLocal8Bit(strsignal(WTERMSIG(status))));
+      died.id = QStringLiteral("died (signal %1: %2)")
+                    .arg(WTERMSIG(status))
+                    .arg(QString::fromLocal8Bit(strsignal(WTERMSIG(status))));
     else died.id = QStringLiteral("died (exit %1)").arg(WEXITSTATUS(status));
     died.detail = QStringLiteral("the run ended before it reported");
     out.push_back(died);
@@ -1049,8 +1085,8 @@ std::vector<Outcome> finishChildren(std::vector<Child>& children, int timeoutSec
 
 // Runs the body in a child process (or here when not forking), collects the
 // actions it reports and its outcome.
-Outcome isolated(const std::function<Outcome(Channel&)>& body, std::vector<Action>* actions,
-                 int timeoutSeconds, bool quiet) {
+Outcome isolated(const std::function<Outcome(Channel&)>& body, std::vector<Action>* actions, int timeoutSeconds,
+                 bool quiet) {
   if (!forking()) {
     Channel local{-1, actions};
     Outcome o = body(local);
@@ -1067,12 +1103,14 @@ Outcome isolated(const std::function<Outcome(Channel&)>& body, std::vector<Actio
 std::vector<Outcome> replayAll(const std::vector<std::vector<Action>>& lists, bool commaLocale, int timeoutSeconds) {
   if (!forking()) {
     std::vector<Outcome> out;
-    for (const auto& l : lists) out.push_back(isolated([&](Channel&) { return replay(l, commaLocale, false); }, nullptr, timeoutSeconds, true));
+    for (const auto& l : lists)
+      out.push_back(isolated([&](Channel&) { return replay(l, commaLocale, false); }, nullptr, timeoutSeconds, true));
     return out;
   }
   std::vector<Child> children(lists.size());
   for (size_t i = 0; i < lists.size(); ++i)
-    startChild(children[i], [&, i](Channel&) { return replay(lists[i], commaLocale, false); }, true);
+    startChild(
+        children[i], [&, i](Channel&) { return replay(lists[i], commaLocale, false); }, true);
   return finishChildren(children, timeoutSeconds);
 }
 
@@ -1097,7 +1135,8 @@ Config configure() {
     c.shrinkSeconds = std::max(0, qEnvironmentVariableIntValue("MONKEY_SHRINK_SECONDS"));
   if (qEnvironmentVariableIsSet("MONKEY_SHRINK_JOBS"))
     c.shrinkJobs = std::max(1, qEnvironmentVariableIntValue("MONKEY_SHRINK_JOBS"));
-  const int count = qEnvironmentVariableIsSet("MONKEY_SEEDS") ? std::max(1, qEnvironmentVariableIntValue("MONKEY_SEEDS")) : 0;
+  const int count =
+      qEnvironmentVariableIsSet("MONKEY_SEEDS") ? std::max(1, qEnvironmentVariableIntValue("MONKEY_SEEDS")) : 0;
   const QStringList given = qEnvironmentVariable("MONKEY_SEED").split(u',', Qt::SkipEmptyParts);
   for (const QString& s : given) c.seeds << s.trimmed().toULongLong();
   if (c.seeds.size() == 1 && count > 1)
@@ -1111,7 +1150,8 @@ Config configure() {
 // found, replayed once more with the boxes it raised.
 void report(quint64 seed, const Outcome& failure, const std::vector<Action>& actions, const Config& config) {
   const bool comma = seed % 2 == 1;
-  std::vector<Action> failing(actions.begin(), actions.begin() + std::min<qsizetype>(failure.step + 1, static_cast<qsizetype>(actions.size())));
+  std::vector<Action> failing(
+      actions.begin(), actions.begin() + std::min<qsizetype>(failure.step + 1, static_cast<qsizetype>(actions.size())));
   const int perReplay = 60 + static_cast<int>(failing.size()) / 10;
   if (config.shrinkSeconds > 0 && forking()) {
     QElapsedTimer clock;
@@ -1126,7 +1166,8 @@ void report(quint64 seed, const Outcome& failure, const std::vector<Action>& act
             const Outcome& o = outcomes[l];
             Verdict v;
             v.same = o.id == failure.id;
-            const size_t last = o.step < 0 ? lists[l].size() : std::min<size_t>(static_cast<size_t>(o.step) + 1, lists[l].size());
+            const size_t last =
+                o.step < 0 ? lists[l].size() : std::min<size_t>(static_cast<size_t>(o.step) + 1, lists[l].size());
             for (size_t k = 0; k < last; ++k)
               if (!o.skipped.contains(static_cast<int>(k))) v.kept.push_back(k);
             verdicts.push_back(v);
@@ -1156,7 +1197,8 @@ void quietOffscreenNoise(QtMsgType type, const QMessageLogContext& context, cons
 }  // namespace
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
+  qputenv("QT_QPA_PLATFORM",
+          qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
   qInstallMessageHandler(quietOffscreenNoise);
   kvadus::Application app(argc, argv);
   testsupport::WorkingFolder folder;

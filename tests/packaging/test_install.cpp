@@ -64,9 +64,7 @@ Run run(const QString& program, const QStringList& args, const QString& folder =
 
 // The validators come with the CI's packages; on a developer's machine
 // without them their test is skipped, in CI it fails.
-QString validator(const QString& name) {
-  return QStandardPaths::findExecutable(name);
-}
+QString validator(const QString& name) { return QStandardPaths::findExecutable(name); }
 
 }  // namespace
 
@@ -99,8 +97,8 @@ class TestInstall : public QObject {
   void initTestCase() {
     QVERIFY(scratch_.isValid());
     prefix_ = scratch_.filePath("prefix");
-    const Run r = run(QStringLiteral(ZUZ_CMAKE_COMMAND),
-                      {"--install", QStringLiteral(ZUZ_BUILD_DIR), "--prefix", prefix_});
+    const Run r =
+        run(QStringLiteral(ZUZ_CMAKE_COMMAND), {"--install", QStringLiteral(ZUZ_BUILD_DIR), "--prefix", prefix_});
     QVERIFY2(r.exitCode == 0, qPrintable(r.out + r.err));
   }
 
@@ -122,10 +120,9 @@ class TestInstall : public QObject {
       if (!QFileInfo::exists(installed("share/zuzereru/nastaveni/" + settings.fileName())))
         missing << settings.fileName();
     }
-    for (const QString& f : {"share/applications/" + kAppId + ".desktop",
-                             "share/metainfo/" + kAppId + ".metainfo.xml",
-                             "share/mime/packages/" + kAppId + ".xml",
-                             "share/icons/hicolor/scalable/apps/" + kAppId + ".svg"})
+    for (const QString& f :
+         {"share/applications/" + kAppId + ".desktop", "share/metainfo/" + kAppId + ".metainfo.xml",
+          "share/mime/packages/" + kAppId + ".xml", "share/icons/hicolor/scalable/apps/" + kAppId + ".svg"})
       if (!QFileInfo::exists(installed(f))) missing << f;
     for (int size : {16, 24, 32, 48, 64, 128, 256}) {
       const QString png = QStringLiteral("share/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(kAppId);
@@ -153,7 +150,8 @@ class TestInstall : public QObject {
     QTest::newRow("desktop-file-validate")
         << "desktop-file-validate" << QStringList{installed("share/applications/" + kAppId + ".desktop")};
     QTest::newRow("appstreamcli") << "appstreamcli"
-                                  << QStringList{"validate", "--no-net", installed("share/metainfo/" + kAppId + ".metainfo.xml")};
+                                  << QStringList{"validate", "--no-net",
+                                                 installed("share/metainfo/" + kAppId + ".metainfo.xml")};
   }
   void validatorsPass() {
     QFETCH(QString, tool);
@@ -202,10 +200,8 @@ class TestInstall : public QObject {
     // the notice of the applied file, as after "Pouzit -->".
     const QStringList messages = lines.filter("message:");
     QCOMPARE(messages.size(), 2);
-    QVERIFY2(messages[0].startsWith("message: Informace | "),
-             qPrintable(messages[0]));
-    QCOMPARE(messages[1], "message: Oznameni | Soubor '" + QDir::toNativeSeparators(file) +
-                              "'\\nzpracovan uspesne.");
+    QVERIFY2(messages[0].startsWith("message: Informace | "), qPrintable(messages[0]));
+    QCOMPARE(messages[1], "message: Oznameni | Soubor '" + QDir::toNativeSeparators(file) + "'\\nzpracovan uspesne.");
     QVERIFY(QFileInfo(home.path() + "/.local/share/zuzereru/nastaveni").isDir());
     QVERIFY(QDir(elsewhere.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot) == QStringList{"vecer.kvd"});
   }

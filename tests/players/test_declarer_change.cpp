@@ -32,7 +32,11 @@ class TestDeclarerChange : public QObject {
   }
 
  private slots:
-  void init() { person.reset(); freshWindows(); v = FRMZmenaVolice; }
+  void init() {
+    person.reset();
+    freshWindows();
+    v = FRMZmenaVolice;
+  }
   void cleanup() { destroyWindows(); }
 
   void pickThenBackToTheOriginal() {

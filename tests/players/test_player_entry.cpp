@@ -57,9 +57,9 @@ class TestPlayerEntry : public QObject {
     QCOMPARE(roster::trimmedName(QStringLiteral("   ")), QString());
     // Names that show nothing count as empty; a zero-width space at an end goes.
     for (const char16_t* blank : {u"\u200B", u" \u0301 ", u"\u200D\u200B\t", u"\u20DD"})
-      QVERIFY2(roster::isBlankName(QString::fromUtf16(blank)) &&
-                   roster::trimmedName(QString::fromUtf16(blank)).isEmpty(),
-               qPrintable(QString::fromUtf16(blank).toUtf8().toHex()));
+      QVERIFY2(
+          roster::isBlankName(QString::fromUtf16(blank)) && roster::trimmedName(QString::fromUtf16(blank)).isEmpty(),
+          qPrintable(QString::fromUtf16(blank).toUtf8().toHex()));
     QCOMPARE(roster::trimmedName(QString::fromUtf16(u"\u200BJa\u200B")), QString("Ja"));
     QVERIFY(!roster::isBlankName(QString::fromUtf16(u"e\u0301")));
     // Characters beyond U+FFFF are taken whole: tags alone show nothing, and
@@ -128,7 +128,7 @@ class TestPlayerEntry : public QObject {
     QCOMPARE(person.texts(), QStringList({"Jmeno hrace nemuze obsahovat znak ';'"}));
     QCOMPARE(d->EDITJmenoHrace->text(), QString("Pepa"));
     QCOMPARE(d->EDITJmenoHrace->cursorPosition(), 4);  // typing went on in place
-    d->EDITJmenoHrace->setText(";a;b;");  // pasted: one message, all of them gone
+    d->EDITJmenoHrace->setText(";a;b;");               // pasted: one message, all of them gone
     QCOMPARE(person.shown.size(), 2);
     QCOMPARE(d->EDITJmenoHrace->text(), QString("ab"));
 

@@ -102,9 +102,8 @@ void TestDiskWindow::buttonStatesFollowTableTextAndName() {
   QCOMPARE(d->EDITFileName->text(), QDir::toNativeSeparators("hry/vysledky.kvd"));
   QCOMPARE(d->windowTitle(), QStringLiteral("diskove operace"));
   // No game, no text, no log.
-  for (QPushButton* b : {d->BUTNVytvorVystup, d->BUTNPridatVystup, d->BUTNPouzit, d->BUTNSave,
-                         d->BUTNUlozitPridat, d->BUTNSmazatVystup, d->BUTNTisk, d->BUTNSmazVysledky,
-                         d->BUTNTiskVysledku})
+  for (QPushButton* b : {d->BUTNVytvorVystup, d->BUTNPridatVystup, d->BUTNPouzit, d->BUTNSave, d->BUTNUlozitPridat,
+                         d->BUTNSmazatVystup, d->BUTNTisk, d->BUTNSmazVysledky, d->BUTNTiskVysledku})
     QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
   QVERIFY(d->BUTNNahrat->isEnabled() && d->BUTNNahratAPridat->isEnabled());
 
@@ -204,9 +203,9 @@ void TestDiskWindow::appendTwiceThenLoadAndUse() {
   QCOMPARE(person.texts(), QStringList({"Opravdu premazat vystup?"}));
   QCOMPARE(d->outputLines().size(), 2 * 15);
   click(d->BUTNPouzit);
-  QCOMPARE(person.texts(), QStringList({"Opravdu premazat vystup?",
-                                        "Mate rozehranou hru.\nChcete ji zrusit a nahrat z vystupu ?",
-                                        "Soubor '" + path + "'\nzpracovan uspesne."}));
+  QCOMPARE(person.texts(),
+           QStringList({"Opravdu premazat vystup?", "Mate rozehranou hru.\nChcete ji zrusit a nahrat z vystupu ?",
+                        "Soubor '" + path + "'\nzpracovan uspesne."}));
   QCOMPARE(person.shown.last().caption, QStringLiteral("Oznameni"));
   QCOMPARE(m->STGOutput->rowCount(), 6);
   QCOMPARE(tableRow(3), QStringList({"      +1.00", "      -0.50", "      -0.50", "Ada : obycejna"}));
@@ -328,8 +327,9 @@ void TestDiskWindow::overwriteAsksAndAFailedWriteKeepsTheOldFile() {
 void TestDiskWindow::failedReadsKeepTheEvening() {
   playEvening();
   const QStringList before = evening();
-  const QString bad = "  sloupcu       : 3+1\n  Jmena hracu   :\n  X; Y; Z; popis; \n  hry  : ---\n"
-                      "  +1.00; abc; -1.00; x; ";
+  const QString bad =
+      "  sloupcu       : 3+1\n  Jmena hracu   :\n  X; Y; Z; popis; \n  hry  : ---\n"
+      "  +1.00; abc; -1.00; x; ";
 
   // Replace mode.
   d->REDTOutput->setPlainText(bad);
@@ -401,8 +401,9 @@ void TestDiskWindow::badFilesAreRefused() {
 }
 
 void TestDiskWindow::legacyCodePageFile() {
-  const QString text = QStringLiteral("sloupcu : 3\r\nbude : 3\r\njmena\r\nŠárka; Žofie; Čeněk; \r\nhry\r\n"
-                                      "1; -0,5; -0,5; \r\nsuma\r\n1; -0,5; -0,5; \r\n");
+  const QString text = QStringLiteral(
+      "sloupcu : 3\r\nbude : 3\r\njmena\r\nŠárka; Žofie; Čeněk; \r\nhry\r\n"
+      "1; -0,5; -0,5; \r\nsuma\r\n1; -0,5; -0,5; \r\n");
   QStringEncoder cp1250("windows-1250");
   writeBytes("hry/stary.kvd", cp1250.encode(text));
   d->EDITFileName->setText("hry/stary.kvd");
@@ -421,8 +422,9 @@ void TestDiskWindow::legacyCodePageFile() {
 
   // A letter the code page lacks: asked first; No writes nothing.
   const QByteArray kept = bytesOf("hry/stary.kvd");
-  const QString question = QStringLiteral("Soubor je v kodovani Windows-1250 a pridavany text obsahuje znaky, "
-                                          "ktere v nem nejsou.\nPrevest cely soubor do UTF-8 ?");
+  const QString question = QStringLiteral(
+      "Soubor je v kodovani Windows-1250 a pridavany text obsahuje znaky, "
+      "ktere v nem nejsou.\nPrevest cely soubor do UTF-8 ?");
   person.reset();
   person.answers << MsgAnswer::No;
   QCOMPARE(d->saveToFile("hry/stary.kvd", kvadus::SaveMode::Append, {"Łódź ☺"}), 0);
@@ -482,7 +484,8 @@ void TestDiskWindow::cutTextsAreRefusedAndTheEveningKept() {
       person.reset();
       click(b);
       const QString where = QStringLiteral("cut at %1 by %2").arg(cut).arg(b->objectName());
-      QVERIFY2(person.shown.last().text == QStringLiteral("Text neodpovida formatu (chyba v datech)"), qPrintable(where));
+      QVERIFY2(person.shown.last().text == QStringLiteral("Text neodpovida formatu (chyba v datech)"),
+               qPrintable(where));
       QCOMPARE(person.shown.last().caption, QStringLiteral("Chyba pri zpracovani textu"));
       QVERIFY2(evening() == before, qPrintable(where));
       // The log ends with the last line read, marked.
@@ -500,8 +503,9 @@ void TestDiskWindow::sumsThatDisagreeAreAskedAbout() {
   edited[11] = QStringLiteral("     +1.00;      -0.60;      -0.50; Ada : obycejna; ");
   d->REDTOutput->setPlainText(edited.join(u'\n'));
   const QStringList before = evening();
-  const QString question = "Soucty hracu v textu nesouhlasi s odehranymi hrami\n(text byl upraven nebo je poskozen).\n"
-                           "Pouzit ho presto ?";
+  const QString question =
+      "Soucty hracu v textu nesouhlasi s odehranymi hrami\n(text byl upraven nebo je poskozen).\n"
+      "Pouzit ho presto ?";
 
   // No: the evening stays, the log shows the sum line that disagrees.
   person.answers << MsgAnswer::Yes << MsgAnswer::No;
@@ -759,10 +763,11 @@ void TestDiskWindow::tableForSpreadsheets() {
   QCOMPARE(rows.size(), 4);
   QStringList cells;
   for (const QStringList& row : rows) cells << row.join(u'|');
-  const QString table = local("hra|Šá;rka|Ž\"ofie|Čeněk,|popis\n"
-                              "1|1#25|-0#75|-0#50|Šá;rka : obycejna\n[60,30]\n"
-                              "2|-12#40|6#20|6#20|Ž\"ofie : betl\n"
-                              "celkem|-11#15|5#45|5#70|");
+  const QString table = local(
+      "hra|Šá;rka|Ž\"ofie|Čeněk,|popis\n"
+      "1|1#25|-0#75|-0#50|Šá;rka : obycejna\n[60,30]\n"
+      "2|-12#40|6#20|6#20|Ž\"ofie : betl\n"
+      "celkem|-11#15|5#45|5#70|");
   QCOMPARE(cells.join(u'\n'), table + tableRow(3).value(3));
   // The sums are the table's, to the cent.
   for (int c = 0; c < 3; ++c)

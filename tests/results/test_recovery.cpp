@@ -43,8 +43,7 @@ Input played(const QStringList& names, int hands, bool shown) {
 }
 
 QStringList build(const Input& in) {
-  return buildRecovery(in.table, in.players, in.declarer, in.chooser, in.shown,
-                       QStringLiteral("7.3.2026 - 21:05:09"));
+  return buildRecovery(in.table, in.players, in.declarer, in.chooser, in.shown, QStringLiteral("7.3.2026 - 21:05:09"));
 }
 
 QStringList rowOf(const ScoreGrid& g, int r) {
@@ -217,17 +216,28 @@ class TestRecovery : public QObject {
   void inconsistentSectionsAreRefused_data() {
     QTest::addColumn<QString>("from");
     QTest::addColumn<QString>("to");
-    QTest::newRow("declarer beyond the players") << "  obnova volic    : 1" << "  obnova volic    : 3";
-    QTest::newRow("declarer not a number") << "  obnova volic    : 1" << "  obnova volic    : 1x";
-    QTest::newRow("unknown column flag") << "  obnova popisy   : ano" << "  obnova popisy   : mozna";
-    QTest::newRow("rows do not fit") << "  obnova radku    : 5" << "  obnova radku    : 6";
-    QTest::newRow("columns do not fit") << "  obnova sloupcu  : 4" << "  obnova sloupcu  : 3";
-    QTest::newRow("a player too many") << "  obnova hrac     : Lojza" << "  obnova hrac     : Lojza\n  obnova hrac     : X";
-    QTest::newRow("cell outside the table") << "  obnova bunka    : 0 0 Franta" << "  obnova bunka    : 9 0 Franta";
-    QTest::newRow("bad escape") << "  obnova hrac     : Pepa" << "  obnova hrac     : Pe\\pa";
-    QTest::newRow("unknown line") << "  obnova voli     : 0" << "  obnova voli     : 0\n  obnova neco     : 1";
-    QTest::newRow("results text broken") << "  sloupcu       : 3+1" << "  sloupcu       : x";
-    QTest::newRow("section missing") << "  obnova vecera   : 1" << "  obnova vecera   : 2";
+    QTest::newRow("declarer beyond the players") << "  obnova volic    : 1"
+                                                 << "  obnova volic    : 3";
+    QTest::newRow("declarer not a number") << "  obnova volic    : 1"
+                                           << "  obnova volic    : 1x";
+    QTest::newRow("unknown column flag") << "  obnova popisy   : ano"
+                                         << "  obnova popisy   : mozna";
+    QTest::newRow("rows do not fit") << "  obnova radku    : 5"
+                                     << "  obnova radku    : 6";
+    QTest::newRow("columns do not fit") << "  obnova sloupcu  : 4"
+                                        << "  obnova sloupcu  : 3";
+    QTest::newRow("a player too many") << "  obnova hrac     : Lojza"
+                                       << "  obnova hrac     : Lojza\n  obnova hrac     : X";
+    QTest::newRow("cell outside the table") << "  obnova bunka    : 0 0 Franta"
+                                            << "  obnova bunka    : 9 0 Franta";
+    QTest::newRow("bad escape") << "  obnova hrac     : Pepa"
+                                << "  obnova hrac     : Pe\\pa";
+    QTest::newRow("unknown line") << "  obnova voli     : 0"
+                                  << "  obnova voli     : 0\n  obnova neco     : 1";
+    QTest::newRow("results text broken") << "  sloupcu       : 3+1"
+                                         << "  sloupcu       : x";
+    QTest::newRow("section missing") << "  obnova vecera   : 1"
+                                     << "  obnova vecera   : 2";
   }
   // A copy edited and sealed again brings back nothing the program would
   // not have written: the chooser within the players, every player's cell of
@@ -255,11 +265,10 @@ class TestRecovery : public QObject {
     QStringList lines = build(in);
     lines.removeLast();
     lines.removeLast();
-    if (line.startsWith("voli "))
-      lines[lines.indexOf("  obnova voli     : 0")] = "  obnova voli     : " + line.mid(5);
-    else
-      lines << line.split('\n');
-    const ReadBack back = readRecovery(resealed(lines << "" << ""));
+    if (line.startsWith("voli ")) lines[lines.indexOf("  obnova voli     : 0")] = "  obnova voli     : " + line.mid(5);
+    else lines << line.split('\n');
+    const ReadBack back = readRecovery(resealed(lines << ""
+                                                      << ""));
     QVERIFY2(back.ok == taken, qPrintable(back.error));
     if (!taken) QVERIFY(!back.error.isEmpty());
   }

@@ -65,8 +65,8 @@ QStringList describe(const ScoreGrid& g, const QStringList& players, int declare
 QStringList windowEvening() {
   const int n = FRMMain->playerCount();
   const bool shown = ledger::hasDescriptionColumn(*FRMMain->grid, n);
-  QStringList out = describe(*FRMMain->grid, itemTexts(FRMMain->LIBXHraci), FRMMain->declarerIndex(),
-                             FRMMain->chooserIndex(), shown);
+  QStringList out =
+      describe(*FRMMain->grid, itemTexts(FRMMain->LIBXHraci), FRMMain->declarerIndex(), FRMMain->chooserIndex(), shown);
   if (FRMMain->CKBXZobrazovatDruhyHer->isChecked() != shown) out << "the column switch disagrees";
   return out;
 }
@@ -79,13 +79,9 @@ QStringList copiedEvening(const QString& path = copyPath()) {
   return describe(e.table, e.players, e.declarer, e.chooser, e.descriptionShown);
 }
 
-QStringList asideFiles() {
-  return QDir(dataFolder()).entryList({"rozehrano-*.kvd"}, QDir::Files, QDir::Name);
-}
+QStringList asideFiles() { return QDir(dataFolder()).entryList({"rozehrano-*.kvd"}, QDir::Files, QDir::Name); }
 // Every file of the recovery copies in the data folder: copies, locks, leftovers.
-QStringList copyFiles() {
-  return QDir(dataFolder()).entryList({"rozehrano*"}, QDir::Files | QDir::Hidden, QDir::Name);
-}
+QStringList copyFiles() { return QDir(dataFolder()).entryList({"rozehrano*"}, QDir::Files | QDir::Hidden, QDir::Name); }
 
 void clearDataFolder() { QDir(dataFolder()).removeRecursively(); }
 
@@ -120,7 +116,7 @@ int playThenWait(const QStringList& players, int hands) {
   startGame(players, 1);
   playHands(hands);
   clickRow(FRMMain->LIBXHraci, 0);  // a declarer who is not the chooser
-  FRMMain->waitForRecoveryCopy();  // killed after the copy of the last change is on disk
+  FRMMain->waitForRecoveryCopy();   // killed after the copy of the last change is on disk
   for (const QString& line : windowEvening()) std::printf("%s\n", qPrintable(line));
   std::printf("copy: %s\n", qPrintable(FRMMain->recoveryPath()));
   std::printf("ready\n");
@@ -182,8 +178,7 @@ class TestRecoveryWindow : public QObject {
       QElapsedTimer clock;
       clock.start();
       while (!said.contains("ready") && clock.elapsed() < 60000) {
-        if (!process.canReadLine() && !process.waitForReadyRead(1000) && process.state() == QProcess::NotRunning)
-          break;
+        if (!process.canReadLine() && !process.waitForReadyRead(1000) && process.state() == QProcess::NotRunning) break;
         while (process.canReadLine()) said << QString::fromUtf8(process.readLine()).chopped(1);
       }
       if (!said.contains("ready")) {
@@ -294,7 +289,7 @@ class TestRecoveryWindow : public QObject {
     QVERIFY(!FRMMain->close());  // "No" to the question: the evening and its copy stay
     QVERIFY(QFile::exists(copy));
 
-    QVERIFY(FRMMain->close());  // "Yes"
+    QVERIFY(FRMMain->close());             // "Yes"
     QCOMPARE(copyFiles(), QStringList());  // neither the copy nor its lock
   }
 
@@ -320,7 +315,8 @@ class TestRecoveryWindow : public QObject {
     if (damage == 1) bytes[bytes.size() / 2] = char(bytes[bytes.size() / 2] ^ 0x01);
     if (damage == 2) bytes = QByteArray("\xff\xfe\x00\x01 binary", 12);
     if (damage == 3) bytes = resealed(bytes.replace("  obnova voli     : 0", "  obnova voli     : 99"));
-    if (damage == 4) bytes = resealed(bytes.replace("  obnova kontrola", "  obnova bunka    : 1 2 sto korun\r\n  obnova kontrola"));
+    if (damage == 4)
+      bytes = resealed(bytes.replace("  obnova kontrola", "  obnova bunka    : 1 2 sto korun\r\n  obnova kontrola"));
     FRMMain->waitForRecoveryCopy();
     destroyWindows();  // killed, as it were: the copy stays, its lock goes
     writeBytes(copy, bytes);
@@ -517,8 +513,7 @@ class TestRecoveryWindow : public QObject {
       pid = gone.processId();
       QVERIFY(gone.waitForFinished());
     }
-    writeBytes(copy + ".lock",
-               QString("%1\nzuzereru\n%2\n").arg(pid).arg(QSysInfo::machineHostName()).toUtf8());
+    writeBytes(copy + ".lock", QString("%1\nzuzereru\n%2\n").arg(pid).arg(QSysInfo::machineHostName()).toUtf8());
 
     freshWindows();
     person.answers = {MsgAnswer::No};

@@ -17,13 +17,12 @@ using namespace kvadus::results;
 namespace {
 
 // A random text with the characters a spreadsheet file must survive.
-QString randomText(QRandomGenerator& random)
-{
-    static const QString alphabet = QStringLiteral("aZ09 ;,\"'\n\r\tčŘžŮ:<>=+-.");
-    QString s;
-    const int length = random.bounded(0, 12);
-    for (int i = 0; i < length; ++i) s += alphabet.at(random.bounded(int(alphabet.size())));
-    return s;
+QString randomText(QRandomGenerator& random) {
+  static const QString alphabet = QStringLiteral("aZ09 ;,\"'\n\r\tčŘžŮ:<>=+-.");
+  QString s;
+  const int length = random.bounded(0, 12);
+  for (int i = 0; i < length; ++i) s += alphabet.at(random.bounded(int(alphabet.size())));
+  return s;
 }
 
 }  // namespace
@@ -32,8 +31,7 @@ class TestTableCsv : public QObject {
   Q_OBJECT
  private slots:
   void knownEvening_data() { testsupport::localeRows(); }
-  void knownEvening()
-  {
+  void knownEvening() {
     testsupport::useRowLocale();
     MemoryGrid g;
     ledger::freshTable(g, {QStringLiteral("Šárka"), QStringLiteral("Bá;ra"), QStringLiteral("Cy\"ril")});
@@ -47,10 +45,11 @@ class TestTableCsv : public QObject {
 
     // '|' stands for the separator, '#' for the decimal mark.
     const CsvForm form = csvFormFor(systemDecimalSeparator());
-    QString expected = QStringLiteral(u"\uFEFFhra|Šárka|Bá;ra|\"Cy\"\"ril\"|popis\r\n"
-                                      "1|1#00|-0#50|-0#50|\"Šárka : obycejna\n[60,30]\"\r\n"
-                                      "2|-0#40|0#80|-0#40|\" betl\"\r\n"
-                                      "celkem|0#60|0#30|-0#90|");
+    QString expected = QStringLiteral(
+        u"\uFEFFhra|Šárka|Bá;ra|\"Cy\"\"ril\"|popis\r\n"
+        "1|1#00|-0#50|-0#50|\"Šárka : obycejna\n[60,30]\"\r\n"
+        "2|-0#40|0#80|-0#40|\" betl\"\r\n"
+        "celkem|0#60|0#30|-0#90|");
     expected.replace(u'|', form.separator).replace(u'#', form.decimalMark);
     if (form.separator == u';') expected.replace(QStringLiteral("Bá;ra"), QStringLiteral("\"Bá;ra\""));
     expected += csvField(g.cell(3, 3), form.separator) + QStringLiteral("\r\n");
@@ -62,8 +61,7 @@ class TestTableCsv : public QObject {
     QVERIFY(bare.contains("hra,Šárka,Bá;ra,\"Cy\"\"ril\"\r\n1,1.00,-0.50,-0.50\r\n"));
   }
 
-  void numbersAtTheEdges()
-  {
+  void numbersAtTheEdges() {
     QCOMPARE(csvNumber(QStringLiteral("      -0.00"), u'.'), QStringLiteral("0.00"));
     QCOMPARE(csvNumber(QStringLiteral("+9999999999999.99"), u'.'), QStringLiteral("9999999999999.99"));
     QCOMPARE(csvNumber(QStringLiteral("   "), u'.'), QString());
@@ -75,8 +73,7 @@ class TestTableCsv : public QObject {
 
   // Many random evenings: names and descriptions come back as they were, the
   // amounts to the cent, and the sum row is the sum of the hands.
-  void randomTablesReadBack()
-  {
+  void randomTablesReadBack() {
     QRandomGenerator random(29);
     for (int round = 0; round < 300; ++round) {
       const int n = random.bounded(2, 7);

@@ -28,8 +28,8 @@ class TestSettings : public QObject {
     QCOMPARE(pairOf("EDITCenaZaDveSedmyCervene").pair, 9);
     QCOMPARE(pairOf("EDITCenaZaHru").pair, 0);
     // Reconciling pairs 1..4 leaves the pairs beyond as they are.
-    const Reconciled r = reconcilePairs("0.1", QVector<PairTexts>(kPairCount, {"3", "0.1"}), 4,
-                                        Direction::FromMultipliers);
+    const Reconciled r =
+        reconcilePairs("0.1", QVector<PairTexts>(kPairCount, {"3", "0.1"}), 4, Direction::FromMultipliers);
     QCOMPARE(r.pairs[3].multiplier + " " + r.pairs[3].price, QString("3.0 0.30"));
     QCOMPARE(r.pairs[4].multiplier + " " + r.pairs[4].price, QString("3 0.1"));
   }
@@ -39,8 +39,7 @@ class TestSettings : public QObject {
   void reconcilingStaysConsistentAndBounded() {
     QLocale::setDefault(QLocale("en_US"));
     const Reconciled shown = reconcilePairs("0.0149", {{"2", "0"}}, 1, Direction::FromMultipliers);
-    QCOMPARE(shown.base + " " + shown.pairs[0].multiplier + " " + shown.pairs[0].price,
-             QString("0.01 2.0 0.02"));
+    QCOMPARE(shown.base + " " + shown.pairs[0].multiplier + " " + shown.pairs[0].price, QString("0.01 2.0 0.02"));
     const Reconciled back = reconcilePairs("0.0149", shown.pairs, 1, Direction::FromPrices);
     QCOMPARE(back.pairs[0].multiplier, QString("2.0"));  // no drift
 
@@ -58,15 +57,51 @@ class TestSettings : public QObject {
     QTest::addColumn<QString>("before");  // "multiplier price"
     QTest::addColumn<QString>("given");   // "multiplier price", "-" for a line not given
     QTest::addColumn<QString>("settled");
-    QTest::newRow("agreeing, 1.3 x 0.30 is not 0.40") << "0.1" << "0.30" << "2 0.2" << "1.3 0.40" << "1.3 0.40";
-    QTest::newRow("agreeing, a tenth of a small base") << "0.1" << "0.09" << "2 0.2" << "1.3 0.11" << "1.3 0.11";
-    QTest::newRow("disagreeing: the price wins") << "0.1" << "0.30" << "2 0.2" << "5.0 0.40" << "1.3 0.40";
-    QTest::newRow("price alone") << "0.1" << "0.30" << "2 0.2" << "- 0.40" << "1.3 0.40";
-    QTest::newRow("multiplier alone") << "0.1" << "0.01" << "2 0.2" << "0.4 -" << "0.4 0.00";
-    QTest::newRow("base 0 keeps both") << "0.1" << "0" << "2 0.2" << "2.0 0.20" << "2.0 0.20";
-    QTest::newRow("not given, same base") << "0.30" << "0.30" << "1.3 0.40" << "- -" << "1.3 0.40";
-    QTest::newRow("not given, new base") << "0.30" << "0.50" << "1.3 0.40" << "- -" << "1.3 0.65";
-    QTest::newRow("beyond a field: the multiplier stays") << "1" << "0.01" << "2 2" << "- 1000000" << "2.0 1000000.00";
+    QTest::newRow("agreeing, 1.3 x 0.30 is not 0.40") << "0.1"
+                                                      << "0.30"
+                                                      << "2 0.2"
+                                                      << "1.3 0.40"
+                                                      << "1.3 0.40";
+    QTest::newRow("agreeing, a tenth of a small base") << "0.1"
+                                                       << "0.09"
+                                                       << "2 0.2"
+                                                       << "1.3 0.11"
+                                                       << "1.3 0.11";
+    QTest::newRow("disagreeing: the price wins") << "0.1"
+                                                 << "0.30"
+                                                 << "2 0.2"
+                                                 << "5.0 0.40"
+                                                 << "1.3 0.40";
+    QTest::newRow("price alone") << "0.1"
+                                 << "0.30"
+                                 << "2 0.2"
+                                 << "- 0.40"
+                                 << "1.3 0.40";
+    QTest::newRow("multiplier alone") << "0.1"
+                                      << "0.01"
+                                      << "2 0.2"
+                                      << "0.4 -"
+                                      << "0.4 0.00";
+    QTest::newRow("base 0 keeps both") << "0.1"
+                                       << "0"
+                                       << "2 0.2"
+                                       << "2.0 0.20"
+                                       << "2.0 0.20";
+    QTest::newRow("not given, same base") << "0.30"
+                                          << "0.30"
+                                          << "1.3 0.40"
+                                          << "- -"
+                                          << "1.3 0.40";
+    QTest::newRow("not given, new base") << "0.30"
+                                         << "0.50"
+                                         << "1.3 0.40"
+                                         << "- -"
+                                         << "1.3 0.65";
+    QTest::newRow("beyond a field: the multiplier stays") << "1"
+                                                          << "0.01"
+                                                          << "2 2"
+                                                          << "- 1000000"
+                                                          << "2.0 1000000.00";
   }
   void settlingAnAppliedText() {
     QFETCH(QString, baseBefore);
@@ -101,20 +136,34 @@ class TestSettings : public QObject {
     QTest::addColumn<bool>("negativeAllowed");
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("valid");
-    QTest::newRow("comma typed, dot locale") << "en_US" << "0,25" << false << "0.25" << true;
-    QTest::newRow("dot typed, comma locale") << "cs_CZ" << "0.25" << false << "0,25" << true;
-    QTest::newRow("blanks trimmed") << "en_US" << " 3 " << false << "3" << true;
-    QTest::newRow("two marks") << "en_US" << "1.2.3" << false << "1.2.3" << false;
-    QTest::newRow("two marks, comma locale") << "cs_CZ" << "1.2.3" << false << "1,2.3" << false;
-    QTest::newRow("letters") << "en_US" << "abc" << false << "abc" << false;
-    QTest::newRow("empty") << "en_US" << "" << false << "" << false;
-    QTest::newRow("negative") << "en_US" << "-1" << false << "-1" << false;
-    QTest::newRow("negative price") << "cs_CZ" << "-1.5" << true << "-1,5" << true;
-    QTest::newRow("overflow") << "en_US" << "1e999" << false << "1e999" << false;
-    QTest::newRow("exponent") << "en_US" << "1e2" << false << "1e2" << false;
-    QTest::newRow("at the bound") << "en_US" << "1000000" << false << "1000000" << true;
-    QTest::newRow("above the bound") << "en_US" << "1000000.01" << false << "1000000.01" << false;
-    QTest::newRow("forty digits") << "en_US" << "1" + QString(40, '0') << false << "1" + QString(40, '0') << false;
+    QTest::newRow("comma typed, dot locale") << "en_US"
+                                             << "0,25" << false << "0.25" << true;
+    QTest::newRow("dot typed, comma locale") << "cs_CZ"
+                                             << "0.25" << false << "0,25" << true;
+    QTest::newRow("blanks trimmed") << "en_US"
+                                    << " 3 " << false << "3" << true;
+    QTest::newRow("two marks") << "en_US"
+                               << "1.2.3" << false << "1.2.3" << false;
+    QTest::newRow("two marks, comma locale") << "cs_CZ"
+                                             << "1.2.3" << false << "1,2.3" << false;
+    QTest::newRow("letters") << "en_US"
+                             << "abc" << false << "abc" << false;
+    QTest::newRow("empty") << "en_US"
+                           << "" << false << "" << false;
+    QTest::newRow("negative") << "en_US"
+                              << "-1" << false << "-1" << false;
+    QTest::newRow("negative price") << "cs_CZ"
+                                    << "-1.5" << true << "-1,5" << true;
+    QTest::newRow("overflow") << "en_US"
+                              << "1e999" << false << "1e999" << false;
+    QTest::newRow("exponent") << "en_US"
+                              << "1e2" << false << "1e2" << false;
+    QTest::newRow("at the bound") << "en_US"
+                                  << "1000000" << false << "1000000" << true;
+    QTest::newRow("above the bound") << "en_US"
+                                     << "1000000.01" << false << "1000000.01" << false;
+    QTest::newRow("forty digits") << "en_US"
+                                  << "1" + QString(40, '0') << false << "1" + QString(40, '0') << false;
   }
   void numberCheck() {
     QFETCH(QString, locale);
@@ -134,9 +183,8 @@ class TestSettings : public QObject {
     // The price field has a limit of its own, on either side of zero.
     QVERIFY(checkNumber("-1000000000", true, 1e9).valid);
     QVERIFY(checkNumber("-1000000000.01", true, 1e9).tooLarge);
-    QCOMPARE(tooLargeNumberMessage(1e9),
-             QString("Zadejte cislo nejvyse 1000000000.\n\nOK - znovu zadat\n"
-                     "Storno (Cancel) - vratit predchozi hodnotu"));
+    QCOMPARE(tooLargeNumberMessage(1e9), QString("Zadejte cislo nejvyse 1000000000.\n\nOK - znovu zadat\n"
+                                                 "Storno (Cancel) - vratit predchozi hodnotu"));
   }
 };
 

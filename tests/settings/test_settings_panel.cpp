@@ -36,7 +36,11 @@ class TestSettingsPanel : public QObject {
   }
 
  private slots:
-  void init() { person.reset(); freshWindows(true); m = FRMMain; }
+  void init() {
+    person.reset();
+    freshWindows(true);
+    m = FRMMain;
+  }
   void cleanup() { destroyWindows(); }
 
   void defaultsAfterTheFirstCheck_data() { localeRows(); }
@@ -92,10 +96,10 @@ class TestSettingsPanel : public QObject {
   }
 
   void aMultiplierRewritesOnlyThePairsUpToIt() {
-    m->EDITNasobekHryStovka->setText("3");          // typed earlier, never checked
-    m->EDITNasobekHrySedmaHlasena->setText("4");    // pair 3 as well
-    m->EDITNasobekHryDruch->setText("12");          // pair 5: must stay as it is
-    m->EDITCenaZaDveSedmyCervene->setText("7.5");   // pair 9 too
+    m->EDITNasobekHryStovka->setText("3");         // typed earlier, never checked
+    m->EDITNasobekHrySedmaHlasena->setText("4");   // pair 3 as well
+    m->EDITNasobekHryDruch->setText("12");         // pair 5: must stay as it is
+    m->EDITCenaZaDveSedmyCervene->setText("7.5");  // pair 9 too
     type(m->EDITNasobekHryBetl, "6");
     QCOMPARE(m->EDITCenaZaStovku->text(), QString("0.30"));
     QCOMPARE(m->EDITCenaZaSedmu->text(), QString("0.40"));
@@ -142,10 +146,10 @@ class TestSettingsPanel : public QObject {
 
   void overHundredEnableRules() {
     m->RAGRNadSto->setItemIndex(0);
-    for (QWidget* w : QList<QWidget*>{m->EDITFaktorNadStoPricitat, m->EDITFaktorNadStoNasobit,
-                                      m->RAGRStovkaZpusobPocitani, m->RAGRPocitaniProhraneStovky,
-                                      m->CHBXProhranychStoPocitatIHlasky,
-                                      m->RAGRPocitaniHlasekUStovky, m->EDITCenaZaStovkuPripocitat})
+    for (QWidget* w :
+         QList<QWidget*>{m->EDITFaktorNadStoPricitat, m->EDITFaktorNadStoNasobit, m->RAGRStovkaZpusobPocitani,
+                         m->RAGRPocitaniProhraneStovky, m->CHBXProhranychStoPocitatIHlasky,
+                         m->RAGRPocitaniHlasekUStovky, m->EDITCenaZaStovkuPripocitat})
       QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
     m->RAGRNadSto->setItemIndex(1);
     QVERIFY(m->EDITFaktorNadStoPricitat->isEnabled() && m->EDITFaktorNadStoNasobekHry->isEnabled());
@@ -276,9 +280,8 @@ class TestSettingsPanel : public QObject {
     person.answers = {MsgAnswer::Ok, MsgAnswer::Cancel};
     m->BUTNKontrolaBeforeClick(m->EDITFaktorNadStoNasobit);
     type(m->EDITFaktorNadStoNasobit, "1" + QString(40, '0'));
-    QCOMPARE(person.shown.first().text,
-             QString("Zadejte cislo nejvyse 1000000.\n\nOK - znovu zadat\n"
-                     "Storno (Cancel) - vratit predchozi hodnotu"));
+    QCOMPARE(person.shown.first().text, QString("Zadejte cislo nejvyse 1000000.\n\nOK - znovu zadat\n"
+                                                "Storno (Cancel) - vratit predchozi hodnotu"));
     type(m->EDITFaktorNadStoNasobit, "1" + QString(300, '9'));
     QCOMPARE(person.shown.size(), 2);
     QCOMPARE(m->EDITFaktorNadStoNasobit->text(), QString("2"));

@@ -23,24 +23,33 @@ void applyTo(Values& v, const ReadResult& r) {
   bool rosterEmptied = false;
   for (const Change& c : r.changes) {
     switch (c.kind) {
-      case Kind::Decimal: v.decimals[c.control] = c.text; break;
-      case Kind::Choice: v.choices[c.control] = c.index; break;
-      case Kind::Switch: v.switches[c.control] = c.on; break;
+      case Kind::Decimal:
+        v.decimals[c.control] = c.text;
+        break;
+      case Kind::Choice:
+        v.choices[c.control] = c.index;
+        break;
+      case Kind::Switch:
+        v.switches[c.control] = c.on;
+        break;
       case Kind::Players:
         if (!rosterEmptied) v.players.clear();
         rosterEmptied = true;
         v.players << c.text;
         break;
-      case Kind::Fleks: v.fleks[c.index] = c.text; break;
-      case Kind::Suits: v.suits[c.index] = c.text; break;
-      case Kind::Section: break;
+      case Kind::Fleks:
+        v.fleks[c.index] = c.text;
+        break;
+      case Kind::Suits:
+        v.suits[c.index] = c.text;
+        break;
+      case Kind::Section:
+        break;
     }
   }
 }
 
-ReadResult read(const QStringList& lines, bool fits = true) {
-  return readSettings(lines, kAllSections, fits);
-}
+ReadResult read(const QStringList& lines, bool fits = true) { return readSettings(lines, kAllSections, fits); }
 
 QString statusOf(const QString& reportLine) { return reportLine.left(11); }
 
@@ -73,15 +82,13 @@ class TestSettingsFile : public QObject {
   void defaultText() {
     const QStringList text = writeSettings(defaultValues(kRoster));
     QCOMPARE(text.size(), 2 + 24 + 45 + 4 + 9 + 4);
-    QCOMPARE(text.mid(0, 7), QStringList({"Nastaveni programu 'Zuzereru vevizor'",
-                                          "=====================================", "", "Ceny : ",
-                                          "------", "cena za hru : 0.10",
-                                          "nasobeni ceny hry - stovka : 2.0"}));
-    QCOMPARE(text.mid(16, 8),
-             QStringList({"nasobeni cervenych : 2", "nasobeni fleku : 2", "", "Stovka : ", "--------",
-                          "pocitani nad sto (nic - n, scitat - +, nasobit - *) : *",
-                          "odkud pocitat prohranych sto (uhrane body - u, proti - p) : p",
-                          "pri prohrane stovce zapocitavat i hlasky : Ne"}));
+    QCOMPARE(text.mid(0, 7),
+             QStringList({"Nastaveni programu 'Zuzereru vevizor'", "=====================================", "",
+                          "Ceny : ", "------", "cena za hru : 0.10", "nasobeni ceny hry - stovka : 2.0"}));
+    QCOMPARE(text.mid(16, 8), QStringList({"nasobeni cervenych : 2", "nasobeni fleku : 2", "", "Stovka : ", "--------",
+                                           "pocitani nad sto (nic - n, scitat - +, nasobit - *) : *",
+                                           "odkud pocitat prohranych sto (uhrane body - u, proti - p) : p",
+                                           "pri prohrane stovce zapocitavat i hlasky : Ne"}));
     QVERIFY(text.contains("cena za durcha : 1.00"));
     QVERIFY(text.contains("roztahnout okno : Ne"));
     QVERIFY(text.contains("jmeno hrace : Franta"));
@@ -90,7 +97,8 @@ class TestSettingsFile : public QObject {
     QCOMPARE(text.last(), QString("nazev barvy : 3: zaludy"));
 
     const QByteArray bytes = kvadus::encodeTextLines(text);
-    QVERIFY(bytes.startsWith("Nastaveni programu 'Zuzereru vevizor'\r\n=====================================\r\n\r\nCeny : \r\n"));
+    QVERIFY(bytes.startsWith(
+        "Nastaveni programu 'Zuzereru vevizor'\r\n=====================================\r\n\r\nCeny : \r\n"));
     QVERIFY(bytes.endsWith("nazev barvy : 3: zaludy\r\n"));
     QFile shipped(QStringLiteral(ZUZ_SOURCE_ROOT "/nastaveni/auto.cfg"));
     QVERIFY(shipped.open(QIODevice::ReadOnly));
@@ -144,8 +152,7 @@ class TestSettingsFile : public QObject {
   void conversionErrorStops() {
     testsupport::useRowLocale();
     for (const QString& bad : {QString("abc"), QString("1e2"), QString("1.2.3"), QString("inf")}) {
-      const ReadResult r = read({"cena za betla : 1", "bez dvojtecky", "cena za hru : " + bad,
-                                 "nasobeni fleku : 3"});
+      const ReadResult r = read({"cena za betla : 1", "bez dvojtecky", "cena za hru : " + bad, "nasobeni fleku : 3"});
       QVERIFY2(r.stopped, qPrintable(bad));
       QCOMPARE(r.stopLine, 2);
       QCOMPARE(r.stopMessage, "'" + bad + "' neni platne cislo");
@@ -174,8 +181,8 @@ class TestSettingsFile : public QObject {
   }
 
   void switches() {
-    ReadResult r = read({"roztahnout okno : ano", "roztahnout okno : 1", "zobrazovat druhy her : Ne",
-                         "hrat i hru dvou sedem : a"});
+    ReadResult r = read(
+        {"roztahnout okno : ano", "roztahnout okno : 1", "zobrazovat druhy her : Ne", "hrat i hru dvou sedem : a"});
     QCOMPARE(r.changes.size(), 4);
     QVERIFY(r.changes[0].on && !r.changes[1].on && !r.changes[2].on && r.changes[3].on);
     QCOMPARE(r.changes[0].control, QString("CHBXOknoRoztazene"));

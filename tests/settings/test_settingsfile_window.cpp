@@ -58,7 +58,8 @@ struct Panel {
     }
     for (const auto& row : kvadus::settingsfile::rows()) {
       if (!row.control || row.control == QLatin1String(kvadus::settingsfile::kStretchSwitch)) continue;
-      if (row.kind == kvadus::settingsfile::Kind::Choice) choices << FRMMain->findChild<kvadus::RadioGroup*>(row.control);
+      if (row.kind == kvadus::settingsfile::Kind::Choice)
+        choices << FRMMain->findChild<kvadus::RadioGroup*>(row.control);
       if (row.kind == kvadus::settingsfile::Kind::Switch) switches << FRMMain->findChild<QCheckBox*>(row.control);
     }
   }
@@ -72,9 +73,12 @@ void typeRandomSettings(QRandomGenerator& rng, const Panel& panel) {
   TFRMMain* m = FRMMain;
   auto amount = [&](int maxUnits) {
     switch (rng.bounded(4)) {
-      case 0: return cents(rng, 1);
-      case 1: return cents(rng, 10);
-      default: return cents(rng, maxUnits);
+      case 0:
+        return cents(rng, 1);
+      case 1:
+        return cents(rng, 10);
+      default:
+        return cents(rng, maxUnits);
     }
   };
   type(m->EDITCenaZaHru, rng.bounded(20) == 0 ? QStringLiteral("0") : amount(1000));
@@ -112,9 +116,14 @@ Priced priced() {
   for (QLineEdit* field : FRMMain->decimalSettings()) out.fields << field->objectName() + "=" + field->text();
   const kvadus::pricing::Tariff tariff = FRMMain->tariffFromControls();
   for (int kind = 0; kind < 64; ++kind) {
-    kvadus::pricing::Hand hand{.type = kind % 4, .seven = bool(kind & 4), .hundred = bool(kind & 8),
-                               .red = bool(kind & 16), .won = !(kind & 32), .declarerTens = kind & 8 ? 14 : 6,
-                               .defenderTens = 3, .gameFleks = kind % 3};
+    kvadus::pricing::Hand hand{.type = kind % 4,
+                               .seven = bool(kind & 4),
+                               .hundred = bool(kind & 8),
+                               .red = bool(kind & 16),
+                               .won = !(kind & 32),
+                               .declarerTens = kind & 8 ? 14 : 6,
+                               .defenderTens = 3,
+                               .gameFleks = kind % 3};
     hand.gameMultiplier = kvadus::pricing::flekMultiplier(tariff.flekFactor, hand.gameFleks);
     out.hands << kvadus::pricing::handAmount(hand, tariff);
   }
@@ -207,10 +216,9 @@ class TestSettingsFileWindow : public QObject {
     createWindows();
     m = FRMMain;
     m->BUTNKontrolaCislaClick();
-    setText({"CENA ZA HRU:0,5", "pocitani nad sto (nic - n, scitat - +, nasobit - *) : x",
-             "roztahnout okno : ano", "hrat i hru dvou sedem : Ne", "nasobeni fleku : 3",
-             "nazev fleku : 9x: super", "nazev fleku : 8x: super", "nazev barvy : 0: srdce",
-             "cena za hru :"});
+    setText({"CENA ZA HRU:0,5", "pocitani nad sto (nic - n, scitat - +, nasobit - *) : x", "roztahnout okno : ano",
+             "hrat i hru dvou sedem : Ne", "nasobeni fleku : 3", "nazev fleku : 9x: super", "nazev fleku : 8x: super",
+             "nazev barvy : 0: srdce", "cena za hru :"});
     m->BUTNPouzijNastaveniClick();
     QCOMPARE(m->EDITCenaZaHru->text(), local("0#50"));
     QCOMPARE(m->EDITCenaZaStovku->text(), local("1#00"));  // the pairs follow the base
@@ -271,7 +279,9 @@ class TestSettingsFileWindow : public QObject {
     m = FRMMain;
     m->BUTNKontrolaCislaClick();
     const Panel panel;
-    const int cases = qEnvironmentVariableIsSet("TARIFF_CASES") ? qEnvironmentVariableIntValue("TARIFF_CASES") : QLocale().decimalPoint() == "." ? 1000 : 200;
+    const int cases = qEnvironmentVariableIsSet("TARIFF_CASES") ? qEnvironmentVariableIntValue("TARIFF_CASES")
+                      : QLocale().decimalPoint() == "."         ? 1000
+                                                                : 200;
     for (int i = 0; i < cases; ++i) {
       typeRandomSettings(rng, panel);
       const Priced written = priced();
@@ -282,7 +292,9 @@ class TestSettingsFileWindow : public QObject {
       m->BUTNPouzijNastaveniClick();
       const Priced applied = priced();
       const QString where = QString("seed %1 (TARIFF_SEED), case %2: %3 became %4")
-                                .arg(seed).arg(i).arg(written.fields.join(' '), applied.fields.join(' '));
+                                .arg(seed)
+                                .arg(i)
+                                .arg(written.fields.join(' '), applied.fields.join(' '));
       QVERIFY2(lastSummary().endsWith("chyb_______: 0"), qPrintable(where));
       QVERIFY2(applied.fields == written.fields && applied.hands == written.hands, qPrintable(where));
       QVERIFY2(createdText() == text, qPrintable(where));
@@ -331,7 +343,8 @@ class TestSettingsFileWindow : public QObject {
     person.answers = {MsgAnswer::No};
     m->BUTNPouzijNastaveniClick();
     QCOMPARE(FORMZadaniHracu->names(), QStringList({"Karel", "Ja", "Pepa"}));
-    QCOMPARE(person.shown[0].text, QString("V seznamu se jiz hrac s podobnym jmenem nachazi.\nChcete ho presto pridat ? "));
+    QCOMPARE(person.shown[0].text,
+             QString("V seznamu se jiz hrac s podobnym jmenem nachazi.\nChcete ho presto pridat ? "));
     QCOMPARE(person.shown[1].caption, QString("Chyba"));  // the ';' is removed with its message
     QVERIFY(lastSummary().contains("pouzito_____: 4"));
     QCOMPARE(FORMZadaniHracu->EDITJmenoHrace->text(), QString("Novy hrac"));
@@ -515,7 +528,8 @@ class TestSettingsFileWindow : public QObject {
     writeBytes("nastaveni/b.cfg", "x");
     writeBytes("nastaveni/Auto.cfg", "cena za hru : 0.5\r\n");
     freshWindows();
-    QCOMPARE(FRMFileSelect->COMBOFileList->itemText(0) + " " + FRMFileSelect->COMBOFileList->itemText(1), QString("Auto.cfg b.cfg"));
+    QCOMPARE(FRMFileSelect->COMBOFileList->itemText(0) + " " + FRMFileSelect->COMBOFileList->itemText(1),
+             QString("Auto.cfg b.cfg"));
     QCOMPARE(FRMFileSelect->COMBOFileList->currentIndex(), 0);
     QCOMPARE(FRMFileSelect->EDITSelectedFile->text(), QDir::toNativeSeparators("nastaveni/Auto.cfg"));
     firstShowing(FRMFileSelect->BUTNOk);

@@ -58,8 +58,8 @@ class TestCommandLine : public QObject {
     QTest::newRow("help") << QStringList{"zuzereru", "--help"} << int(CommandLine::Action::ShowHelp) << "";
     QTest::newRow("short help") << QStringList{"zuzereru", "-h"} << int(CommandLine::Action::ShowHelp) << "";
     QTest::newRow("version") << QStringList{"zuzereru", "--version"} << int(CommandLine::Action::ShowVersion) << "";
-    QTest::newRow("version after a file") << QStringList{"zuzereru", "a.kvd", "--version"}
-                                          << int(CommandLine::Action::ShowVersion) << "";
+    QTest::newRow("version after a file")
+        << QStringList{"zuzereru", "a.kvd", "--version"} << int(CommandLine::Action::ShowVersion) << "";
     QTest::newRow("unknown option") << QStringList{"zuzereru", "--bogus"} << fail << "";
     QTest::newRow("two files") << QStringList{"zuzereru", "a.kvd", "b.kvd"} << fail << "";
   }
@@ -104,7 +104,10 @@ class TestCommandLine : public QObject {
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(name);
     env.insert("HOME", home.path());
     env.insert("XDG_DATA_HOME", home.path() + "/data");
-    struct Ran { int code; QString out, err; };
+    struct Ran {
+      int code;
+      QString out, err;
+    };
     auto run = [&](const QStringList& args) {
       QProcess p;
       p.setProcessEnvironment(env);

@@ -19,7 +19,8 @@ class TestHelpFolder : public QObject {
     QCOMPARE(table.size(), 63);  // 62 components and the end
     QCOMPARE(table.last().kind, HelpComponent::End);
     for (const auto& c : table)
-      if (c.kind != HelpComponent::End) QVERIFY2(QFileInfo::exists(ZUZ_SOURCE_ROOT "/help/" + c.file), qPrintable(c.file));
+      if (c.kind != HelpComponent::End)
+        QVERIFY2(QFileInfo::exists(ZUZ_SOURCE_ROOT "/help/" + c.file), qPrintable(c.file));
   }
 
   void eachMissingCheckFileStopsTheStart_data() {
@@ -36,8 +37,7 @@ class TestHelpFolder : public QObject {
     const bool loaded = FRMMain->loadHelpComponents();
     destroyWindows();
     QVERIFY(!loaded);
-    QCOMPARE(person.texts(),
-             QStringList({"Soubor " + QDir::toNativeSeparators("help/" + file) + " neexistuje."}));
+    QCOMPARE(person.texts(), QStringList({"Soubor " + QDir::toNativeSeparators("help/" + file) + " neexistuje."}));
   }
 
   // Texts are plain ASCII, say something, and pages link only to shipped files.
@@ -51,8 +51,7 @@ class TestHelpFolder : public QObject {
       QFile f(help.filePath(name));
       QVERIFY(f.open(QIODevice::ReadOnly));
       const QByteArray bytes = f.readAll();
-      for (char ch : bytes)
-        QVERIFY2(static_cast<unsigned char>(ch) < 128, qPrintable(name + " is not plain ASCII"));
+      for (char ch : bytes) QVERIFY2(static_cast<unsigned char>(ch) < 128, qPrintable(name + " is not plain ASCII"));
       QVERIFY2(bytes.trimmed().size() > 200, qPrintable(name + " says almost nothing"));
       auto it = ref.globalMatch(QString::fromLatin1(bytes));
       while (it.hasNext()) {

@@ -42,8 +42,7 @@ void showActive(QWidget* w) {
 
 // The controls Tab stops at, as Qt decides it.
 bool tabStop(const QWidget* w) {
-  return (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && w->isVisible() && w->isEnabled() &&
-         !w->focusProxy();
+  return (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && w->isVisible() && w->isEnabled() && !w->focusProxy();
 }
 
 struct Window {
@@ -99,8 +98,7 @@ class TestKeyboardWindow : public QObject {
       const QWidget* b = visited[i];
       if (a->parentWidget() != b->parentWidget()) continue;
       const QRect ra = a->geometry(), rb = b->geometry();
-      QVERIFY2(rb.top() > ra.top() || rb.left() > ra.right(),
-               qPrintable(a->objectName() + " -> " + b->objectName()));
+      QVERIFY2(rb.top() > ra.top() || rb.left() > ra.right(), qPrintable(a->objectName() + " -> " + b->objectName()));
     }
     if (visitedOut) *visitedOut = visited;
   }
@@ -212,9 +210,9 @@ class TestKeyboardWindow : public QObject {
       const QString group = w->parentWidget()->objectName();
       if (groups.isEmpty() || groups.last() != group) groups << group;
     }
-    QCOMPARE(groups, QStringList({"GRBXOvladaniHry", "GRPBXHraci", "GRPBXFleky", "RAGRTypHry",
-                                  "GRBXAtributyHry", "RAGRUhrano", "RAGRProti", "FRMMain",
-                                  "PNLUhranaSedma", "GRPBXTabulka", "GRPBXCenaHry"}));
+    QCOMPARE(groups,
+             QStringList({"GRBXOvladaniHry", "GRPBXHraci", "GRPBXFleky", "RAGRTypHry", "GRBXAtributyHry", "RAGRUhrano",
+                          "RAGRProti", "FRMMain", "PNLUhranaSedma", "GRPBXTabulka", "GRPBXCenaHry"}));
     m->BUTNChangeSizeClick();  // the wide window: the quick selection too
     QVERIFY(m->GRPBXVyhrane->isVisible());
     checkTabCycle();
@@ -273,11 +271,9 @@ class TestKeyboardWindow : public QObject {
         // Hidden helpers and named procedures are never shown.
         // A control that hands its focus on (a tab widget to its tab bar) is
         // read as the one it hands it to.
-        if (c->isWindow() || c->focusPolicy() == Qt::NoFocus || c->isHidden() || c->focusProxy())
-          continue;
+        if (c->isWindow() || c->focusPolicy() == Qt::NoFocus || c->isHidden() || c->focusProxy()) continue;
         QVERIFY2(!kvadus::accessibleName(c).isEmpty(),
-                 qPrintable(w.widget->objectName() + ": " + c->objectName() + " " +
-                            c->metaObject()->className()));
+                 qPrintable(w.widget->objectName() + ": " + c->objectName() + " " + c->metaObject()->className()));
       }
     // Fields read the label beside them, the score table's cells their
     // player and hand.

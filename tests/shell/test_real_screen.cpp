@@ -48,9 +48,9 @@ QByteArray openboxConfig(const QMargins& panel) {
 
 QRect rectOf(const QString& text) {
   const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("(-?\\d+),(-?\\d+) (\\d+)x(\\d+)")).match(text);
-  return m.hasMatch() ? QRect(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt(),
-                              m.captured(4).toInt())
-                      : QRect();
+  return m.hasMatch()
+             ? QRect(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt(), m.captured(4).toInt())
+             : QRect();
 }
 
 }  // namespace
@@ -108,8 +108,7 @@ class TestRealScreen : public QObject {
     // Under AddressSanitizer the strndup() interceptor reports a read past a
     // buffer inside libxkbcommon-x11 while Qt sets up the X keyboard, before
     // any code of ours runs; that system library is left unchecked.
-    if (env.contains("ASAN_OPTIONS"))
-      env.insert("ASAN_OPTIONS", env.value("ASAN_OPTIONS") + ":intercept_strndup=0");
+    if (env.contains("ASAN_OPTIONS")) env.insert("ASAN_OPTIONS", env.value("ASAN_OPTIONS") + ":intercept_strndup=0");
     // An X server and window manager of its own for each attempt; the
     // search for a free display starts at a number of this test process, so
     // that a second test run on the machine does not race for the same one.
@@ -121,12 +120,11 @@ class TestRealScreen : public QObject {
       p.setProcessEnvironment(env);
       p.setWorkingDirectory(folder.path("."));
       p.setProcessChannelMode(QProcess::MergedChannels);
-      p.start("xvfb-run",
-              {"-a", "-n", QString::number(100 + QCoreApplication::applicationPid() % 3000 + attempt * 7), "-s",
-               QString("-screen 0 %1x%2x24").arg(screen.width()).arg(screen.height()), "sh", "-c", kSession, "sh",
-               config, ZUZ_BUILD_DIR "/src/zuzereru",
-               QString("%1, %2, %3, %4").arg(work.x()).arg(work.y()).arg(work.width()).arg(work.height()),
-               kNoWindowManager});
+      p.start("xvfb-run", {"-a", "-n", QString::number(100 + QCoreApplication::applicationPid() % 3000 + attempt * 7),
+                           "-s", QString("-screen 0 %1x%2x24").arg(screen.width()).arg(screen.height()), "sh", "-c",
+                           kSession, "sh", config, ZUZ_BUILD_DIR "/src/zuzereru",
+                           QString("%1, %2, %3, %4").arg(work.x()).arg(work.y()).arg(work.width()).arg(work.height()),
+                           kNoWindowManager});
       QVERIFY(p.waitForStarted(10000));
       if (!p.waitForFinished(120000)) {
         p.kill();

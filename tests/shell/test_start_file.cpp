@@ -58,13 +58,12 @@ class TestStartFile : public QObject {
     FRMMain->openStartFile(file);
     QCOMPARE(FRMMain->STGOutput->rowCount(), 4);  // names, two hands, sums
     QCOMPARE(tableRow(0).mid(0, 3), QStringList({"Franta", "Pepa", "Lojza"}));
-    QCOMPARE(sums(), QStringList({kvadus::signedMoneyText(-2.0), kvadus::signedMoneyText(1.0),
-                                  kvadus::signedMoneyText(1.0)}));
+    QCOMPARE(sums(),
+             QStringList({kvadus::signedMoneyText(-2.0), kvadus::signedMoneyText(1.0), kvadus::signedMoneyText(1.0)}));
     QCOMPARE(items(FRMMain->LIBXHraci), QStringList({"Franta", "Pepa", "Lojza"}));
     // The text is in the disk operations, under the file's name, for saving back.
     QCOMPARE(FORMDiskoveOperace->outputLines(), eveningText());
-    QCOMPARE(QDir::fromNativeSeparators(FORMDiskoveOperace->EDITFileName->text()),
-             QFileInfo(file).absoluteFilePath());
+    QCOMPARE(QDir::fromNativeSeparators(FORMDiskoveOperace->EDITFileName->text()), QFileInfo(file).absoluteFilePath());
     // Only the reader's notice, as after "Pouzit -->".
     QCOMPARE(person.shown.size(), 1);
     QCOMPARE(person.shown[0].caption, QStringLiteral("Oznameni"));
@@ -96,7 +95,8 @@ class TestStartFile : public QObject {
     person.reset();
     QStringList damaged = eveningText();
     for (QString& line : damaged)  // a column count that is no number
-      if (line.contains(QStringLiteral("sloupcu"))) line.replace(QRegularExpression(QStringLiteral("\\d")), QStringLiteral("x"));
+      if (line.contains(QStringLiteral("sloupcu")))
+        line.replace(QRegularExpression(QStringLiteral("\\d")), QStringLiteral("x"));
     QVERIFY(kvadus::writeTextFile(folder.path("zla.kvd"), damaged, kvadus::SaveMode::Overwrite).ok);
     FRMMain->openStartFile(folder.path("zla.kvd"));
     QCOMPARE(person.shown.size(), 1);  // the reader's own message

@@ -37,23 +37,25 @@ class TestStartup : public QObject {
   }
 
  private slots:
-  void init() { person.reset(); createWindows(); }
+  void init() {
+    person.reset();
+    createWindows();
+  }
   void cleanup() { destroyWindows(); }
 
   void windowsInOrderWithTheirNames() {
-    const QList<QWidget*> windows = {FRMMain, FRMUpravaStavu, FORMZadaniHracu, FORMDiskoveOperace,
-                                     FRMZmenaVolice, FRMFileSelect, FRMGrafika};
+    const QList<QWidget*> windows = {FRMMain,        FRMUpravaStavu, FORMZadaniHracu, FORMDiskoveOperace,
+                                     FRMZmenaVolice, FRMFileSelect,  FRMGrafika};
     QStringList names;
     for (QWidget* w : windows) names << w->objectName();
-    QCOMPARE(names, QStringList({"FRMMain", "FRMUpravaStavu", "FORMZadaniHracu", "FORMDiskoveOperace",
-                                 "FRMZmenaVolice", "FRMFileSelect", "FRMGrafika"}));
+    QCOMPARE(names, QStringList({"FRMMain", "FRMUpravaStavu", "FORMZadaniHracu", "FORMDiskoveOperace", "FRMZmenaVolice",
+                                 "FRMFileSelect", "FRMGrafika"}));
     QCOMPARE(creationOrder(), names);
     QCOMPARE(FRMMain->minimumSize(), FRMMain->maximumSize());  // not resizable
     QVERIFY(FRMFileSelect->CHBXExit->isChecked());
-    for (const char* name : {"STGOutput", "LIBXHraci", "LSTBXOznaceniVolice", "LABLIndexVolice",
-                             "BUTNNOvaHra", "BUTNKonec", "GRPBXNastaveni", "PGCTRLNastaveni",
-                             "TABOProgramu", "PGCNTRLOProgramu", "TABProgram", "BUTNSmazat",
-                             "CHBXZobrazovatBublinkovouNapovedu", "CKBXZobrazovatDruhyHer"})
+    for (const char* name : {"STGOutput", "LIBXHraci", "LSTBXOznaceniVolice", "LABLIndexVolice", "BUTNNOvaHra",
+                             "BUTNKonec", "GRPBXNastaveni", "PGCTRLNastaveni", "TABOProgramu", "PGCNTRLOProgramu",
+                             "TABProgram", "BUTNSmazat", "CHBXZobrazovatBublinkovouNapovedu", "CKBXZobrazovatDruhyHer"})
       QVERIFY2(FRMMain->findChild<QWidget*>(name), name);
   }
 
@@ -109,9 +111,9 @@ class TestStartup : public QObject {
     QVERIFY2(person.shown.isEmpty(), qPrintable(person.texts().join(" | ")));
     QVERIFY(ending.isEmpty() && FRMMain->isVisible());
     QVERIFY(!FRMFileSelect->CHBXExit->isChecked());
-    for (QPlainTextEdit* memo : {FRMMain->MEMOPokec, FRMMain->MEMOPravidla, FRMMain->MEMOPravidlaNahravani,
-                                 FRMMain->MEMODruhyKvaduse, FORMDiskoveOperace->MEMOPravidla,
-                                 FRMGrafika->MEMOUctenkaNapoveda})
+    for (QPlainTextEdit* memo :
+         {FRMMain->MEMOPokec, FRMMain->MEMOPravidla, FRMMain->MEMOPravidlaNahravani, FRMMain->MEMODruhyKvaduse,
+          FORMDiskoveOperace->MEMOPravidla, FRMGrafika->MEMOUctenkaNapoveda})
       QVERIFY2(!memo->toPlainText().trimmed().isEmpty(), qPrintable(memo->objectName()));
     QVERIFY(!FRMMain->IMGLogo->pixmap().isNull());
     QCOMPARE(FORMZadaniHracu->height(), FRMMain->height());
@@ -160,10 +162,10 @@ class TestStartup : public QObject {
     QVERIFY(QFile::remove(folder.path("help/pokec.txt")));
     // The trouble page opens fine: two messages only.
     firstShowing(FRMFileSelect->BUTNOk);
-    QCOMPARE(person.texts(),
-             QStringList({"Chyba pri praci se souborem - nelze zpracovat :\n" +
-                              QDir::toNativeSeparators("help/pokec.txt"),
-                          "Nektera z komponent programu chybi, nebo je poskozena.\nProgram bude ukoncen."}));
+    QCOMPARE(
+        person.texts(),
+        QStringList({"Chyba pri praci se souborem - nelze zpracovat :\n" + QDir::toNativeSeparators("help/pokec.txt"),
+                     "Nektera z komponent programu chybi, nebo je poskozena.\nProgram bude ukoncen."}));
     QVERIFY(!FRMMain->isVisible());
   }
 

@@ -60,7 +60,8 @@ void collectCut(QWidget* parent, QStringList& cut) {
                          radio->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, radio);
     // The advance of a text's last letter holds a pixel or two of free room.
     if (needed.width() - 2 > w->width() || needed.height() > w->height())
-      cut << name + QString(": %1x%2 for %3x%4").arg(w->width()).arg(w->height()).arg(needed.width()).arg(needed.height());
+      cut << name +
+                 QString(": %1x%2 for %3x%4").arg(w->width()).arg(w->height()).arg(needed.width()).arg(needed.height());
     if (auto* tabs = qobject_cast<QTabWidget*>(w)) {
       const int current = tabs->currentIndex();
       for (int i = 0; i < tabs->count(); ++i) {
@@ -254,9 +255,8 @@ class TestWindowSizeWindow : public QObject {
     QTest::addColumn<bool>("byMenu");
     QTest::addColumn<QPoint>("expected");
     // The wide window (796 x 688) at 100, 50 on 1280 x 1024.
-    const QPoint at[] = {{242, 168}, {0, 0},   {0, 50},   {0, 336}, {100, 0},
-                         {100, 336}, {484, 0}, {484, 50}, {484, 336}};
-    const char* names[] = {"centre", "left top", "left",  "left bottom", "top",
+    const QPoint at[] = {{242, 168}, {0, 0}, {0, 50}, {0, 336}, {100, 0}, {100, 336}, {484, 0}, {484, 50}, {484, 336}};
+    const char* names[] = {"centre", "left top",  "left",  "left bottom", "top",
                            "bottom", "right top", "right", "right bottom"};
     for (int i = 0; i < kvadus::windowsize::kPlacementCount; ++i) {
       QTest::addRow("button %s", names[i]) << i << false << at[i];
@@ -271,10 +271,8 @@ class TestWindowSizeWindow : public QObject {
     FRMMain->BUTNChangeSize->click();
     FRMMain->move(100, 50);
     for (QWidget* w : secondaryWindows()) w->move(7, 9);
-    if (byMenu)
-      FRMMain->placementActions()[index]->trigger();
-    else
-      FRMMain->placementButtons()[index]->click();
+    if (byMenu) FRMMain->placementActions()[index]->trigger();
+    else FRMMain->placementButtons()[index]->click();
     QCOMPARE(FRMMain->pos(), expected);
     for (QWidget* w : secondaryWindows()) QCOMPARE(w->pos(), expected);
   }
@@ -291,8 +289,8 @@ class TestWindowSizeWindow : public QObject {
     }
     QCOMPARE(m->POPMNUUmisteni->actions().size(), 9);
     QCOMPARE(captions, QStringList({"o", "`", "<", ",", "^", "v", "'", ">", "."}));
-    QCOMPARE(hints, QStringList({"na stred", "vlevo nahoru", "vlevo", "vlevo dolu", "nahoru", "dolu",
-                                 "vpravo nahoru", "vpravo", "vpravo dolu"}));
+    QCOMPARE(hints, QStringList({"na stred", "vlevo nahoru", "vlevo", "vlevo dolu", "nahoru", "dolu", "vpravo nahoru",
+                                 "vpravo", "vpravo dolu"}));
     QCOMPARE(m->BUTNUmistiC->text(), QString("(-)"));
     QCOMPARE(m->BUTNUmistiLT->text(), QString("|~"));
     QCOMPARE(m->BUTNChangeSize->text(), QString("<->"));
@@ -318,10 +316,9 @@ class TestWindowSizeWindow : public QObject {
     person.openerSucceeds = false;
     windowsOn(work);
     const QString trouble = QDir::toNativeSeparators("help/trouble.htm");
-    QCOMPARE(person.texts(),
-             QStringList({kTooSmall, "Nelze otevrit soubor s napovedou :\n" + trouble +
-                                         "\nPokuste se ho otevrit rucne a hledejte sekci,\n"
-                                         "ktera se zabyva velikosti oken."}));
+    QCOMPARE(person.texts(), QStringList({kTooSmall, "Nelze otevrit soubor s napovedou :\n" + trouble +
+                                                         "\nPokuste se ho otevrit rucne a hledejte sekci,\n"
+                                                         "ktera se zabyva velikosti oken."}));
     for (const auto& s : person.shown) QCOMPARE(s.caption, QString("Chyba"));
     QCOMPARE(person.opened, QStringList({trouble}));
     QVERIFY(FRMMain->screenTooSmall && !FRMMain->isVisible());

@@ -26,9 +26,8 @@ class TestWindowSize : public QObject {
     QCOMPARE(s.wide, QSize(648 + 140 + 8, 544 + 116 + 20 + 6));
     // Everything of the narrow window lies inside its client area.
     const QRect narrowClient(QPoint(0, 0), s.narrow - frameExtra(kMetrics));
-    for (const QRect& r : {layout::kControlGroup, layout::kPlayersGroup, layout::kFlekGroup,
-                           layout::kEntryArea, layout::kTableGroup, layout::kPriceGroup,
-                           layout::kSettingsPanel})
+    for (const QRect& r : {layout::kControlGroup, layout::kPlayersGroup, layout::kFlekGroup, layout::kEntryArea,
+                           layout::kTableGroup, layout::kPriceGroup, layout::kSettingsPanel})
       QVERIFY(narrowClient.contains(r));
     QVERIFY(!narrowClient.contains(layout::kWonGroup));
   }
@@ -36,8 +35,7 @@ class TestWindowSize : public QObject {
   void missingMetricsAreNamedInOrder() {
     QVERIFY(missingMetrics(kMetrics).isEmpty());
     QCOMPARE(missingMetrics({0, 4, 0, {}}), QStringList({"Velikost nadpisu", "Sirka ohraniceni Y"}));
-    QCOMPARE(missingMetrics({}),
-             QStringList({"Velikost nadpisu", "Sirka ohraniceni X", "Sirka ohraniceni Y"}));
+    QCOMPARE(missingMetrics({}), QStringList({"Velikost nadpisu", "Sirka ohraniceni X", "Sirka ohraniceni Y"}));
     // A frame the platform reports is never missing, even with sides of 0.
     FrameMetrics reported;
     reported.platformFrame = QMargins(0, 20, 0, 0);
@@ -109,10 +107,8 @@ class TestWindowSize : public QObject {
     QTest::newRow("negative pulled to 0") << QRect(-30, -4, 600, 400) << screen << QPoint(0, 0);
     // Larger than the area: the left and top edges win.
     QTest::newRow("larger than the area") << QRect(100, 100, 1100, 800) << screen << QPoint(0, 0);
-    QTest::newRow("area with an offset") << QRect(0, 0, 600, 400) << QRect(40, 24, 1000, 700)
-                                         << QPoint(40, 24);
-    QTest::newRow("offset area, right edge") << QRect(900, 30, 600, 400) << QRect(40, 24, 1000, 700)
-                                             << QPoint(440, 30);
+    QTest::newRow("area with an offset") << QRect(0, 0, 600, 400) << QRect(40, 24, 1000, 700) << QPoint(40, 24);
+    QTest::newRow("offset area, right edge") << QRect(900, 30, 600, 400) << QRect(40, 24, 1000, 700) << QPoint(440, 30);
   }
   void keepingOnScreen() {
     QFETCH(QRect, window);
@@ -140,8 +136,7 @@ class TestWindowSize : public QObject {
     QFETCH(QPoint, expected);
     QCOMPARE(place(where, QRect(100, 50, 601, 457), QRect(0, 0, 1024, 738)), expected);
     // On an area that does not start at 0, 0 everything shifts with it.
-    QCOMPARE(place(where, QRect(100 + 30, 50 + 20, 601, 457), QRect(30, 20, 1024, 738)),
-             expected + QPoint(30, 20));
+    QCOMPARE(place(where, QRect(100 + 30, 50 + 20, 601, 457), QRect(30, 20, 1024, 738)), expected + QPoint(30, 20));
   }
 
   void centreRoundsTowardZero() {

@@ -53,9 +53,9 @@ class TestChartData : public QObject {
   void palette() {
     QStringList order;
     for (int p = 0; p < 18; ++p) order << stats::paletteName(stats::playerPaletteEntry(p));
-    QCOMPARE(order, QStringList({"maroon", "navy", "olive", "purple", "red", "silver", "teal",
-                                 "white", "yellow", "aqua", "black", "blue", "dark grey", "fuchsia",
-                                 "grey", "green", "lime", "light grey"}));
+    QCOMPARE(order,
+             QStringList({"maroon", "navy", "olive", "purple", "red", "silver", "teal", "white", "yellow", "aqua",
+                          "black", "blue", "dark grey", "fuchsia", "grey", "green", "lime", "light grey"}));
     QCOMPARE(stats::playerPaletteEntry(18), stats::playerPaletteEntry(0));
     QCOMPARE(stats::paletteColor(stats::playerPaletteEntry(9)), (stats::Rgb{0, 255, 255}));  // the tenth: aqua
   }

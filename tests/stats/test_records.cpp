@@ -33,31 +33,31 @@ class TestRecords : public QObject {
     QTest::addColumn<QStringList>("cells");
     QTest::addColumn<QStringList>("expected");
     QTest::newRow("+2 -5 +1") << QStringList{"+2.00", "-5.00", "+1.00"}
-                              << QStringList{"      -3.00", " 2", "      +2.00", " 1", "      -5.00",
-                                             " 2", "      +2.00", " 1", "      -2.00"};
+                              << QStringList{"      -3.00", " 2",          "      +2.00", " 1",         "      -5.00",
+                                             " 2",          "      +2.00", " 1",          "      -2.00"};
     // Every record is reached again later (the highest balance after hands
     // 3 and 7, the lowest after 2 and 5, a loss of 1 in hands 2, 4, 5 and
     // 8): the first hand keeps each.
     QTest::newRow("first reach") << QStringList{"+1", "-1", "+2", "-1", "-1", "+1", "+1", "-1"}
-                                 << QStringList{"      +0.00", " 2", "      +2.00", " 3", "      -1.00",
-                                                " 2", "      +2.00", " 3", "      +1.00"};
+                                 << QStringList{"      +0.00", " 2", "      +2.00", " 3", "      -1.00", " 2",
+                                                "      +2.00", " 3", "      +1.00"};
     // Sitting out: an empty cell and a zero are results of 0, which can be
     // the biggest loss; the balance before the first hand takes no part.
     QTest::newRow("sitting out") << QStringList{"+1.00", "", "+2.00", "      +0.00"}
-                                 << QStringList{"      +1.00", " 1", "      +3.00", " 3", "      +0.00",
-                                                " 2", "      +2.00", " 3", "      +3.00"};
+                                 << QStringList{"      +1.00", " 1", "      +3.00", " 3", "      +0.00", " 2",
+                                                "      +2.00", " 3", "      +3.00"};
     QTest::newRow("only losses") << QStringList{"-0.20", "-0.40"}
-                                 << QStringList{"      -0.60", " 2", "      -0.20", " 1", "      -0.40",
-                                                " 2", "      -0.20", " 1", "      -0.60"};
+                                 << QStringList{"      -0.60", " 2", "      -0.20", " 1", "      -0.40", " 2",
+                                                "      -0.20", " 1", "      -0.60"};
     // Cents added in binary: the records are shown to the cent.
     QTest::newRow("cents") << QStringList{"+0.10", "+0.20", "junk"}
-                           << QStringList{"      +0.10", " 1", "      +0.30", " 2", "      +0.00",
-                                          " 3", "      +0.20", " 2", "      +0.30"};
+                           << QStringList{"      +0.10", " 1",          "      +0.30", " 2",         "      +0.00",
+                                          " 3",          "      +0.20", " 2",          "      +0.30"};
     QStringList twelve(12, "-0.10");
     twelve[11] = "-1.00";
     QTest::newRow("two-digit hand") << twelve
-                                    << QStringList{"      -2.10", "12", "      -0.10", " 1", "      -1.00",
-                                                   "12", "      -0.10", " 1", "      -2.10"};
+                                    << QStringList{"      -2.10", "12", "      -0.10", " 1", "      -1.00", "12",
+                                                   "      -0.10", " 1", "      -2.10"};
   }
   void recordsOfOnePlayer() {
     QFETCH(QStringList, cells);

@@ -86,12 +86,11 @@ class TestReports : public QObject {
     const QStringList turned = stats::turnedRecords(table);
     QCOMPARE(turned.size(), 10);
     for (const QString& line : turned) QCOMPARE(line.size(), 78);
-    QCOMPARE(turned[0], " " + spaces(13) + "Jmeno  " + spaces(14) + "Adam " + spaces(14) + "Bara " +
-                            spaces(13) + "Cyril ");
-    QCOMPARE(turned[1], " " + spaces(9) + "min. stav  " + spaces(7) + "      -2.00 " + spaces(7) +
-                            "      -1.00 " + spaces(7) + "      -1.00 ");
-    QCOMPARE(turned[2], " " + spaces(16) + " *  " + spaces(16) + " 2 " + spaces(16) + " 1 " +
-                            spaces(16) + " 1 ");
+    QCOMPARE(turned[0],
+             " " + spaces(13) + "Jmeno  " + spaces(14) + "Adam " + spaces(14) + "Bara " + spaces(13) + "Cyril ");
+    QCOMPARE(turned[1], " " + spaces(9) + "min. stav  " + spaces(7) + "      -2.00 " + spaces(7) + "      -1.00 " +
+                            spaces(7) + "      -1.00 ");
+    QCOMPARE(turned[2], " " + spaces(16) + " *  " + spaces(16) + " 2 " + spaces(16) + " 1 " + spaces(16) + " 1 ");
     // Four players: 14 characters a cell; a longer name widens its column
     // in every line, so the columns stay aligned.
     const auto four = records({"Adam", "Bara", "Cyril", "Dobromila Kralova"}, {{1, 1, 1, -3}});
@@ -154,11 +153,18 @@ class TestReports : public QObject {
     const auto table = records({"Adam", "Bara", "Cyril"}, {{2, -1, -1}, {-4, 2, 2}});
     const QStringList r = stats::statisticsReport(statistics(table, 2));
     const QStringList turned = stats::turnedRecords(table);
-    QStringList expected{"                       Vytisk statistiky partie", "", dashes(79),
-                         "her: : 2, hracu: : 3, Datum a cas   : " + kStamp, dashes(79), "", "",
-                         turned[0], dashes(79)};
+    QStringList expected{"                       Vytisk statistiky partie",
+                         "",
+                         dashes(79),
+                         "her: : 2, hracu: : 3, Datum a cas   : " + kStamp,
+                         dashes(79),
+                         "",
+                         "",
+                         turned[0],
+                         dashes(79)};
     expected << turned.mid(1);
-    expected << dashes(79) << "" << "Nejvetsi vyhry a prohry" << dashes(79)
+    expected << dashes(79) << ""
+             << "Nejvetsi vyhry a prohry" << dashes(79)
              << "Stav penez v prubehu hry - maximalni :       Adam -       +2.00  ( *  1)"
              << "                         - minimalni :       Adam -       -2.00  ( *  2)"
              // Adam, Bara and Cyril each won 2.00 once: the first in the table holds it.
@@ -183,13 +189,12 @@ class TestReports : public QObject {
     const QStringList r = stats::statisticsReport(statistics(table, 0));
     QCOMPARE(r[3], "her: : 0, hracu: : 3, Datum a cas   : " + kStamp);
     const int first = static_cast<int>(r.indexOf("Nejvetsi vyhry a prohry")) + 2;
-    QCOMPARE(r.mid(first, 6),
-             QStringList({"Stav penez v prubehu hry - maximalni :       Adam -       +0.00  ( * )",
-                          "                         - minimalni :       Adam -       +0.00  ( * )",
-                          "Nejvetsi                 - vyhra     :       Adam -       +0.00  ( * )",
-                          "                         - prohra    :       Adam -       +0.00  ( * )",
-                          "Celkovy vitez                        :       Adam -       +0.00",
-                          "nejvetsi smolar                      :       Adam -       +0.00"}));
+    QCOMPARE(r.mid(first, 6), QStringList({"Stav penez v prubehu hry - maximalni :       Adam -       +0.00  ( * )",
+                                           "                         - minimalni :       Adam -       +0.00  ( * )",
+                                           "Nejvetsi                 - vyhra     :       Adam -       +0.00  ( * )",
+                                           "                         - prohra    :       Adam -       +0.00  ( * )",
+                                           "Celkovy vitez                        :       Adam -       +0.00",
+                                           "nejvetsi smolar                      :       Adam -       +0.00"}));
   }
 
   void paidLine() {
@@ -242,23 +247,21 @@ class TestReports : public QObject {
     QStringList open{head, dashes(43)};
     open << balancesPart << equals(43);
     QCOMPARE(stats::receipt(in),
-             open + QStringList({"", "           Kdo co komu plati", equals(43),
-                                "Celkem zmeni majitele 30.00 penez:", "", "AAA  - plati hracum :", dashes(43),
-                                "    BBBB                 :       10.00  [ ]",
-                                "    CC                   :       20.00  [ ]",
-                                "                           ----------------",
-                                "                  celkem :       30.00  [ ]", "", dashes(43)}));
+             open + QStringList(
+                        {"", "           Kdo co komu plati", equals(43), "Celkem zmeni majitele 30.00 penez:", "",
+                         "AAA  - plati hracum :", dashes(43), "    BBBB                 :       10.00  [ ]",
+                         "    CC                   :       20.00  [ ]", "                           ----------------",
+                         "                  celkem :       30.00  [ ]", "", dashes(43)}));
 
     in.paid = true;
     QStringList paidOpen{head, "--------------------   [  jiz ZAPLACENO!  ]"};
     paidOpen << balancesPart << equals(43);
     QCOMPARE(stats::receipt(in),
              paidOpen + QStringList({"", "           Kdo co komu zaplatil", equals(43),
-                                    "Celkem zmenilo majitele 30.00 penez:", "", "AAA  - zaplatil hracum :",
-                                    dashes(43), "    BBBB                 :       10.00",
-                                    "    CC                   :       20.00",
-                                    "                           ----------------",
-                                    "                  celkem :       30.00", "", dashes(43)}));
+                                     "Celkem zmenilo majitele 30.00 penez:", "", "AAA  - zaplatil hracum :", dashes(43),
+                                     "    BBBB                 :       10.00", "    CC                   :       20.00",
+                                     "                           ----------------",
+                                     "                  celkem :       30.00", "", dashes(43)}));
 
     in.paid = false;
     in.withPayments = false;
@@ -268,20 +271,16 @@ class TestReports : public QObject {
   void receiptOfSeveralPayers() {
     // A -25, B +10, C -5, D +20: A pays B and D, C pays D.
     const QStringList names{"A", "B", "C", "D"};
-    const QStringList balances{signedMoneyText(-25), signedMoneyText(10), signedMoneyText(-5),
-                               signedMoneyText(20)};
+    const QStringList balances{signedMoneyText(-25), signedMoneyText(10), signedMoneyText(-5), signedMoneyText(20)};
     const stats::Settlement s = stats::settle(names, balances);
     stats::ReceiptInput in{names, balances, &s.grid, s.total, true, false, kStamp};
     const QStringList r = stats::receipt(in);
     const QStringList payments = r.mid(r.indexOf("Celkem zmeni majitele 30.00 penez:") + 1);
     QCOMPARE(payments,
-             QStringList({"", "A  - plati hracum :", dashes(43),
-                          "    B                    :       10.00  [ ]",
-                          "    D                    :       15.00  [ ]",
-                          "                           ----------------",
+             QStringList({"", "A  - plati hracum :", dashes(43), "    B                    :       10.00  [ ]",
+                          "    D                    :       15.00  [ ]", "                           ----------------",
                           "                  celkem :       25.00  [ ]", "", "C  - plati hracum :", dashes(43),
-                          "    D                    :        5.00  [ ]",
-                          "                           ----------------",
+                          "    D                    :        5.00  [ ]", "                           ----------------",
                           "                  celkem :        5.00  [ ]", "", dashes(43)}));
   }
 
@@ -312,12 +311,12 @@ class TestReports : public QObject {
 
   void priceListTextWithoutComputing() {
     const QStringList text = stats::priceListText(stats::freshPriceList(kStamp, "cervene"));
-    QCOMPARE(text, QStringList({"   Cenik (" + kStamp + ")  normalni   cervene", QString(50, u'*'),
-                                spaces(50), spaces(50)}));
+    QCOMPARE(text,
+             QStringList({"   Cenik (" + kStamp + ")  normalni   cervene", QString(50, u'*'), spaces(50), spaces(50)}));
     // A header longer than its column is not cut.
     const QString longStamp = "Wednesday, 31 December 2025 - 11:59:59 PM CET";
-    QVERIFY(stats::priceListText(stats::freshPriceList(longStamp, "cervene"))[0].startsWith(
-        "Cenik (" + longStamp + ")"));
+    QVERIFY(
+        stats::priceListText(stats::freshPriceList(longStamp, "cervene"))[0].startsWith("Cenik (" + longStamp + ")"));
   }
 
   void priceListTableInOrder() {
@@ -325,22 +324,80 @@ class TestReports : public QObject {
     QCOMPARE(rows.first(), stats::priceListHeader(kStamp, "cervene"));
     QCOMPARE(rows.last(), QStringList({"", "", ""}));
     const QString bar(12, u'*'), eq(12, u'='), dash(12, u'-'), blank(12, u' ');
-    QCOMPARE(firstCells(rows),
-             QStringList({"Cenik (" + kStamp.left(5), bar, "Vyhrane hry", eq, "Obycejne hry", dash,
-                          "bez fleku", "1x flek", "2x flek", "3x flek", "4x flek", blank, "Sedmy", dash,
-                          "ticha", "ticha, zabit", "hlasena", "hlasena + hr", "ticha proti ", blank,
-                          "Stovka", dash, "100", "110", "120", "130", "140", blank, "Sto a sedma", dash,
-                          "100", "110", "120", "130", "140", blank, "Specialni", dash, "betl", "durch",
-                          "dve sedmy", blank, blank, "Prohrane hry", eq, "Stovka  - pr", dash, "0", "10",
-                          "20", "30", "40", "50", "60", "70", "80", "90", blank, "Sedmy   - pr", dash,
-                          "ticha", "ticha + hra", "ticha - hra", "hlasena", "hlasena + hr", blank, ""}));
+    QCOMPARE(firstCells(rows), QStringList({"Cenik (" + kStamp.left(5),
+                                            bar,
+                                            "Vyhrane hry",
+                                            eq,
+                                            "Obycejne hry",
+                                            dash,
+                                            "bez fleku",
+                                            "1x flek",
+                                            "2x flek",
+                                            "3x flek",
+                                            "4x flek",
+                                            blank,
+                                            "Sedmy",
+                                            dash,
+                                            "ticha",
+                                            "ticha, zabit",
+                                            "hlasena",
+                                            "hlasena + hr",
+                                            "ticha proti ",
+                                            blank,
+                                            "Stovka",
+                                            dash,
+                                            "100",
+                                            "110",
+                                            "120",
+                                            "130",
+                                            "140",
+                                            blank,
+                                            "Sto a sedma",
+                                            dash,
+                                            "100",
+                                            "110",
+                                            "120",
+                                            "130",
+                                            "140",
+                                            blank,
+                                            "Specialni",
+                                            dash,
+                                            "betl",
+                                            "durch",
+                                            "dve sedmy",
+                                            blank,
+                                            blank,
+                                            "Prohrane hry",
+                                            eq,
+                                            "Stovka  - pr",
+                                            dash,
+                                            "0",
+                                            "10",
+                                            "20",
+                                            "30",
+                                            "40",
+                                            "50",
+                                            "60",
+                                            "70",
+                                            "80",
+                                            "90",
+                                            blank,
+                                            "Sedmy   - pr",
+                                            dash,
+                                            "ticha",
+                                            "ticha + hra",
+                                            "ticha - hra",
+                                            "hlasena",
+                                            "hlasena + hr",
+                                            blank,
+                                            ""}));
     // Every row has three cells; separators are 100 wide; a game row holds
     // its group's prices and, without red, an empty red cell.
     for (const stats::PriceRow& r : rows) QCOMPARE(r.size(), 3);
     QCOMPARE(rows[1], stats::separatorRow(u'*'));
     QCOMPARE(rows[1][2].size(), 100);
     QCOMPARE(rows[7], QStringList({"1x flek", "     +1.00", "     +2.00"}));  // ObycHra, item 1
-    QCOMPARE(rows[38], QStringList({"betl", "    +10.00", ""}));          // BetlDurch, item 0
+    QCOMPARE(rows[38], QStringList({"betl", "    +10.00", ""}));              // BetlDurch, item 0
     QCOMPARE(rows[40], QStringList({"dve sedmy", "     +3.00", "     +5.00"}));
     QCOMPARE(rows[48], QStringList({"10", "    +91.00", "   +182.00"}));  // StoNeuhranych, item 1
   }

@@ -39,23 +39,23 @@ QStringList entryState() {
   for (QWidget* w : FRMMain->findChildren<QWidget*>()) {
     if (w->objectName().isEmpty() || qobject_cast<QRadioButton*>(w)) continue;
     QString s = w->objectName() + (w->isHidden() ? " hidden" : "") + (w->isEnabled() ? "" : " disabled");
-    if (auto* g = qobject_cast<kvadus::RadioGroup*>(w))
-      s += " #" + QString::number(g->itemIndex());
-    else if (auto* b = qobject_cast<QAbstractButton*>(w))
-      s += " " + b->text() + (b->isChecked() ? " [x]" : "");
-    else if (auto* l = qobject_cast<QLabel*>(w))
-      s += " " + l->text();
-    else if (auto* e = qobject_cast<QLineEdit*>(w))
-      s += " " + e->text();
-    else if (auto* list = qobject_cast<QListWidget*>(w))
-      s += " @" + QString::number(list->currentRow());
+    if (auto* g = qobject_cast<kvadus::RadioGroup*>(w)) s += " #" + QString::number(g->itemIndex());
+    else if (auto* b = qobject_cast<QAbstractButton*>(w)) s += " " + b->text() + (b->isChecked() ? " [x]" : "");
+    else if (auto* l = qobject_cast<QLabel*>(w)) s += " " + l->text();
+    else if (auto* e = qobject_cast<QLineEdit*>(w)) s += " " + e->text();
+    else if (auto* list = qobject_cast<QListWidget*>(w)) s += " @" + QString::number(list->currentRow());
     out << s;
   }
   const ProgramFlags& f = FRMMain->flags;
   out << QStringLiteral("flags %1%2%3%4%5%6%7%8")
-             .arg(f.descriptionColumnGuard).arg(f.numberCheckPending).arg(f.numberCheckDialogGuard)
-             .arg(f.entryAttributeGuard).arg(f.firstShowing).arg(f.helpAvailable)
-             .arg(f.extendedEntryGuard).arg(f.directAmountMode)
+             .arg(f.descriptionColumnGuard)
+             .arg(f.numberCheckPending)
+             .arg(f.numberCheckDialogGuard)
+             .arg(f.entryAttributeGuard)
+             .arg(f.firstShowing)
+             .arg(f.helpAvailable)
+             .arg(f.extendedEntryGuard)
+             .arg(f.directAmountMode)
       << "priced " + FRMMain->lastPricedText;
   return out;
 }
@@ -79,9 +79,7 @@ class TestReportsWindow : public QObject {
     g->FormActivate();
   }
   // AAA -30, BBBB +10, CC +20 after one hand.
-  void receiptEvening() {
-    evening({"AAA", "BBBB", "CC"}, {{"     -30.00", "     +10.00", "     +20.00"}});
-  }
+  void receiptEvening() { evening({"AAA", "BBBB", "CC"}, {{"     -30.00", "     +10.00", "     +20.00"}}); }
 
  private slots:
   void init() {
@@ -151,8 +149,8 @@ class TestReportsWindow : public QObject {
   // ---- the makers read the window -----------------------------------------------------
 
   void statisticsFromTheRecords() {
-    evening({"Adam", "Bara", "Cyril"}, {{"      +2.00", "      -1.00", "      -1.00"},
-                                         {"      -4.00", "      +2.00", "      +2.00"}});
+    evening({"Adam", "Bara", "Cyril"},
+            {{"      +2.00", "      -1.00", "      -1.00"}, {"      -4.00", "      +2.00", "      +2.00"}});
     g->BUTNVytvorTextZeStatistiky->click();
     const QStringList lines = linesOf(g);
     QCOMPARE(lines[3].left(22), QString("her: : 2, hracu: : 3, "));
@@ -229,26 +227,44 @@ class TestReportsWindow : public QObject {
     // silent seven 0.10, seven 0.20, betl 0.50, durch 1.00, red x2, flek x2,
     // points over a hundred double the base, a lost hundred counts the
     // opponents' tens, two sevens 3.00 and in red 5.00.
-    const QList<QStringList> games = {
-        {"bez fleku", "+0.10", "+0.20"},      {"1x flek", "+0.20", "+0.40"},
-        {"2x flek", "+0.40", "+0.80"},        {"3x flek", "+0.80", "+1.60"},
-        {"4x flek", "+1.60", "+3.20"},        {"ticha", "+0.30", "+0.60"},
-        {"ticha, zabita", "+0.10", "+0.20"},  {"hlasena", "+0.30", "+0.60"},
-        {"hlasena + hra", "+0.60", "+1.20"},  {"ticha proti zabita", "+0.30", "+0.60"},
-        {"100", "+0.20", "+0.40"},            {"110", "+0.40", "+0.80"},
-        {"120", "+0.80", "+1.60"},            {"130", "+1.60", "+3.20"},
-        {"140", "+3.20", "+6.40"},            {"100", "+0.40", "+0.80"},
-        {"110", "+0.60", "+1.20"},            {"120", "+1.00", "+2.00"},
-        {"130", "+1.80", "+3.60"},            {"140", "+3.40", "+6.80"},
-        {"betl", "+0.50", ""},                {"durch", "+1.00", ""},
-        {"dve sedmy", "+3.00", "+5.00"},      {"0", "-0.20", "-0.40"},
-        {"10", "-0.40", "-0.80"},             {"20", "-0.80", "-1.60"},
-        {"30", "-1.60", "-3.20"},             {"40", "-3.20", "-6.40"},
-        {"50", "-6.40", "-12.80"},            {"60", "-12.80", "-25.60"},
-        {"70", "-25.60", "-51.20"},           {"80", "-51.20", "-102.40"},
-        {"90", "-102.40", "-204.80"},         {"ticha", "+0.10", "+0.20"},
-        {"ticha + hra", "-0.30", "-0.60"},    {"ticha - hra", "-0.10", "-0.20"},
-        {"hlasena", "-0.10", "-0.20"},        {"hlasena + hra", "-0.40", "-0.80"}};
+    const QList<QStringList> games = {{"bez fleku", "+0.10", "+0.20"},
+                                      {"1x flek", "+0.20", "+0.40"},
+                                      {"2x flek", "+0.40", "+0.80"},
+                                      {"3x flek", "+0.80", "+1.60"},
+                                      {"4x flek", "+1.60", "+3.20"},
+                                      {"ticha", "+0.30", "+0.60"},
+                                      {"ticha, zabita", "+0.10", "+0.20"},
+                                      {"hlasena", "+0.30", "+0.60"},
+                                      {"hlasena + hra", "+0.60", "+1.20"},
+                                      {"ticha proti zabita", "+0.30", "+0.60"},
+                                      {"100", "+0.20", "+0.40"},
+                                      {"110", "+0.40", "+0.80"},
+                                      {"120", "+0.80", "+1.60"},
+                                      {"130", "+1.60", "+3.20"},
+                                      {"140", "+3.20", "+6.40"},
+                                      {"100", "+0.40", "+0.80"},
+                                      {"110", "+0.60", "+1.20"},
+                                      {"120", "+1.00", "+2.00"},
+                                      {"130", "+1.80", "+3.60"},
+                                      {"140", "+3.40", "+6.80"},
+                                      {"betl", "+0.50", ""},
+                                      {"durch", "+1.00", ""},
+                                      {"dve sedmy", "+3.00", "+5.00"},
+                                      {"0", "-0.20", "-0.40"},
+                                      {"10", "-0.40", "-0.80"},
+                                      {"20", "-0.80", "-1.60"},
+                                      {"30", "-1.60", "-3.20"},
+                                      {"40", "-3.20", "-6.40"},
+                                      {"50", "-6.40", "-12.80"},
+                                      {"60", "-12.80", "-25.60"},
+                                      {"70", "-25.60", "-51.20"},
+                                      {"80", "-51.20", "-102.40"},
+                                      {"90", "-102.40", "-204.80"},
+                                      {"ticha", "+0.10", "+0.20"},
+                                      {"ticha + hra", "-0.30", "-0.60"},
+                                      {"ticha - hra", "-0.10", "-0.20"},
+                                      {"hlasena", "-0.10", "-0.20"},
+                                      {"hlasena + hra", "-0.40", "-0.80"}};
     // The game rows: a price in the table's form, ten characters wide.
     QList<QStringList> priced;
     const QList<QStringList> rows = g->priceListRows();
@@ -466,7 +482,7 @@ class TestReportsWindow : public QObject {
   // "PDF >>" writes what "Vytisknout >>" prints, page for page, for every page.
   void pdfOfThePageOnView() {
     evening({"Adam", "Bara", "Cyril"},
-             {{"      +2.00", "      -1.00", "      -1.00"}, {"      -0.50", "      +1.50", "      -1.00"}});
+            {{"      +2.00", "      -1.00", "      -1.00"}, {"      -0.50", "      +1.50", "      -1.00"}});
     QCOMPARE(g->BUTNPdf->toolTip(), QStringLiteral("ulozit jako soubor PDF (Alt+F)"));
     const QString paper = folder->path("papir.pdf");
     struct Case {
@@ -488,14 +504,16 @@ class TestReportsWindow : public QObject {
       g->BUTNPdf->click();  // Yes to emptying the text page, Yes to computing the price list
       QVERIFY2(bytesOf(dialogs.file).startsWith("%PDF-"), qPrintable(name));
       const QString text = textOf(g);
-      QChartView* chart =
-          c.page == g->PGGraf ? g->CHARTGraf.get() : c.page == g->PGCelkem ? g->CHARTCelkem.get() : nullptr;
+      QChartView* chart = c.page == g->PGGraf     ? g->CHARTGraf.get()
+                          : c.page == g->PGCelkem ? g->CHARTCelkem.get()
+                                                  : nullptr;
       const int printed = printedPages(
           [&](QPagedPaintDevice& d) { return chart ? kvadus::printChart(chart, d) : kvadus::paintPlainText(d, text); },
           paper);
       QCOMPARE(pdfPages(dialogs.file), printed);
       const QString read = pdfText(dialogs.file).simplified();  // the extractor's spacing is its own
-      for (const QString& figure : c.figures) QVERIFY2(read.contains(figure), qPrintable(name + ": " + figure + "\n" + read));
+      for (const QString& figure : c.figures)
+        QVERIFY2(read.contains(figure), qPrintable(name + ": " + figure + "\n" + read));
     }
     QCOMPARE(pdfPages(folder->path("PGCenik.pdf")), 2);
     QCOMPARE(dialogs.shown.count("DLGSavePdf"), cases.size());

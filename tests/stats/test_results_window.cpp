@@ -85,14 +85,14 @@ class TestResultsWindow : public QObject {
     for (int i = 0; i < g->PGCTRLOutPut->count(); ++i)
       pages << g->PGCTRLOutPut->widget(i)->objectName() + ":" + g->PGCTRLOutPut->tabText(i) + ":" +
                    g->PGCTRLOutPut->tabToolTip(i);
-    QCOMPARE(pages, QStringList({"PGGraf:prubeh partie:prubehy partie",
-                                 "PGCelkem:stav po posledni hre:konecny vysledek",
-                                 "PGStatistika:rekordy v prubehu partie:rekordy v prubehu partie",
-                                 "PGUctenka:ucet po posledni hre:ucet po posledni hre",
-                                 "PGCenik:aktualni cenik:aktualni cenik", "PGTisk:tisk textu:tisk textu"}));
+    QCOMPARE(pages,
+             QStringList({"PGGraf:prubeh partie:prubehy partie", "PGCelkem:stav po posledni hre:konecny vysledek",
+                          "PGStatistika:rekordy v prubehu partie:rekordy v prubehu partie",
+                          "PGUctenka:ucet po posledni hre:ucet po posledni hre",
+                          "PGCenik:aktualni cenik:aktualni cenik", "PGTisk:tisk textu:tisk textu"}));
     for (const char* name : {"EDITPocetHer", "EDITPocetHracu", "CHBXZaplaceno", "BUTNClose", "STRGRMinMax",
-                             "BUTNSmolar", "bBUTNPrekresliGraf", "CHBXSchody",
-                             "STGRUctenka", "LSTBXNaNuleIndex", "EDITPlusMinus", "BUTNOznacZaplati", "CHBXUctenka"})
+                             "BUTNSmolar", "bBUTNPrekresliGraf", "CHBXSchody", "STGRUctenka", "LSTBXNaNuleIndex",
+                             "EDITPlusMinus", "BUTNOznacZaplati", "CHBXUctenka"})
       QVERIFY2(g->findChild<QWidget*>(name), name);
     QVERIFY(!g->CHBXSchody->isChecked() && g->CHBXZobrazitMinMax->isChecked() && g->CHBXUctenka->isChecked());
     for (QWidget* hidden : {g->BUTNPrepocti, g->BUTNSirkySloupcu, g->BUTNPrekresliCelkem, g->BUTNPrepoctiPlatby})
@@ -108,9 +108,8 @@ class TestResultsWindow : public QObject {
     evening({"A", "B", "C"}, {{"      +2.00", "      -1.00", "      -1.00"},
                               {"      -5.00", "      +5.00", "      +0.00"},
                               {"      +1.00", "      -0.50", "      -0.50"}});
-    QCOMPARE(gridRow(g->STRGRMinMax, 1),
-             QStringList({"A", "      -3.00", " 2", "      +2.00", " 1", "      -5.00", " 2", "      +2.00", " 1",
-                          "      -2.00"}));
+    QCOMPARE(gridRow(g->STRGRMinMax, 1), QStringList({"A", "      -3.00", " 2", "      +2.00", " 1", "      -5.00",
+                                                      " 2", "      +2.00", " 1", "      -2.00"}));
     QCOMPARE(gridRow(g->STRGRMinMax, 3).mid(5, 5),
              QStringList({"      -1.00", " 1", "      +0.00", " 2", "      -1.50"}));
     QCOMPARE(g->EDITPocetHer->text(), QString("3"));
@@ -230,7 +229,8 @@ class TestResultsWindow : public QObject {
     showActive();
     g->PGCTRLOutPut->setCurrentWidget(g->PGUctenka);
     QCoreApplication::processEvents();
-    QCOMPARE(gridRow(g->STGRUctenka, 1).mid(1), QStringList({"      X", "      10.00", "", "      15.00", "      25.00"}));
+    QCOMPARE(gridRow(g->STGRUctenka, 1).mid(1),
+             QStringList({"      X", "      10.00", "", "      15.00", "      25.00"}));
     QCOMPARE(gridRow(g->STGRUctenka, 3).mid(1), QStringList({"", "", "      X", "       5.00", "       5.00"}));
     clickRow(g->LISTBXDostava, 1);  // D
     QCOMPARE(marked(g->STGRUctenka), QStringList({"1,4-5,4"}));
@@ -241,8 +241,10 @@ class TestResultsWindow : public QObject {
   void invalidSettlement_data() {
     QTest::addColumn<QString>("balance");
     QTest::addColumn<QString>("difference");
-    QTest::newRow("+0.01") << "      +0.01" << "0.01";
-    QTest::newRow("-0.01") << "      -0.01" << "-0.01";
+    QTest::newRow("+0.01") << "      +0.01"
+                           << "0.01";
+    QTest::newRow("-0.01") << "      -0.01"
+                           << "-0.01";
   }
   void invalidSettlement() {
     QFETCH(QString, balance);
@@ -276,8 +278,8 @@ class TestResultsWindow : public QObject {
     appendHand({"      +1.00", "      -1.00"});
     FRMMain->grid->setCell(0, 2, "      +2.00");
     int boxes = 0;
-    const kvadus::MessageResponder scripted = kvadus::setMessageResponder(
-        [&](const QString& caption, const QString&, kvadus::MsgButtons) {
+    const kvadus::MessageResponder scripted =
+        kvadus::setMessageResponder([&](const QString& caption, const QString&, kvadus::MsgButtons) {
           ++boxes;
           if (caption != "Chyba" || boxes > 3) return MsgAnswer::Ok;  // a failure, not an endless loop
           // The box as a desktop shows it: over the window, active, closed,
@@ -415,7 +417,8 @@ class TestResultsWindow : public QObject {
 
   // Clicks on the chart itself name the nearest point of the line, or the bar.
   void clickedPointReadout() {
-    evening({"A", "B"}, {{"      +1.00", "      -1.00", "x"}, {"      +3.00", "      -3.00", "y"},
+    evening({"A", "B"}, {{"      +1.00", "      -1.00", "x"},
+                         {"      +3.00", "      -3.00", "y"},
                          {"      -2.00", "      +2.00", "z"}});
     showActive();
     QCoreApplication::processEvents();
@@ -521,8 +524,9 @@ class TestResultsWindow : public QObject {
           const QColor c = shot.pixelColor(at + QPoint(dx, dy));
           best = std::max(best, kvadus::stats::contrastRatio({c.red(), c.green(), c.blue()}, plot));
         }
-      QVERIFY2(best >= 3, qPrintable(QString("%1 (%2): contrast %3").arg(g->courseSeriesTitles()[p],
-                                                                       g->courseSeriesColor(p).name()).arg(best)));
+      QVERIFY2(best >= 3, qPrintable(QString("%1 (%2): contrast %3")
+                                         .arg(g->courseSeriesTitles()[p], g->courseSeriesColor(p).name())
+                                         .arg(best)));
     }
   }
 
@@ -531,8 +535,7 @@ class TestResultsWindow : public QObject {
   void hugeBalancesKeepTheAxesLight() {
     evening({"A", "B"}, {{"      +0.10", "      -0.10"}});
     showActive();
-    evening({"A", "B"}, {{"+4000000000000.00", "-4000000000000.00"},
-                         {"+4000000000000.00", "-4000000000000.00"}});
+    evening({"A", "B"}, {{"+4000000000000.00", "-4000000000000.00"}, {"+4000000000000.00", "-4000000000000.00"}});
     QCoreApplication::processEvents();
     for (kvadus::ResultsChart* chart : {g->grafChart(), g->celkemChart()}) {
       auto* y = qobject_cast<QValueAxis*>(chart->axes(Qt::Vertical).first());
@@ -565,8 +568,8 @@ class TestResultsWindow : public QObject {
       QVERIFY(box.hasMatch());
       QVERIFY2(box.captured(1).toDouble() > box.captured(2).toDouble(), qPrintable(box.captured(0)));
       int pages = 0;
-      for (auto it = QRegularExpression(R"(/Type\s*/Page(?!s))").globalMatch(QString::fromLatin1(bytes));
-           it.hasNext(); it.next())
+      for (auto it = QRegularExpression(R"(/Type\s*/Page(?!s))").globalMatch(QString::fromLatin1(bytes)); it.hasNext();
+           it.next())
         ++pages;
       QCOMPARE(pages, 1);
     }

@@ -24,8 +24,7 @@ namespace {
 // Every file of the folder with its bytes and time: what must not change.
 QStringList folderState(const QString& folder) {
   QStringList out;
-  QDirIterator it(folder, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden,
-                  QDirIterator::Subdirectories);
+  QDirIterator it(folder, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
   while (it.hasNext()) {
     const QString path = it.next();
     QFile f(path);
@@ -115,12 +114,11 @@ class TestSeason : public QObject {
     const SeasonFolder saved(dir.path());
     const season::Season s = season::readSeason(dir.path());
     QCOMPARE(season::playerRows(s),
-             (QList<QStringList>{
-                 {"Hrac", "vecery", "vyhrane", "nejlepsi", " *", "nejhorsi", " *", "celkem"},
-                 {"Pepa", "4", "0", "+0.03", "1", "-1000.03", "3", "-1002.27"},
-                 {"Jana", "3", "2", "+0.60", "2", "-0.86", "4", "+0.31"},
-                 {"Karel", "3", "1", "+1000.03", "3", "-0.60", "1", "+998.93"},
-                 {"Jan Novak", "2", "2", "+2.43", "4", "+0.60", "2", "+3.03"}}));
+             (QList<QStringList>{{"Hrac", "vecery", "vyhrane", "nejlepsi", " *", "nejhorsi", " *", "celkem"},
+                                 {"Pepa", "4", "0", "+0.03", "1", "-1000.03", "3", "-1002.27"},
+                                 {"Jana", "3", "2", "+0.60", "2", "-0.86", "4", "+0.31"},
+                                 {"Karel", "3", "1", "+1000.03", "3", "-0.60", "1", "+998.93"},
+                                 {"Jan Novak", "2", "2", "+2.43", "4", "+0.60", "2", "+3.03"}}));
     // A tie at the top is a win for both; an evening nobody ends above zero has no winner.
     const season::Season ties = season::makeSeason(
         {{"x.kvd", QDateTime(QDate(2026, 1, 1), QTime(0, 0)), true, 1, {"A", "B", "C"}, {50, 50, -100}},
@@ -144,8 +142,8 @@ class TestSeason : public QObject {
     old.setFileTime(QDateTime(QDate(2025, 12, 24), QTime(18, 0)), QFileDevice::FileModificationTime);
     old.close();
     QLocale::setDefault(QLocale(QLocale::Czech, QLocale::Czechia));
-    testsupport::saveLines(d.filePath("cesky.txt"), testsupport::eveningText({"a ", "B"}, {{-1, 1}},
-                                                                             QDateTime(QDate(2026, 2, 1), QTime(9, 5))));
+    testsupport::saveLines(d.filePath("cesky.txt"),
+                           testsupport::eveningText({"a ", "B"}, {{-1, 1}}, QDateTime(QDate(2026, 2, 1), QTime(9, 5))));
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     // A saved text page is not an evening and no fault; a ".kvd" that holds no evening is.
     testsupport::saveLines(d.filePath("statistika.txt"), {"Statistika vecera", "  her : 12"});
@@ -203,8 +201,8 @@ class TestSeason : public QObject {
     QVERIFY(players[3].endsWith(" *  nejhorsi   *  celkem") && players[6].startsWith("B;ob "));
 
     // '|' stands for the separator, '#' for the decimal mark.
-    QString csv = QStringLiteral(u"\uFEFFdatum|soubor|her|Ada|\"B;ob\"|Čeněk\r\n") + d1 +
-                  "|x.kvd|3|1#50|-1#50|\r\n" + d2 + "|dlouhe-jmeno.kvd|12||-0#05|0#05\r\ncelkem|2 vecery|15|1#50|-1#55|0#05\r\n";
+    QString csv = QStringLiteral(u"\uFEFFdatum|soubor|her|Ada|\"B;ob\"|Čeněk\r\n") + d1 + "|x.kvd|3|1#50|-1#50|\r\n" +
+                  d2 + "|dlouhe-jmeno.kvd|12||-0#05|0#05\r\ncelkem|2 vecery|15|1#50|-1#55|0#05\r\n";
     const CsvForm form = csvFormFor(systemDecimalSeparator());
     csv.replace(u'|', form.separator).replace(u'#', form.decimalMark);
     if (!comma) csv.replace(QStringLiteral("\"B;ob\""), QStringLiteral("B;ob"));
@@ -263,10 +261,8 @@ class TestSeason : public QObject {
       for (int r = 0; r < rows.size(); ++r)
         for (int c = 0; c < rows[r].size(); ++c) {
           QString cell = read[r].value(c);
-          if (r == 0 || c < 3 || cell.isEmpty())
-            QCOMPARE(cell, rows[r][c]);
-          else
-            QCOMPARE(season::moneyCents(cell.replace(form.decimalMark, u'.')), season::moneyCents(rows[r][c]));
+          if (r == 0 || c < 3 || cell.isEmpty()) QCOMPARE(cell, rows[r][c]);
+          else QCOMPARE(season::moneyCents(cell.replace(form.decimalMark, u'.')), season::moneyCents(rows[r][c]));
         }
     }
   }

@@ -118,7 +118,8 @@ class TestSeasonWindow : public QObject {
     QCOMPARE(b->toolTip(), QStringLiteral("souhrn ulozenych veceru (Alt+G)"));
     QVERIFY(FRMMain->GRPBXTabulka->rect().contains(b->geometry()));
     for (QWidget* other : FRMMain->GRPBXTabulka->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-      if (other != b && !other->isHidden()) QVERIFY2(!other->geometry().intersects(b->geometry()), qPrintable(other->objectName()));
+      if (other != b && !other->isHidden())
+        QVERIFY2(!other->geometry().intersects(b->geometry()), qPrintable(other->objectName()));
     QCOMPARE(FORMDiskoveOperace->BUTNSezona->toolTip(), QStringLiteral("souhrn ulozenych veceru (Alt+O)"));
     FORMDiskoveOperace->show();
     QVERIFY(FORMDiskoveOperace->BUTNSezona->width() >= FORMDiskoveOperace->BUTNSezona->sizeHint().width());

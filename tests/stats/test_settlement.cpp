@@ -43,8 +43,7 @@ class TestSettlement : public QObject {
 
     const QString e;
     QTest::newRow("one pays two") << QStringList{"     -30.00", "     +10.00", "     +20.00"}
-                                  << QStringList{"A>B 10.00", "A>C 20.00"}
-                                  << QStringList{"      30.00", e, e}
+                                  << QStringList{"A>B 10.00", "A>C 20.00"} << QStringList{"      30.00", e, e}
                                   << QStringList{e, "      10.00", "      20.00"} << "      30.00";
     // Both cursors end together; three payments.
     QTest::newRow("two pay two") << QStringList{"-25", "+10", "-5", "+20"}
@@ -52,13 +51,11 @@ class TestSettlement : public QObject {
                                  << QStringList{"      25.00", e, "       5.00", e}
                                  << QStringList{e, "      10.00", e, "      20.00"} << "      30.00";
     QTest::newRow("x and -x") << QStringList{"      +1.30", "      -1.30"} << QStringList{"B>A 1.30"}
-                              << QStringList{e, "       1.30"} << QStringList{"       1.30", e}
-                              << "       1.30";
+                              << QStringList{e, "       1.30"} << QStringList{"       1.30", e} << "       1.30";
     // The remainders pass through their texts: 0.3 - 0.1 meets 0.2 exactly.
-    QTest::newRow("cents") << QStringList{"-0.30", "+0.10", "+0.20", "0.00"}
-                           << QStringList{"A>B 0.10", "A>C 0.20"}
-                           << QStringList{"       0.30", e, e, e}
-                           << QStringList{e, "       0.10", "       0.20", e} << "       0.30";
+    QTest::newRow("cents") << QStringList{"-0.30", "+0.10", "+0.20", "0.00"} << QStringList{"A>B 0.10", "A>C 0.20"}
+                           << QStringList{"       0.30", e, e, e} << QStringList{e, "       0.10", "       0.20", e}
+                           << "       0.30";
     // A remainder carried as 0.0900000000000001 once paid out its 1e-16 as
     // a payment of 0.00 (player 4 to player 5); in cents it never arises.
     QTest::newRow("no payment of nothing")
@@ -69,18 +66,16 @@ class TestSettlement : public QObject {
         << "       2.32";
     // A tiny balance still counts as a receiver, but nothing to the cent is
     // paid: no payment, and nothing in "ZAPLATI" or "DOSTANE".
-    QTest::newRow("0.001 receives nothing") << QStringList{"0.001", "-0.001"} << QStringList{}
-                                            << QStringList{e, e} << QStringList{e, e} << "       0.00";
+    QTest::newRow("0.001 receives nothing")
+        << QStringList{"0.001", "-0.001"} << QStringList{} << QStringList{e, e} << QStringList{e, e} << "       0.00";
     // Sums within the tolerance leave one list unfinished: the walk stops.
     QTest::newRow("+0.000005") << QStringList{"-10", "10.000005"} << QStringList{"A>B 10.00"}
-                               << QStringList{"      10.00", e} << QStringList{e, "      10.00"}
-                               << "      10.00";
+                               << QStringList{"      10.00", e} << QStringList{e, "      10.00"} << "      10.00";
     QTest::newRow("-0.000005") << QStringList{"-10.000005", "10", "0"} << QStringList{"A>B 10.00"}
-                               << QStringList{"      10.00", e, e} << QStringList{e, "      10.00", e}
-                               << "      10.00";
-    QTest::newRow("payers left over") << QStringList{"-10", "+10.000001", "-0.000004"}
-                                      << QStringList{"A>B 10.00"} << QStringList{"      10.00", e, e}
-                                      << QStringList{e, "      10.00", e} << "      10.00";
+                               << QStringList{"      10.00", e, e} << QStringList{e, "      10.00", e} << "      10.00";
+    QTest::newRow("payers left over") << QStringList{"-10", "+10.000001", "-0.000004"} << QStringList{"A>B 10.00"}
+                                      << QStringList{"      10.00", e, e} << QStringList{e, "      10.00", e}
+                                      << "      10.00";
   }
   void settlements() {
     QFETCH(QStringList, balances);
@@ -107,8 +102,7 @@ class TestSettlement : public QObject {
   }
 
   void listsInPlayerOrder() {
-    const stats::Settlement s =
-        stats::settle({"A", "B", "C", "D", "E"}, {"+1.00", "-2.00", "0.00", "+1.00", "-0.00"});
+    const stats::Settlement s = stats::settle({"A", "B", "C", "D", "E"}, {"+1.00", "-2.00", "0.00", "+1.00", "-0.00"});
     QCOMPARE(s.payers, QStringList({"B"}));
     QCOMPARE(s.payerNumbers, QStringList({"2"}));
     QCOMPARE(s.receivers, QStringList({"A", "D"}));
@@ -139,8 +133,7 @@ class TestSettlement : public QObject {
     QTest::addColumn<QString>("message");
     QTest::addColumn<QStringList>("kept");  // "ZAPLATI", then "DOSTANE": the balances' number texts
     QTest::newRow("+0.01") << QStringList{"0.01", "0"} << "      +0.01"
-                           << "Celkova suma je  0.01 !\nCely ucet nelze zpracovat."
-                           << QStringList{"", "", "0.01", ""};
+                           << "Celkova suma je  0.01 !\nCely ucet nelze zpracovat." << QStringList{"", "", "0.01", ""};
     QTest::newRow("-0.01") << QStringList{"-0.01", "0", "0"} << "      -0.01"
                            << "Celkova suma je  -0.01 !\nCely ucet nelze zpracovat."
                            << QStringList{"0.01", "", "", "", "", ""};
@@ -176,9 +169,7 @@ class TestSettlement : public QObject {
     QCOMPARE(stats::paymentList(s.grid, 3), QStringList({"A>B 1.25", "A>C 2.25"}));
   }
 
-  void notANumber() {
-    QVERIFY_THROWS_EXCEPTION(stats::ConversionError, stats::settle({"A", "B"}, {"+1.00", "abc"}));
-  }
+  void notANumber() { QVERIFY_THROWS_EXCEPTION(stats::ConversionError, stats::settle({"A", "B"}, {"+1.00", "abc"})); }
 
   // Random cent-exact evenings of 2 to 12 players: every payer pays exactly
   // his loss, every receiver gets exactly his win, no payment is below 0.01,
@@ -214,8 +205,7 @@ class TestSettlement : public QObject {
           ++payments;
         }
         for (int x = 1; x <= n; ++x)
-          if (x != k && !s.grid.cell(k, x).isEmpty())
-            received += qRound64(stats::strictValue(s.grid.cell(k, x)) * 100);
+          if (x != k && !s.grid.cell(k, x).isEmpty()) received += qRound64(stats::strictValue(s.grid.cell(k, x)) * 100);
         const qint64 balance = cents[k - 1];
         if (received - paid != balance) QFAIL(qPrintable(evening));
         if (s.grid.cell(n + 1, k) != (balance < 0 ? moneyText(-balance / 100.0) : QString()) ||

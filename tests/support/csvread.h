@@ -48,9 +48,10 @@ inline QList<QStringList> readCsv(const QByteArray& bytes, QChar separator) {
 inline QList<QStringList> pythonCsv(const QString& path, const QString& separator) {
   QProcess python;
   python.start(QStringLiteral("python3"),
-               {QStringLiteral("-c"), QStringLiteral("import csv, json, sys\n"
-                                                     "with open(sys.argv[1], encoding='utf-8-sig', newline='') as f:\n"
-                                                     "    print(json.dumps(list(csv.reader(f, delimiter=sys.argv[2]))))"),
+               {QStringLiteral("-c"),
+                QStringLiteral("import csv, json, sys\n"
+                               "with open(sys.argv[1], encoding='utf-8-sig', newline='') as f:\n"
+                               "    print(json.dumps(list(csv.reader(f, delimiter=sys.argv[2]))))"),
                 path, separator});
   QList<QStringList> rows;
   if (!python.waitForFinished(30000) || python.exitCode() != 0) return rows;

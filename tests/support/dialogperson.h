@@ -58,9 +58,9 @@ struct DialogPerson {
   }
   QString file;
   QString pdf;
-  QStringList titles;   // window titles of the dialogs shown
-  QStringList shown;    // their object names
-  QStringList offered;  // the file each file dialog offered
+  QStringList titles;       // window titles of the dialogs shown
+  QStringList shown;        // their object names
+  QStringList offered;      // the file each file dialog offered
   QList<bool> printToFile;  // whether each print dialog offered printing to a file
 };
 
@@ -77,7 +77,8 @@ inline QString pdfText(const QString& path) {
   QProcess tool;
   tool.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
   if (!tool.waitForFinished(30000) || tool.exitCode() != 0)
-    return QStringLiteral("pdftotext failed: ") + tool.errorString() + QString::fromLocal8Bit(tool.readAllStandardError());
+    return QStringLiteral("pdftotext failed: ") + tool.errorString() +
+           QString::fromLocal8Bit(tool.readAllStandardError());
   return QString::fromUtf8(tool.readAllStandardOutput());
 }
 

@@ -49,7 +49,7 @@ struct SeasonFolder {
     QList<QList<qint64>> hands;
   };
   QStringList persons{"Pepa", "Jana", "Karel", "Jan Novak"};  // in the order they first played
-  QList<Saved> evenings;                                         // in date order
+  QList<Saved> evenings;                                      // in date order
 
   explicit SeasonFolder(const QString& folder) {
     const QDateTime first(QDate(2026, 3, 6), QTime(21, 30, 15));

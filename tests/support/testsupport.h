@@ -156,9 +156,7 @@ inline QStringList tableRow(int r) {
   return out;
 }
 // The players' sums in the last row.
-inline QStringList sums() {
-  return tableRow(FRMMain->STGOutput->rowCount() - 1).mid(0, FRMMain->playerCount());
-}
+inline QStringList sums() { return tableRow(FRMMain->STGOutput->rowCount() - 1).mid(0, FRMMain->playerCount()); }
 
 // Starts a new game of these players from the roster, the given one declaring.
 inline void startGame(const QStringList& names, int declarer = 0) {
