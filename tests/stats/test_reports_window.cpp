@@ -47,16 +47,11 @@ QStringList entryState() {
     out << s;
   }
   const ProgramFlags& f = FRMMain->flags;
-  out << QStringLiteral("flags %1%2%3%4%5%6%7%8")
-             .arg(f.descriptionColumnGuard)
-             .arg(f.numberCheckPending)
-             .arg(f.numberCheckDialogGuard)
-             .arg(f.entryAttributeGuard)
-             .arg(f.firstShowing)
-             .arg(f.helpAvailable)
-             .arg(f.extendedEntryGuard)
-             .arg(f.directAmountMode)
-      << "priced " + FRMMain->lastPricedText;
+  QString flags = QStringLiteral("flags ");
+  for (int flag : {f.descriptionColumnGuard, f.numberCheckPending, f.numberCheckDialogGuard, f.entryAttributeGuard,
+                   f.firstShowing, f.helpAvailable, f.extendedEntryGuard, f.directAmountMode})
+    flags += QString::number(flag);
+  out << flags << "priced " + FRMMain->lastPricedText;
   return out;
 }
 
