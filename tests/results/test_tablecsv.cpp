@@ -54,11 +54,6 @@ class TestTableCsv : public QObject {
     if (form.separator == u';') expected.replace(QStringLiteral("Bá;ra"), QStringLiteral("\"Bá;ra\""));
     expected += csvField(g.cell(3, 3), form.separator) + QStringLiteral("\r\n");
     QCOMPARE(scoreTableCsv(g, 3, true, form), expected.toUtf8());
-
-    // Without the description column there is no "popis".
-    ledger::removeDescriptionColumn(g, 3);
-    const QByteArray bare = scoreTableCsv(g, 3, false, {u',', u'.'});
-    QVERIFY(bare.contains("hra,Šárka,Bá;ra,\"Cy\"\"ril\"\r\n1,1.00,-0.50,-0.50\r\n"));
   }
 
   void numbersAtTheEdges() {

@@ -7,6 +7,7 @@
 #include "stats/records.h"
 #include "stats/reports.h"
 #include "stats/settlement.h"
+#include "testsupport.h"
 
 #include <QtTest>
 
@@ -91,13 +92,6 @@ class TestReports : public QObject {
     QCOMPARE(turned[1], " " + spaces(9) + "min. stav  " + spaces(7) + "      -2.00 " + spaces(7) + "      -1.00 " +
                             spaces(7) + "      -1.00 ");
     QCOMPARE(turned[2], " " + spaces(16) + " *  " + spaces(16) + " 2 " + spaces(16) + " 1 " + spaces(16) + " 1 ");
-    // Four players: 14 characters a cell; a longer name widens its column
-    // in every line, so the columns stay aligned.
-    const auto four = records({"Adam", "Bara", "Cyril", "Dobromila Kralova"}, {{1, 1, 1, -3}});
-    const QStringList wide = stats::turnedRecords(four);
-    QVERIFY(wide[0].endsWith(" Dobromila Kralova "));
-    for (const QString& line : wide) QCOMPARE(line.size(), 1 + 4 * 15 + 1 + 18);
-    QVERIFY(wide[9].endsWith(" " + spaces(17 - 11) + "      -3.00 "));
   }
 
   // At any table every column is as wide as its widest text: each cell is
@@ -177,16 +171,16 @@ class TestReports : public QObject {
     QCOMPARE(r, expected);
   }
 
-  void equalLosersNameTheHigherOne() {
+  // Equal losers name the one higher in the table; no hands, zeros and no hand
+  // numbers; a paid evening says so in the head line.
+  void reportEdges() {
     const auto table = records({"Adam", "Bara", "Cyril"}, {{4, -2, -2}});
-    const QStringList r = stats::statisticsReport(statistics(table, 1));
+    QStringList r = stats::statisticsReport(statistics(table, 1, true));
+    QCOMPARE(r[3], "her: : 1, hracu: : 3, Datum a cas   : " + kStamp + ",  [  jiz ZAPLACENO!  ]");
     QVERIFY(r.contains("nejvetsi smolar                      :       Bara -       -2.00"));
     QVERIFY(r.contains("Celkovy vitez                        :       Adam -       +4.00"));
-  }
 
-  void reportWithoutHands() {
-    const auto table = records({"Adam", "Bara", "Cyril"}, {});
-    const QStringList r = stats::statisticsReport(statistics(table, 0));
+    r = stats::statisticsReport(statistics(records({"Adam", "Bara", "Cyril"}, {}), 0));
     QCOMPARE(r[3], "her: : 0, hracu: : 3, Datum a cas   : " + kStamp);
     const int first = static_cast<int>(r.indexOf("Nejvetsi vyhry a prohry")) + 2;
     QCOMPARE(r.mid(first, 6), QStringList({"Stav penez v prubehu hry - maximalni :       Adam -       +0.00  ( * )",
@@ -197,20 +191,9 @@ class TestReports : public QObject {
                                            "nejvetsi smolar                      :       Adam -       +0.00"}));
   }
 
-  void paidLine() {
-    const auto table = records({"Adam", "Bara", "Cyril"}, {{2, -1, -1}});
-    QCOMPARE(stats::statisticsReport(statistics(table, 1, true))[3],
-             "her: : 1, hracu: : 3, Datum a cas   : " + kStamp + ",  [  jiz ZAPLACENO!  ]");
-  }
-
-  void reportReadsBothDecimalMarks_data() {
-    QTest::addColumn<QString>("locale");
-    QTest::newRow("dot") << "en_US";
-    QTest::newRow("comma") << "cs_CZ";
-  }
+  void reportReadsBothDecimalMarks_data() { testsupport::localeRows(); }
   void reportReadsBothDecimalMarks() {
-    QFETCH(QString, locale);
-    QLocale::setDefault(QLocale(locale));
+    testsupport::useRowLocale();
     // A final balance copied from a table written with the other mark.
     auto table = records({"Adam", "Bara"}, {{1.5, -1.5}});
     table[1][stats::kFinalColumn] = "      +1,50";
@@ -222,14 +205,9 @@ class TestReports : public QObject {
 
   // ---- receipt --------------------------------------------------------------------
 
-  void receipt_data() {
-    QTest::addColumn<QString>("locale");
-    QTest::newRow("dot") << "en_US";
-    QTest::newRow("comma") << "cs_CZ";
-  }
+  void receipt_data() { testsupport::localeRows(); }
   void receipt() {
-    QFETCH(QString, locale);
-    QLocale::setDefault(QLocale(locale));
+    testsupport::useRowLocale();
     const QStringList names{"AAA", "BBBB", "CC"};
     const QStringList balances{signedMoneyText(-30), signedMoneyText(10), signedMoneyText(20)};
     const stats::Settlement s = stats::settle(names, balances);
@@ -294,14 +272,9 @@ class TestReports : public QObject {
 
   // ---- price list -----------------------------------------------------------------
 
-  void priceCells_data() {
-    QTest::addColumn<QString>("locale");
-    QTest::newRow("dot") << "en_US";
-    QTest::newRow("comma") << "cs_CZ";
-  }
+  void priceCells_data() { testsupport::localeRows(); }
   void priceCells() {
-    QFETCH(QString, locale);
-    QLocale::setDefault(QLocale(locale));
+    testsupport::useRowLocale();
     QCOMPARE(stats::priceCell(priceText(0.4)), QString("     +0.40"));
     QCOMPARE(stats::priceCell(priceText(-102.4)), QString("   -102.40"));
     QCOMPARE(stats::priceCell(priceText(0)), QString("     +0.00"));
@@ -324,73 +297,17 @@ class TestReports : public QObject {
     QCOMPARE(rows.first(), stats::priceListHeader(kStamp, "cervene"));
     QCOMPARE(rows.last(), QStringList({"", "", ""}));
     const QString bar(12, u'*'), eq(12, u'='), dash(12, u'-'), blank(12, u' ');
-    QCOMPARE(firstCells(rows), QStringList({"Cenik (" + kStamp.left(5),
-                                            bar,
-                                            "Vyhrane hry",
-                                            eq,
-                                            "Obycejne hry",
-                                            dash,
-                                            "bez fleku",
-                                            "1x flek",
-                                            "2x flek",
-                                            "3x flek",
-                                            "4x flek",
-                                            blank,
-                                            "Sedmy",
-                                            dash,
-                                            "ticha",
-                                            "ticha, zabit",
-                                            "hlasena",
-                                            "hlasena + hr",
-                                            "ticha proti ",
-                                            blank,
-                                            "Stovka",
-                                            dash,
-                                            "100",
-                                            "110",
-                                            "120",
-                                            "130",
-                                            "140",
-                                            blank,
-                                            "Sto a sedma",
-                                            dash,
-                                            "100",
-                                            "110",
-                                            "120",
-                                            "130",
-                                            "140",
-                                            blank,
-                                            "Specialni",
-                                            dash,
-                                            "betl",
-                                            "durch",
-                                            "dve sedmy",
-                                            blank,
-                                            blank,
-                                            "Prohrane hry",
-                                            eq,
-                                            "Stovka  - pr",
-                                            dash,
-                                            "0",
-                                            "10",
-                                            "20",
-                                            "30",
-                                            "40",
-                                            "50",
-                                            "60",
-                                            "70",
-                                            "80",
-                                            "90",
-                                            blank,
-                                            "Sedmy   - pr",
-                                            dash,
-                                            "ticha",
-                                            "ticha + hra",
-                                            "ticha - hra",
-                                            "hlasena",
-                                            "hlasena + hr",
-                                            blank,
-                                            ""}));
+    // '*', '=', '-' and '_' stand for the separator rows' first cells.
+    QStringList expected{"Cenik (" + kStamp.left(5)};
+    for (const QString& t :
+         QStringLiteral("*|Vyhrane hry|=|Obycejne hry|-|bez fleku|1x flek|2x flek|3x flek|4x flek|_|Sedmy|-|ticha|"
+                        "ticha, zabit|hlasena|hlasena + hr|ticha proti |_|Stovka|-|100|110|120|130|140|_|"
+                        "Sto a sedma|-|100|110|120|130|140|_|Specialni|-|betl|durch|dve sedmy|_|_|Prohrane hry|=|"
+                        "Stovka  - pr|-|0|10|20|30|40|50|60|70|80|90|_|Sedmy   - pr|-|ticha|ticha + hra|"
+                        "ticha - hra|hlasena|hlasena + hr|_|")
+             .split(u'|'))
+      expected << (t == "*" ? bar : t == "=" ? eq : t == "-" ? dash : t == "_" ? blank : t);
+    QCOMPARE(firstCells(rows), expected);
     // Every row has three cells; separators are 100 wide; a game row holds
     // its group's prices and, without red, an empty red cell.
     for (const stats::PriceRow& r : rows) QCOMPARE(r.size(), 3);

@@ -78,7 +78,6 @@ class TestSeasonWindow : public QObject {
     const season::Season read = season::readSeason(gamesFolder());
     const QList<QStringList> rows = TFRMSezona::tableRows(FRMSezona->STRGRSezona);
     QCOMPARE(rows, season::seasonRows(read));
-    QCOMPARE(rows.last(), QStringList({"celkem", "4 vecery", "9", "-1002.27", "+0.31", "+998.93", "+3.03"}));
     QCOMPARE(TFRMSezona::tableRows(FRMSezona->STRGRHraci), season::playerRows(read));
     QCOMPARE(FRMSezona->PRGBRCteni->value(), 5);
     QCOMPARE(FRMSezona->LABLStav->text(), QStringLiteral("4 vecery, her: 9, hracu: 4; vynechane soubory: 1"));
@@ -180,9 +179,6 @@ class TestSeasonWindow : public QObject {
     QVERIFY(waitForSeason());
     for (QPushButton* b : {FRMSezona->BUTNTisk, FRMSezona->BUTNPdf, FRMSezona->BUTNUlozitTabulku})
       QVERIFY2(b->isEnabled(), qPrintable(b->objectName()));
-    QCOMPARE(FRMSezona->BUTNPdf->text(), QStringLiteral("PDF >>"));
-    QCOMPARE(FRMSezona->BUTNPdf->toolTip(), QStringLiteral("ulozit jako soubor PDF (Alt+F)"));
-    QCOMPARE(FRMSezona->BUTNUlozitTabulku->text(), QStringLiteral("Ulozit tabulku >>"));
     const QList<QStringList> rows = TFRMSezona::tableRows(FRMSezona->STRGRSezona);
     QCOMPARE(rows.last().mid(0, 3), QStringList({"celkem", "5 veceru", "11"}));
     const QString today = QDate::currentDate().toString(Qt::ISODate);
