@@ -83,6 +83,12 @@ QStringList asideFiles() { return QDir(dataFolder()).entryList({"rozehrano-*.kvd
 // Every file of the recovery copies in the data folder: copies, locks, leftovers.
 QStringList copyFiles() { return QDir(dataFolder()).entryList({"rozehrano*"}, QDir::Files | QDir::Hidden, QDir::Name); }
 
+QString offerText(int hands, const QStringList& players) {
+  return QString("Posledni vecer nebyl radne ukoncen (%1 her, hraci: %2).\nObnovit ho?")
+      .arg(hands)
+      .arg(players.join(", "));
+}
+
 void clearDataFolder() { QDir(dataFolder()).removeRecursively(); }
 
 void playHands(int count) {
@@ -214,6 +220,23 @@ class TestRecoveryWindow : public QObject {
     return child.evening;
   }
 
+  // An evening of kPlayers and this many hands, and the path of its copy.
+  QString playedCopy(int hands) {
+    FRMMain->offerRecovery();
+    startGame(kPlayers);
+    playHands(hands);
+    return copyPath();
+  }
+
+  // The next start, answering the offer (if any) with `answer`.
+  void restart(MsgAnswer answer) {
+    destroyWindows();
+    freshWindows();
+    person.reset();
+    person.answers = {answer};
+    FRMMain->offerRecovery();
+  }
+
  private slots:
   void init() {
     person.reset();
@@ -226,76 +249,71 @@ class TestRecoveryWindow : public QObject {
     clearDataFolder();
   }
 
-  void killedEveningComesBackOnYes() {
+  // A killed program's evening is offered: "Yes" brings it back and it goes
+  // on in the same copy; "No" keeps the copy under a dated name.
+  void killedEveningIsOffered_data() {
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("Yes") << true;
+    QTest::newRow("No") << false;
+  }
+  void killedEveningIsOffered() {
+    QFETCH(bool, yes);
     QString left;
     const QStringList before = killedChild(&left);
     QVERIFY(before.size() > 5);
+    const QByteArray bytes = bytesOf(left);
 
-    person.answers = {MsgAnswer::Yes};
+    person.answers = {yes ? MsgAnswer::Yes : MsgAnswer::No};
     FRMMain->offerRecovery();
     QCOMPARE(person.shown.size(), 1);
     QCOMPARE(person.shown[0].caption, QString("Dotaz"));
     QCOMPARE(person.shown[0].buttons, MsgButtons::YesNo);
     QCOMPARE(person.shown[0].text,
              QString("Posledni vecer nebyl radne ukoncen (5 her, hraci: Franta, Pepa, Lojza).\nObnovit ho?"));
-    QCOMPARE(windowEvening(), before);
-    QCOMPARE(FRMMain->declarerIndex(), 0);
-    QCOMPARE(FRMMain->chooserIndex(), 2);  // the turn passed five times from the chooser 0
-    QCOMPARE(markers(), QStringList({"vynasi  >", "", "voli       - "}));
-    QCOMPARE(FRMMain->LABLPocetHer->text(), QString("Pocet her: 5"));
-    QVERIFY(FRMMain->BUTNPridejSkore->isEnabled());
-    QVERIFY(asideFiles().isEmpty());
-
-    // The evening goes on from there, and so does its copy, in its place.
-    playHands(1);
-    QCOMPARE(FRMMain->STGOutput->rowCount(), 8);
-    QCOMPARE(copyPath(), left);
-    QCOMPARE(copiedEvening(), windowEvening());
-  }
-
-  void noKeepsTheCopyUnderADatedName() {
-    QString left;
-    killedChild(&left);
-    const QByteArray bytes = bytesOf(left);
-    QVERIFY(bytes.contains("obnova konec"));
-
-    person.answers = {MsgAnswer::No};
-    FRMMain->offerRecovery();
-    QCOMPARE(person.shown.size(), 1);
-    QCOMPARE(FRMMain->playerCount(), 0);  // the program starts as always
-    QVERIFY(!QFile::exists(left));
     const QStringList aside = asideFiles();
-    QCOMPARE(aside.size(), 1);
-    QVERIFY2(QRegularExpression("^rozehrano-\\d{8}-\\d{6}\\.kvd$").match(aside[0]).hasMatch(), qPrintable(aside[0]));
-    QCOMPARE(bytesOf(inFolder(dataFolder(), aside[0])), bytes);
-
-    // A new evening gets a copy of its own; the old one stays.
-    startGame(kPlayers);
+    if (yes) {
+      QCOMPARE(windowEvening(), before);
+      QCOMPARE(FRMMain->chooserIndex(), 2);  // the turn passed five times from the chooser 0
+      QCOMPARE(markers(), QStringList({"vynasi  >", "", "voli       - "}));
+      QCOMPARE(FRMMain->LABLPocetHer->text(), QString("Pocet her: 5"));
+      QVERIFY(aside.isEmpty());
+    } else {
+      QCOMPARE(FRMMain->playerCount(), 0);  // the program starts as always
+      QVERIFY(!QFile::exists(left));
+      QCOMPARE(aside.size(), 1);
+      QVERIFY2(QRegularExpression("^rozehrano-\\d{8}-\\d{6}\\.kvd$").match(aside[0]).hasMatch(), qPrintable(aside[0]));
+      QCOMPARE(bytesOf(inFolder(dataFolder(), aside[0])), bytes);
+      startGame(kPlayers);
+    }
+    // The evening goes on, and so does its copy, in its place; anything set aside stays.
     playHands(1);
+    if (yes) QCOMPARE(copyPath(), left);
     QCOMPARE(copiedEvening(), windowEvening());
     QCOMPARE(asideFiles(), aside);
   }
 
+  // Nothing is written before the start has offered what was left; a clean
+  // end leaves nothing, "No" to its question keeps the copy.
   void cleanEndLeavesNoCopy() {
-    FRMMain->offerRecovery();
     FRMMain->flags.firstShowing = 0;
     FRMMain->show();
     startGame(kPlayers);
-    playHands(2);
-    const QString copy = copyPath();
+    playHands(1);
+    QCOMPARE(copyFiles(), QStringList());
+    const QString copy = playedCopy(2);
     QVERIFY(QFile::exists(copy));
 
     person.answers = {MsgAnswer::No};
-    QVERIFY(!FRMMain->close());  // "No" to the question: the evening and its copy stay
+    QVERIFY(!FRMMain->close());
     QVERIFY(QFile::exists(copy));
-
     QVERIFY(FRMMain->close());             // "Yes"
     QCOMPARE(copyFiles(), QStringList());  // neither the copy nor its lock
   }
 
   // A copy cut short, damaged, or edited and sealed again with what the
   // program would never write is no evening: it goes aside with a line on
-  // standard error, no question, and the program starts as always.
+  // standard error, no question, and the program starts as always. A copy
+  // without hands goes without a word.
   void damagedCopyIsNotOffered_data() {
     QTest::addColumn<int>("damage");
     QTest::newRow("cut short") << 0;
@@ -303,13 +321,11 @@ class TestRecoveryWindow : public QObject {
     QTest::newRow("not ours at all") << 2;
     QTest::newRow("resealed, chooser out of range") << 3;
     QTest::newRow("resealed, a cell not money") << 4;
+    QTest::newRow("no hands") << 5;
   }
   void damagedCopyIsNotOffered() {
     QFETCH(int, damage);
-    FRMMain->offerRecovery();
-    startGame(kPlayers);
-    playHands(3);
-    const QString copy = copyPath();
+    const QString copy = playedCopy(damage == 5 ? 0 : 3);
     QByteArray bytes = bytesOf(copy);
     if (damage == 0) bytes.chop(bytes.size() / 3);
     if (damage == 1) bytes[bytes.size() / 2] = char(bytes[bytes.size() / 2] ^ 0x01);
@@ -321,50 +337,34 @@ class TestRecoveryWindow : public QObject {
     destroyWindows();  // killed, as it were: the copy stays, its lock goes
     writeBytes(copy, bytes);
 
-    freshWindows();
     WarningCounter warnings;
-    FRMMain->offerRecovery();
+    restart(MsgAnswer::Yes);
     QVERIFY2(person.shown.isEmpty(), qPrintable(person.texts().join(" | ")));
+    QVERIFY(!QFile::exists(copy));
+    QCOMPARE(FRMMain->playerCount(), 0);
+    if (damage == 5) {
+      QCOMPARE(copyFiles(), QStringList());
+      return;
+    }
     QCOMPARE(warnings.count, 1);
     QVERIFY(warnings.texts[0].contains("damaged"));
-    QVERIFY(!QFile::exists(copy));
     const QStringList aside = asideFiles();
     QCOMPARE(aside.size(), 1);
     QCOMPARE(bytesOf(inFolder(dataFolder(), aside[0])), bytes);
-
-    QCOMPARE(FRMMain->playerCount(), 0);
     startGame(kPlayers);
     playHands(1);
     QCOMPARE(copiedEvening(), windowEvening());
   }
 
-  void copyWithoutHandsGoesWithoutAQuestion() {
-    FRMMain->offerRecovery();
-    startGame(kPlayers);
-    QVERIFY(QFile::exists(copyPath()));
-    destroyWindows();
-    freshWindows();
-    FRMMain->offerRecovery();
-    QVERIFY(person.shown.isEmpty());
-    QCOMPARE(copyFiles(), QStringList());
-  }
-
-  // Before the start has offered what was left, nothing is written.
-  void nothingIsWrittenBeforeTheOffer() {
-    startGame(kPlayers);
-    playHands(2);
-    QCOMPARE(copyFiles(), QStringList());
-    QVERIFY(FRMMain->close());  // nor removed by an end before the offer
-  }
-
   // The data folder cannot be made (a file stands in its place): the evening
-  // goes on without a box, stderr hears of it once, and the copy is written
-  // as soon as the folder can be.
+  // goes on without a box, stderr hears of it once per failing spell, and the
+  // copy is written as soon as the folder can be.
   void unwritableDataFolderDoesNotDisturb() {
-    QVERIFY(QDir().mkpath(QFileInfo(dataFolder()).path()));
-    QFile blocker(dataFolder());
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
+    auto block = [] {
+      QFile blocker(dataFolder());
+      return QDir().mkpath(QFileInfo(dataFolder()).path()) && blocker.open(QIODevice::WriteOnly);
+    };
+    QVERIFY(block());
     FRMMain->offerRecovery();
 
     WarningCounter warnings;
@@ -372,7 +372,6 @@ class TestRecoveryWindow : public QObject {
     playHands(4);
     FRMMain->POPUPSmazPosledniClick();
     FRMMain->waitForRecoveryCopy();
-    QCOMPARE(FRMMain->STGOutput->rowCount(), 5);
     QCOMPARE(FRMMain->LABLPocetHer->text(), QString("Pocet her: 3"));
     QVERIFY2(person.shown.isEmpty(), qPrintable(person.texts().join(" | ")));
     QCOMPARE(warnings.count, 1);
@@ -381,12 +380,8 @@ class TestRecoveryWindow : public QObject {
     QVERIFY(QFile::remove(dataFolder()));
     playHands(1);
     QCOMPARE(copiedEvening(), windowEvening());
-    QCOMPARE(warnings.count, 1);
 
-    // Failing again after a success is told again, once.
-    QVERIFY(QDir(dataFolder()).removeRecursively());
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
+    QVERIFY(QDir(dataFolder()).removeRecursively() && block());
     playHands(2);
     FRMMain->waitForRecoveryCopy();
     QCOMPARE(warnings.count, 2);
@@ -401,23 +396,16 @@ class TestRecoveryWindow : public QObject {
     FolderPlaces places{"/nowhere", "/nowhere", privateDataHome(), ""};
     QCOMPARE(findFolders(places).data, dataFolder());
 
-    FRMMain->offerRecovery();
-    startGame(kPlayers);
-    playHands(2);
+    const QString copy = playedCopy(2);
     const QStringList before = windowEvening();
     const QString earlier = privateDataHome() + "/Zuzereru vevizor";
     QCOMPARE(earlierDataFolder(), earlier);
     QVERIFY(QDir().mkpath(earlier));
-    const QString copy = copyPath();
     QVERIFY(QFile::rename(copy, earlier + "/rozehrano.kvd"));
     QVERIFY(QFile::copy(earlier + "/rozehrano.kvd", earlier + "/rozehrano-20240101-200000.kvd"));
-    destroyWindows();
-    freshWindows();
 
-    person.answers = {MsgAnswer::Yes};
-    FRMMain->offerRecovery();
-    QCOMPARE(person.texts(),
-             QStringList({"Posledni vecer nebyl radne ukoncen (2 her, hraci: Franta, Pepa, Lojza).\nObnovit ho?"}));
+    restart(MsgAnswer::Yes);
+    QCOMPARE(person.texts(), QStringList{offerText(2, kPlayers)});
     QCOMPARE(windowEvening(), before);
     QVERIFY(!QFileInfo::exists(earlier));
     QCOMPARE(asideFiles(), QStringList({"rozehrano-20240101-200000.kvd"}));
@@ -444,10 +432,8 @@ class TestRecoveryWindow : public QObject {
 
     person.answers = {MsgAnswer::Yes};
     FRMMain->offerRecovery();
-    QCOMPARE(person.texts(),
-             QStringList({"Posledni vecer nebyl radne ukoncen (4 her, hraci: Ada, Bara, Cyril).\nObnovit ho?"}));
+    QCOMPARE(person.texts(), QStringList{offerText(4, {"Ada", "Bara", "Cyril"})});
     QCOMPARE(windowEvening(), a.evening);
-    QCOMPARE(bytesOf(b.copy), living);
     QCOMPARE(bytesOf(b.copy + ".Ab12Cd"), QByteArray("rozepsano"));
     playHands(2);
     QCOMPARE(copyPath(), a.copy);  // the restored evening goes on in its copy
@@ -475,19 +461,13 @@ class TestRecoveryWindow : public QObject {
 
     person.answers = {MsgAnswer::Yes};
     FRMMain->offerRecovery();
-    QCOMPARE(person.texts(),
-             QStringList({"Posledni vecer nebyl radne ukoncen (3 her, hraci: Cyril, Dan, Eva).\nObnovit ho?"}));
+    QCOMPARE(person.texts(), QStringList{offerText(3, {"Cyril", "Dan", "Eva"})});
     QCOMPARE(windowEvening(), newer.evening);
     QCOMPARE(bytesOf(older.copy), left);
 
     QVERIFY(FRMMain->close());  // a clean end
-    destroyWindows();
-    freshWindows();
-    person.reset();
-    person.answers = {MsgAnswer::Yes};
-    FRMMain->offerRecovery();
-    QCOMPARE(person.texts(),
-             QStringList({"Posledni vecer nebyl radne ukoncen (2 her, hraci: Ada, Bara).\nObnovit ho?"}));
+    restart(MsgAnswer::Yes);
+    QCOMPARE(person.texts(), QStringList{offerText(2, {"Ada", "Bara"})});
     QCOMPARE(windowEvening(), older.evening);
   }
 
@@ -500,10 +480,7 @@ class TestRecoveryWindow : public QObject {
   }
   void staleLockDoesNotBlockTheOffer() {
     QFETCH(bool, pidReused);
-    FRMMain->offerRecovery();
-    startGame(kPlayers);
-    playHands(2);
-    const QString copy = copyPath();
+    const QString copy = playedCopy(2);
     destroyWindows();  // the lock goes with the program
     qint64 pid = 1;    // the system's first process
     if (!pidReused) {
@@ -515,11 +492,8 @@ class TestRecoveryWindow : public QObject {
     }
     writeBytes(copy + ".lock", QString("%1\nzuzereru\n%2\n").arg(pid).arg(QSysInfo::machineHostName()).toUtf8());
 
-    freshWindows();
-    person.answers = {MsgAnswer::No};
-    FRMMain->offerRecovery();
-    QCOMPARE(person.texts(),
-             QStringList({"Posledni vecer nebyl radne ukoncen (2 her, hraci: Franta, Pepa, Lojza).\nObnovit ho?"}));
+    restart(MsgAnswer::No);
+    QCOMPARE(person.texts(), QStringList{offerText(2, kPlayers)});
     QCOMPARE(asideFiles().size(), 1);
     QCOMPARE(copyFiles(), asideFiles());  // the stale lock is gone too
   }
@@ -528,10 +502,7 @@ class TestRecoveryWindow : public QObject {
   // settled at the next start: the newest complete, sealed copy newer than
   // the copy is offered in its place, every other leftover goes.
   void leftoverTemporariesAreSettled() {
-    FRMMain->offerRecovery();
-    startGame(kPlayers);
-    playHands(2);
-    const QString copy = copyPath();
+    const QString copy = playedCopy(2);
     const QByteArray two = bytesOf(copy);
     playHands(1);
     FRMMain->waitForRecoveryCopy();
@@ -551,11 +522,8 @@ class TestRecoveryWindow : public QObject {
       QVERIFY(setModified(path, now.addSecs(age)));
     }
 
-    freshWindows();
-    person.answers = {MsgAnswer::Yes};
-    FRMMain->offerRecovery();
-    QCOMPARE(person.texts(),
-             QStringList({"Posledni vecer nebyl radne ukoncen (3 her, hraci: Franta, Pepa, Lojza).\nObnovit ho?"}));
+    restart(MsgAnswer::Yes);
+    QCOMPARE(person.texts(), QStringList{offerText(3, kPlayers)});
     QCOMPARE(FRMMain->STGOutput->rowCount(), 5);
     QCOMPARE(copyPath(), copy);
     QCOMPARE(copyFiles(), QStringList({"rozehrano.kvd", "rozehrano.kvd.lock", "rozehrano2.kvd"}));
@@ -564,11 +532,7 @@ class TestRecoveryWindow : public QObject {
     // The next start offers it; "No" sets it aside.
     FRMMain->waitForRecoveryCopy();
     QVERIFY(FRMMain->close());
-    destroyWindows();
-    freshWindows();
-    person.reset();
-    person.answers = {MsgAnswer::No};
-    FRMMain->offerRecovery();
+    restart(MsgAnswer::No);
     QCOMPARE(person.shown.size(), 1);
     QCOMPARE(copyFiles(), asideFiles());
   }
@@ -613,7 +577,6 @@ class TestRecoveryWindow : public QObject {
     QTest::mouseClick(FRMUpravaStavu->BUTNUp, Qt::LeftButton);
     QTest::mouseClick(FRMUpravaStavu->BUTNPouzit, Qt::LeftButton);
     FRMUpravaStavu->hide();
-    QCOMPARE(itemTexts(FRMMain->LIBXHraci).size(), 4);
     same("order corrected");
 
     FORMDiskoveOperace->REDTOutput->setPlainText(

@@ -150,7 +150,6 @@ class TestKeyboardWindow : public QObject {
     press(Qt::Key_F, Qt::AltModifier);
     press(Qt::Key_Up);
     QCOMPARE(m->EDITFlekHraCount->text(), QString("1"));
-    const QString third = m->EDITCelkemCena->text();
     press(Qt::Key_P, Qt::AltModifier);
     QTRY_COMPARE(m->STGOutput->rowCount(), 5);
     QCOMPARE(m->LABLPocetHer->text(), QString("Pocet her: 3"));
@@ -165,14 +164,12 @@ class TestKeyboardWindow : public QObject {
     QTRY_COMPARE(m->STGOutput->rowCount(), 4);
     QCOMPARE(m->LABLPocetHer->text(), QString("Pocet her: 2"));
     QVERIFY(sums() != sumsBefore);
-    QVERIFY(third != QString(" 0.00"));
 
     // The results window of the two hands left.
     press(Qt::Key_V, Qt::AltModifier);
     QTRY_VERIFY(FRMGrafika->isVisible());
     QTRY_COMPARE(FRMGrafika->EDITPocetHer->text(), QString("2"));
-    // Its own keys close it again.
-    QTRY_VERIFY(FRMGrafika->isActiveWindow());
+    QTRY_VERIFY(FRMGrafika->isActiveWindow());  // its own keys close it again
     press(Qt::Key_Z, Qt::AltModifier);
     QTRY_VERIFY(!FRMGrafika->isVisible());
   }
@@ -185,12 +182,11 @@ class TestKeyboardWindow : public QObject {
     press(Qt::Key_Return);  // the points do not add up: "Pridat" is not there
     QCOMPARE(m->STGOutput->rowCount(), 2);
     points(6, 3);
-    m->BUTNNOvaHra->setFocus();  // a button of the frame: Enter does nothing
-    press(Qt::Key_Return);
-    QCOMPARE(m->STGOutput->rowCount(), 2);
-    m->STGOutput->setFocus();
-    press(Qt::Key_Enter);
-    QCOMPARE(m->STGOutput->rowCount(), 2);
+    for (QWidget* outside : {static_cast<QWidget*>(m->BUTNNOvaHra), static_cast<QWidget*>(m->STGOutput)}) {
+      outside->setFocus();  // a button of the frame, the table: Enter does nothing
+      press(Qt::Key_Enter);
+      QCOMPARE(m->STGOutput->rowCount(), 2);
+    }
     m->LIBXHraci->setFocus();
     press(Qt::Key_Enter);
     QTRY_COMPARE(m->STGOutput->rowCount(), 3);
@@ -244,7 +240,6 @@ class TestKeyboardWindow : public QObject {
         if (auto* b = qobject_cast<QAbstractButton*>(t)) QVERIFY(!b->text().contains('&'));
       }
     }
-    QCOMPARE(FORMZadaniHracu->BUTNPridat->toolTip(), QString("prida hrace do seznamu (Alt+P)"));
     // The help page lists every window's keys, and no others.
     QFile page(QStringLiteral(ZUZ_SOURCE_ROOT "/help/hra.htm"));
     QVERIFY(page.open(QIODevice::ReadOnly));
@@ -260,7 +255,6 @@ class TestKeyboardWindow : public QObject {
       for (const kvadus::Accelerator& a : w.keys) keys << QString::fromLatin1(a.key);
       QCOMPARE(listed, keys);
     }
-    QCOMPARE(FORMZadaniHracu->BUTNPridat->text(), QString("<-- pridat    "));
   }
 
   void everyControlHasAName() {
