@@ -45,6 +45,10 @@ void createWindows() {
   FRMGrafika = create<TFRMGrafika>();
 }
 
+void leaveWindowsAtExit() {
+  destroySeasonWindow();
+}
+
 void destroyWindows() {
   destroySeasonWindow();  // made on demand, not one of the seven
   delete FRMGrafika;

@@ -26,5 +26,9 @@ void createWindows();
 // The object names of the windows in the order createWindows() made them.
 QStringList creationOrder();
 // Destroys them (the secondary windows first, and the season window when it
-// was made); used at exit and by tests.
+// was made); used by tests.
 void destroyWindows();
+// At the end of the program: ends only what must not outlive the event loop
+// (the season window and its reading); the seven windows stay in memory
+// until the process ends.
+void leaveWindowsAtExit();
