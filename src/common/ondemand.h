@@ -40,6 +40,9 @@ class OnDemand {
   T& operator*() const { return *get(); }
   operator T*() const { return get(); }
   bool made() const { return object_ != nullptr; }
+  // Hands the part over (nullptr when it was never made) and forgets it;
+  // the next use makes it anew.
+  T* release() { return std::exchange(object_, nullptr); }
 
  private:
   std::function<T*()> make_;

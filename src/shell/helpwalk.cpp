@@ -21,12 +21,14 @@
 using namespace kvadus;
 
 namespace {
+// The window a text goes to; nullptr for the results window not made yet
+// (its texts go in when it is made).
 QWidget* windowOf(HelpComponent::Window w, TFRMMain* main) {
   switch (w) {
     case HelpComponent::DiskWindow:
       return FORMDiskoveOperace;
     case HelpComponent::ResultsWindow:
-      return FRMGrafika;
+      return FRMGrafika.made() ? FRMGrafika.get() : nullptr;
     case HelpComponent::MainWindow:
       break;
   }
@@ -57,12 +59,14 @@ bool TFRMMain::loadHelpComponents() {
         QWidget* owner = windowOf(c.window, this);
         auto* memo = owner ? owner->findChild<QPlainTextEdit*>(c.target) : nullptr;
         QFile f(file);
-        if (!memo || !f.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        if ((owner && !memo) || !f.open(QIODevice::ReadOnly | QIODevice::Text)) {
           showMessage(this, QStringLiteral("Chyba"), cannotLoad + path);
           return false;
         }
-        styleHelpText(memo);  // first: the text is laid out once, without wrapping
-        memo->setPlainText(QString::fromUtf8(f.readAll()));
+        if (memo) {
+          styleHelpText(memo);  // first: the text is laid out once, without wrapping
+          memo->setPlainText(QString::fromUtf8(f.readAll()));
+        }
         break;
       }
       case HelpComponent::Picture: {
@@ -82,8 +86,25 @@ bool TFRMMain::loadHelpComponents() {
         }
         break;
       case HelpComponent::End:
+        helpLoaded_ = true;
         return true;
     }
   }
+  helpLoaded_ = true;
   return true;
+}
+
+void TFRMMain::loadHelpTexts(QWidget* window) {
+  // Only the results window is made later. The walk checked the files at the
+  // start; one gone since leaves its text empty.
+  if (!qobject_cast<TFRMGrafika*>(window)) return;
+  const QString folder = helpFolder();
+  for (const HelpComponent& c : helpComponents()) {
+    if (c.kind != HelpComponent::Text || c.window != HelpComponent::ResultsWindow) continue;
+    auto* memo = window->findChild<QPlainTextEdit*>(c.target);
+    QFile f(inFolder(folder, c.file));
+    if (!memo || !f.open(QIODevice::ReadOnly | QIODevice::Text)) continue;
+    styleHelpText(memo);
+    memo->setPlainText(QString::fromUtf8(f.readAll()));
+  }
 }

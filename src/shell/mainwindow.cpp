@@ -214,11 +214,24 @@ void TFRMMain::formShowWork() {
   // windows its place and size.
   BUTNUmistiCClick();
   fitOnScreen(FORMZadaniHracu, QSize(FORMZadaniHracu->width(), height()));
-  // The results window is as wide as its tabs need.
-  fitOnScreen(FRMGrafika, FRMGrafika->openingSize(size()));
   fitOnScreen(FORMDiskoveOperace, size());
-  fitOnScreen(FRMUpravaStavu, size());
+  // The results and the correction window get theirs when they are made.
+  secondarySize_ = size();
+  if (FRMGrafika.made()) fitSecondaryWindow(FRMGrafika);
+  if (FRMUpravaStavu.made()) fitSecondaryWindow(FRMUpravaStavu);
   openStartFile(startFile());
+}
+
+void TFRMMain::fitSecondaryWindow(QWidget* w) {
+  // The results window is as wide as its tabs need.
+  if (auto* results = qobject_cast<TFRMGrafika*>(w)) fitOnScreen(w, results->openingSize(secondarySize_));
+  else fitOnScreen(w, secondarySize_);
+}
+
+void TFRMMain::secondaryWindowMade(QWidget* w) {
+  if (secondaryPos_) w->move(*secondaryPos_);
+  if (secondarySize_.isValid()) fitSecondaryWindow(w);
+  if (helpLoaded_) loadHelpTexts(w);
 }
 
 bool TFRMMain::FormCloseQuery() {
@@ -236,7 +249,8 @@ void TFRMMain::closeEvent(QCloseEvent* event) {
   event->accept();
   // Closing the main window ends the program, whatever other windows are open.
   for (QWidget* w : {static_cast<QWidget*>(FORMZadaniHracu), static_cast<QWidget*>(FORMDiskoveOperace),
-                     static_cast<QWidget*>(FRMUpravaStavu), static_cast<QWidget*>(FRMGrafika)})
+                     FRMUpravaStavu.made() ? static_cast<QWidget*>(FRMUpravaStavu) : nullptr,
+                     FRMGrafika.made() ? static_cast<QWidget*>(FRMGrafika) : nullptr})
     if (w) w->hide();
   emit programEnding();
   QCoreApplication::quit();

@@ -17,6 +17,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 class QAction;
 class QCheckBox;
@@ -90,6 +91,9 @@ class TFRMMain : public QWidget,
   void CHBXZobrazovatBublinkovouNapovedu_Click();
   // Walks the help component table; false when a component is missing or broken.
   bool loadHelpComponents();
+  // A secondary window made on first use (startup.h) gets its help texts and,
+  // once the start placed the others, its place and size.
+  void secondaryWindowMade(QWidget* window);
   void BUTNCHeckFormSizeClick();
   void BUTNUmistiCClick();
   // Opens a results file named at start (shell/mainwindow_startfile.cpp): loads
@@ -459,6 +463,11 @@ class TFRMMain : public QWidget,
   void connectSettings();
   void formShowWork();
   void openTroubleHelp();
+  void fitSecondaryWindow(QWidget* window);
+  void loadHelpTexts(QWidget* window);  // the help texts of a window made later
+  bool helpLoaded_ = false;      // the help walk got through
+  QSize secondarySize_;          // the size the start gave the secondary windows
+  std::optional<QPoint> secondaryPos_;  // where the last placement put them
   QLineEdit* numberCheckField_ = nullptr;
   double rememberedNumber_ = 0.0;
   void reconcileRange(int k, int direction);

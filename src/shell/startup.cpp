@@ -10,12 +10,12 @@
 #include "stats/seasonwindow.h"
 
 TFRMMain* FRMMain = nullptr;
-TFRMUpravaStavu* FRMUpravaStavu = nullptr;
+kvadus::OnDemand<TFRMUpravaStavu> FRMUpravaStavu;
 TFORMZadaniHracu* FORMZadaniHracu = nullptr;
 TFORMDiskoveOperace* FORMDiskoveOperace = nullptr;
 TFRMZmenaVolice* FRMZmenaVolice = nullptr;
 TFRMFileSelect* FRMFileSelect = nullptr;
-TFRMGrafika* FRMGrafika = nullptr;
+kvadus::OnDemand<TFRMGrafika> FRMGrafika;
 
 namespace {
 QStringList& order() {
@@ -28,6 +28,17 @@ W* create() {
   order() << w->objectName();
   return w;
 }
+
+// A window made on first use; the main window gives it what the start gave
+// the others.
+template <typename W>
+void createOnDemand(kvadus::OnDemand<W>& window) {
+  window.setMaker([] {
+    W* w = create<W>();
+    if (FRMMain) FRMMain->secondaryWindowMade(w);
+    return w;
+  });
+}
 }  // namespace
 
 QStringList creationOrder() { return order(); }
@@ -37,12 +48,12 @@ void createWindows() {
   // The secondary windows are top-level windows of their own (no parent), so
   // that each is placed and shown independently of the main window.
   FRMMain = create<TFRMMain>();
-  FRMUpravaStavu = create<TFRMUpravaStavu>();
+  createOnDemand(FRMUpravaStavu);
   FORMZadaniHracu = create<TFORMZadaniHracu>();
   FORMDiskoveOperace = create<TFORMDiskoveOperace>();
   FRMZmenaVolice = create<TFRMZmenaVolice>();
   FRMFileSelect = create<TFRMFileSelect>();
-  FRMGrafika = create<TFRMGrafika>();
+  createOnDemand(FRMGrafika);
 }
 
 void leaveWindowsAtExit() {
@@ -51,8 +62,7 @@ void leaveWindowsAtExit() {
 
 void destroyWindows() {
   destroySeasonWindow();  // made on demand, not one of the seven
-  delete FRMGrafika;
-  FRMGrafika = nullptr;
+  delete FRMGrafika.release();
   delete FRMFileSelect;
   FRMFileSelect = nullptr;
   delete FRMZmenaVolice;
@@ -61,8 +71,7 @@ void destroyWindows() {
   FORMDiskoveOperace = nullptr;
   delete FORMZadaniHracu;
   FORMZadaniHracu = nullptr;
-  delete FRMUpravaStavu;
-  FRMUpravaStavu = nullptr;
+  delete FRMUpravaStavu.release();
   delete FRMMain;
   FRMMain = nullptr;
 }

@@ -1,6 +1,11 @@
 #pragma once
 // The seven windows of the program. They are created once, the main window
-// first, and live until the program ends.
+// first, and live until the program ends. The correction and the results
+// window, which many evenings never open, are made the first time anything
+// uses them (opening them, a test reaching a control); made, each gets the
+// help texts, place and size the start gave the others.
+
+#include "common/ondemand.h"
 
 #include <QStringList>
 
@@ -13,17 +18,18 @@ class TFRMFileSelect;
 class TFRMGrafika;
 
 extern TFRMMain* FRMMain;
-extern TFRMUpravaStavu* FRMUpravaStavu;
+extern kvadus::OnDemand<TFRMUpravaStavu> FRMUpravaStavu;
 extern TFORMZadaniHracu* FORMZadaniHracu;
 extern TFORMDiskoveOperace* FORMDiskoveOperace;
 extern TFRMZmenaVolice* FRMZmenaVolice;
 extern TFRMFileSelect* FRMFileSelect;
-extern TFRMGrafika* FRMGrafika;
+extern kvadus::OnDemand<TFRMGrafika> FRMGrafika;
 
-// Creates the windows in this order: FRMMain, FRMUpravaStavu, FORMZadaniHracu,
-// FORMDiskoveOperace, FRMZmenaVolice, FRMFileSelect, FRMGrafika.
+// Creates the windows in this order: FRMMain, FORMZadaniHracu,
+// FORMDiskoveOperace, FRMZmenaVolice, FRMFileSelect; FRMUpravaStavu and
+// FRMGrafika follow when first used.
 void createWindows();
-// The object names of the windows in the order createWindows() made them.
+// The object names of the windows in the order they were made.
 QStringList creationOrder();
 // Destroys them (the secondary windows first, and the season window when it
 // was made); used by tests.

@@ -44,13 +44,18 @@ class TestStartup : public QObject {
   void cleanup() { destroyWindows(); }
 
   void windowsInOrderWithTheirNames() {
+    // The correction and the results window are made when first used.
+    QCOMPARE(creationOrder(),
+             QStringList({"FRMMain", "FORMZadaniHracu", "FORMDiskoveOperace", "FRMZmenaVolice", "FRMFileSelect"}));
+    QVERIFY(!FRMUpravaStavu.made() && !FRMGrafika.made());
     const QList<QWidget*> windows = {FRMMain,        FRMUpravaStavu, FORMZadaniHracu, FORMDiskoveOperace,
                                      FRMZmenaVolice, FRMFileSelect,  FRMGrafika};
     QStringList names;
     for (QWidget* w : windows) names << w->objectName();
     QCOMPARE(names, QStringList({"FRMMain", "FRMUpravaStavu", "FORMZadaniHracu", "FORMDiskoveOperace", "FRMZmenaVolice",
                                  "FRMFileSelect", "FRMGrafika"}));
-    QCOMPARE(creationOrder(), names);
+    QCOMPARE(creationOrder(), QStringList({"FRMMain", "FORMZadaniHracu", "FORMDiskoveOperace", "FRMZmenaVolice",
+                                           "FRMFileSelect", "FRMUpravaStavu", "FRMGrafika"}));
     QCOMPARE(FRMMain->minimumSize(), FRMMain->maximumSize());  // not resizable
     QVERIFY(FRMFileSelect->CHBXExit->isChecked());
     for (const char* name : {"STGOutput", "LIBXHraci", "LSTBXOznaceniVolice", "LABLIndexVolice", "BUTNNOvaHra",

@@ -385,7 +385,7 @@ class TestWindowSizeWindow : public QObject {
     screen.workArea = QRect(0, 0, 320, 200);
     screen.frame = kMetrics;
     QCOMPARE(kvadus::runProgram(*static_cast<kvadus::Application*>(qApp)), 0);
-    QVERIFY(FRMMain == nullptr);
+    QVERIFY(FRMMain && !FRMMain->isVisible());  // left to the process's end
     QCOMPARE(person.texts().first(), kTooSmall);
   }
 };
