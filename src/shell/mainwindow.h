@@ -465,8 +465,8 @@ class TFRMMain : public QWidget,
   void openTroubleHelp();
   void fitSecondaryWindow(QWidget* window);
   void loadHelpTexts(QWidget* window);  // the help texts of a window made later
-  bool helpLoaded_ = false;      // the help walk got through
-  QSize secondarySize_;          // the size the start gave the secondary windows
+  bool helpLoaded_ = false;             // the help walk got through
+  QSize secondarySize_;                 // the size the start gave the secondary windows
   std::optional<QPoint> secondaryPos_;  // where the last placement put them
   QLineEdit* numberCheckField_ = nullptr;
   double rememberedNumber_ = 0.0;

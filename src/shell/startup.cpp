@@ -56,9 +56,7 @@ void createWindows() {
   createOnDemand(FRMGrafika);
 }
 
-void leaveWindowsAtExit() {
-  destroySeasonWindow();
-}
+void leaveWindowsAtExit() { destroySeasonWindow(); }
 
 void destroyWindows() {
   destroySeasonWindow();  // made on demand, not one of the seven
