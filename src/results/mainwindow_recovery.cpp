@@ -135,6 +135,11 @@ void TFRMMain::offerRecovery() {
   if (restored) eveningChanged();
 }
 
+void TFRMMain::letGoOfRecovery() {
+  waitForRecoveryCopy();
+  recoveryCopies.reset();  // joins the writer and releases this program's lock
+}
+
 void TFRMMain::endRecovery() {
   if (!recoveryArmed) return;
   recoveryArmed = false;  // the evening is over: nothing is written after it

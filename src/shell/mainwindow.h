@@ -272,6 +272,7 @@ class TFRMMain : public QWidget,
   void copyEvening();            // hands the copy that is due to the writing thread
   void waitForRecoveryCopy();    // until the copy of the last change is on disk
   QString recoveryPath() const;  // this program's copy (empty before its first)
+  void letGoOfRecovery();        // at exit: the copy waiting is written and the lock let go
   bool recoveryArmed = false;    // copies are written only after the offer at start
   bool recoveryDue = false;      // a change waits for its copy (made once the change is over)
   std::unique_ptr<kvadus::recovery::Copies> recoveryCopies;  // made by the offer

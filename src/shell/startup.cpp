@@ -56,7 +56,12 @@ void createWindows() {
   createOnDemand(FRMGrafika);
 }
 
-void leaveWindowsAtExit() { destroySeasonWindow(); }
+void leaveWindowsAtExit() {
+  destroySeasonWindow();
+  // The one thing of the main window that must not be cut off: a recovery
+  // copy still being written, and the lock that marks the copy as ours.
+  if (FRMMain) FRMMain->letGoOfRecovery();
+}
 
 void destroyWindows() {
   destroySeasonWindow();  // made on demand, not one of the seven

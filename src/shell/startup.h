@@ -35,6 +35,7 @@ QStringList creationOrder();
 // was made); used by tests.
 void destroyWindows();
 // At the end of the program: ends only what must not outlive the event loop
-// (the season window and its reading); the seven windows stay in memory
+// (the season window and its reading, the recovery copy still being written
+// and its lock); the seven windows stay in memory
 // until the process ends.
 void leaveWindowsAtExit();

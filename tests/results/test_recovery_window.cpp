@@ -310,6 +310,17 @@ class TestRecoveryWindow : public QObject {
     QCOMPARE(copyFiles(), QStringList());  // neither the copy nor its lock
   }
 
+  // The program's end leaves its windows standing, but a copy still due is
+  // written and its lock let go: the evening is offered at the next start.
+  void endWithoutCloseKeepsTheLastChange() {
+    const QString copy = playedCopy(1);
+    playHands(1);  // its copy is due, not yet written
+    const QStringList evening = windowEvening();
+    leaveWindowsAtExit();
+    QCOMPARE(copyFiles(), QStringList({QFileInfo(copy).fileName()}));
+    QCOMPARE(copiedEvening(copy), evening);
+  }
+
   // A copy cut short, damaged, or edited and sealed again with what the
   // program would never write is no evening: it goes aside with a line on
   // standard error, no question, and the program starts as always. A copy
