@@ -15,10 +15,15 @@ struct Cut {
 // A band is chained when two of its boxes share no line: a tall box beside
 // rows holds them together.
 bool chained(const QList<QRect>& boxes, const QList<QList<int>>& bands) {
-  for (const QList<int>& band : bands)
-    for (int a : band)
-      for (int b : band)
-        if (boxes[a].bottom() < boxes[b].top()) return true;
+  for (const QList<int>& band : bands) {
+    // Two boxes share no line when one ends above where another begins.
+    int highestBottom = INT_MAX, lowestTop = INT_MIN;
+    for (int i : band) {
+      highestBottom = std::min(highestBottom, boxes[i].bottom());
+      lowestTop = std::max(lowestTop, boxes[i].top());
+    }
+    if (highestBottom < lowestTop) return true;
+  }
   return false;
 }
 
