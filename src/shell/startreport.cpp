@@ -46,7 +46,7 @@ class StartReport : public QObject {
     connect(qApp, &QCoreApplication::aboutToQuit, this, &StartReport::write);
     auto* poll = new QTimer(this);
     connect(poll, &QTimer::timeout, this, &StartReport::checkStarted);
-    poll->start(5);  // the report ends the program soon after the start is done: it measures the start
+    poll->start(1);  // the report ends the program soon after the start is done: it measures the start
   }
 
   // A start that ends before the event loop (a screen too small) is
