@@ -24,6 +24,8 @@
 #include <QSignalBlocker>
 #include <QTableWidget>
 
+#include <utility>
+
 using namespace kvadus;
 
 namespace {
@@ -466,7 +468,17 @@ pricing::Tariff TFRMMain::tariffFromControls() const {
   return tariff;
 }
 
+TFRMMain::PricingHold::PricingHold(TFRMMain& window) : window_(window) { ++window_.pricingHeld; }
+
+TFRMMain::PricingHold::~PricingHold() {
+  if (--window_.pricingHeld == 0 && std::exchange(window_.pricingDue, false)) window_.BUTNPrepoctiClick();
+}
+
 void TFRMMain::BUTNPrepoctiClick() {
+  if (pricingHeld > 0) {
+    pricingDue = true;
+    return;
+  }
   const pricing::Tariff tariff = tariffFromControls();
   pricing::Hand hand;
   hand.type = RAGRTypHry->itemIndex();

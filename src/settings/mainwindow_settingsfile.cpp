@@ -352,6 +352,8 @@ void TFRMMain::BUTNPouzijNastaveniClick() {
   };
 
   const SettingControls controls(*this);
+  // Each line's check prices the hand anew; it is priced once, after them.
+  std::optional<PricingHold> hold(std::in_place, *this);
   bool rosterEmptied = false;
   for (const sf::Change& c : r.changes) {
     switch (c.kind) {
@@ -396,6 +398,7 @@ void TFRMMain::BUTNPouzijNastaveniClick() {
   }
   MEMOCHybyZpracovani->setPlainText(r.report.join(u'\n'));
   if (r.stopped) {
+    hold.reset();
     settlePairs();  // the lines before the stop stay applied as they read
     showMessage(this, QStringLiteral("Chyba"), r.stopMessage);
     return;
@@ -403,6 +406,7 @@ void TFRMMain::BUTNPouzijNastaveniClick() {
 
   const QString summary = sf::summary(DLGOpenFileName, r);
   formatAllNumbers();
+  hold.reset();
   settlePairs();
   DLGOpenFileName.clear();
   showMessage(this, QStringLiteral("Informace"), summary);

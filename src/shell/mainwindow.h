@@ -188,7 +188,21 @@ class TFRMMain : public QWidget,
   QCheckBox* CHBXKrizovyKvadusVolicS2 = nullptr;
   QCheckBox* CHBXKrizovyKvadusVolicS3 = nullptr;
 
-  void BUTNPrepoctiClick();                            // the pricing
+  void BUTNPrepoctiClick();  // the pricing
+  // While one is held the pricing waits, and runs once as the last hold ends
+  // if it was asked for: a settings text of many lines prices the hand once.
+  class PricingHold {
+   public:
+    explicit PricingHold(TFRMMain& window);
+    ~PricingHold();
+    PricingHold(const PricingHold&) = delete;
+    PricingHold& operator=(const PricingHold&) = delete;
+
+   private:
+    TFRMMain& window_;
+  };
+  int pricingHeld = 0;
+  bool pricingDue = false;
   kvadus::pricing::Tariff tariffFromControls() const;  // the tariff the pricing reads
   void BUTNPrepoctiCelkemClick();                      // the player split of the price field
   void BUTNFlekSelectClick();                          // the flek highlight
