@@ -1,11 +1,37 @@
 #include "common/radiogroup.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QGridLayout>
 #include <QKeyEvent>
+#include <QPointer>
+#include <QProxyStyle>
 #include <QRadioButton>
 
 namespace kvadus {
+
+namespace {
+// The application's style with the text of a radio item close to its mark.
+// A style rather than a style sheet: one shared object, and the items are
+// polished and painted by the plain style.
+class CompactRadioStyle : public QProxyStyle {
+ public:
+  using QProxyStyle::QProxyStyle;
+  int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
+    if (metric == PM_RadioButtonLabelSpacing) return 2;
+    return QProxyStyle::pixelMetric(metric, option, widget);
+  }
+};
+
+QStyle* compactRadioStyle() {
+  static QPointer<QStyle> style;
+  if (!style) {
+    style = new CompactRadioStyle(QApplication::style()->name());
+    style->setParent(qApp);
+  }
+  return style;
+}
+}  // namespace
 
 RadioGroup::RadioGroup(const QString& caption, QWidget* parent) : QGroupBox(caption, parent) {
   auto* grid = new QGridLayout(this);
@@ -49,12 +75,18 @@ void RadioGroup::appendButton(const QString& text) {
   b->setObjectName(objectName() + QStringLiteral("_item%1").arg(buttons_.size()));
   connect(b, &QRadioButton::toggled, this, [this, b](bool on) { onToggled(b, on); });
   b->installEventFilter(this);
+  if (compact_) b->setStyle(compactRadioStyle());
   // A new item follows the group's last one in the Tab order, wherever the
   // window put the group.
   if (!buttons_.isEmpty()) QWidget::setTabOrder(buttons_.last(), b);
   buttons_.append(b);
   if (isVisible()) b->show();
   updateTabStop();
+}
+
+void RadioGroup::setCompact() {
+  compact_ = true;
+  for (QRadioButton* b : buttons_) b->setStyle(compactRadioStyle());
 }
 
 void RadioGroup::removeItem(int index) {

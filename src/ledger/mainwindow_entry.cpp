@@ -78,7 +78,7 @@ void TFRMMain::buildEntry() {
   RAGRUhrano->setObjectName(QStringLiteral("RAGRUhrano"));
   RAGRUhrano->setItems(pointItems());
   RAGRUhrano->setColumns(2);
-  RAGRUhrano->setStyleSheet(QStringLiteral("QRadioButton { spacing: 2px; }"));
+  RAGRUhrano->setCompact();
   RAGRUhrano->setItemIndex(0);
   RAGRUhrano->setGeometry(2, 16, 95, 218);
   RAGRUhrano->setToolTip(QStringLiteral("body uhrane vynoscem"));
@@ -86,7 +86,7 @@ void TFRMMain::buildEntry() {
   RAGRProti->setObjectName(QStringLiteral("RAGRProti"));
   RAGRProti->setItems(pointItems());
   RAGRProti->setColumns(2);
-  RAGRProti->setStyleSheet(QStringLiteral("QRadioButton { spacing: 2px; }"));
+  RAGRProti->setCompact();
   RAGRProti->setItemIndex(0);
   RAGRProti->setGeometry(97, 16, 95, 218);
   RAGRProti->setToolTip(QStringLiteral("body uhrane protihraci"));

@@ -89,7 +89,7 @@ void TFRMMain::buildExtended() {
                                  {97, 16, 95, 100}, QStringLiteral("body z karet uhrane protihraci"));
   for (RadioGroup* g : {RAGRBodyVeHreUhrano, RAGRBodyVeHreProti}) {
     g->setColumns(2);
-    g->setStyleSheet(QStringLiteral("QRadioButton { spacing: 2px; }"));
+    g->setCompact();
     opaque(g);
   }
 

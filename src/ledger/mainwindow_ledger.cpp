@@ -54,7 +54,7 @@ void TFRMMain::buildLedger() {
   LSTBXOznaceniVolice->setFocusPolicy(Qt::NoFocus);
   LSTBXOznaceniVolice->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   LSTBXOznaceniVolice->setFrameShape(QFrame::NoFrame);
-  LSTBXOznaceniVolice->setStyleSheet(QStringLiteral("background: transparent;"));
+  LSTBXOznaceniVolice->viewport()->setAutoFillBackground(false);  // the window shows through
   LSTBXOznaceniVolice->setTextElideMode(Qt::ElideNone);
 
   LIBXHraci = new QListWidget(players);
