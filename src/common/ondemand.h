@@ -40,6 +40,8 @@ class OnDemand {
   T& operator*() const { return *get(); }
   operator T*() const { return get(); }
   bool made() const { return object_ != nullptr; }
+  // The part when it has been made, else nullptr (nothing is made).
+  T* ifMade() const { return object_; }
   // Hands the part over (nullptr when it was never made) and forgets it;
   // the next use makes it anew.
   T* release() { return std::exchange(object_, nullptr); }

@@ -26,9 +26,9 @@ namespace {
 QWidget* windowOf(HelpComponent::Window w, TFRMMain* main) {
   switch (w) {
     case HelpComponent::DiskWindow:
-      return FORMDiskoveOperace;
+      return FORMDiskoveOperace.ifMade();
     case HelpComponent::ResultsWindow:
-      return FRMGrafika.made() ? FRMGrafika.get() : nullptr;
+      return FRMGrafika.ifMade();
     case HelpComponent::MainWindow:
       break;
   }
@@ -95,12 +95,15 @@ bool TFRMMain::loadHelpComponents() {
 }
 
 void TFRMMain::loadHelpTexts(QWidget* window) {
-  // Only the results window is made later. The walk checked the files at the
-  // start; one gone since leaves its text empty.
-  if (!qobject_cast<TFRMGrafika*>(window)) return;
+  // The disk and the results window may be made after the walk. It checked
+  // the files at the start; one gone since leaves its text empty.
+  HelpComponent::Window which;
+  if (qobject_cast<TFRMGrafika*>(window)) which = HelpComponent::ResultsWindow;
+  else if (qobject_cast<TFORMDiskoveOperace*>(window)) which = HelpComponent::DiskWindow;
+  else return;
   const QString folder = helpFolder();
   for (const HelpComponent& c : helpComponents()) {
-    if (c.kind != HelpComponent::Text || c.window != HelpComponent::ResultsWindow) continue;
+    if (c.kind != HelpComponent::Text || c.window != which) continue;
     auto* memo = window->findChild<QPlainTextEdit*>(c.target);
     QFile f(inFolder(folder, c.file));
     if (!memo || !f.open(QIODevice::ReadOnly | QIODevice::Text)) continue;

@@ -208,24 +208,25 @@ void TFRMMain::formShowWork() {
   applyStartSettings();
 
   offerRecovery();
-  FORMDiskoveOperace->BUTNDefaultFilenameClick();
 
   // Centre the main window on the screen's work area and give the secondary
   // windows its place and size.
   BUTNUmistiCClick();
   fitOnScreen(FORMZadaniHracu, QSize(FORMZadaniHracu->width(), height()));
-  fitOnScreen(FORMDiskoveOperace, size());
-  // The results and the correction window get theirs when they are made.
+  // The disk, results and correction windows get theirs when they are made.
   secondarySize_ = size();
-  if (FRMGrafika.made()) fitSecondaryWindow(FRMGrafika);
-  if (FRMUpravaStavu.made()) fitSecondaryWindow(FRMUpravaStavu);
+  for (QWidget* w : {static_cast<QWidget*>(FORMDiskoveOperace.ifMade()), static_cast<QWidget*>(FRMGrafika.ifMade()),
+                     static_cast<QWidget*>(FRMUpravaStavu.ifMade())})
+    if (w) fitSecondaryWindow(w);
   openStartFile(startFile());
 }
 
 void TFRMMain::fitSecondaryWindow(QWidget* w) {
-  // The results window is as wide as its tabs need.
+  // The results window is as wide as its tabs need; the declarer's dialog
+  // keeps its own size.
   if (auto* results = qobject_cast<TFRMGrafika*>(w)) fitOnScreen(w, results->openingSize(secondarySize_));
-  else fitOnScreen(w, secondarySize_);
+  else if (!qobject_cast<TFRMZmenaVolice*>(w)) fitOnScreen(w, secondarySize_);
+  if (auto* disk = qobject_cast<TFORMDiskoveOperace*>(w)) disk->BUTNDefaultFilenameClick();
 }
 
 void TFRMMain::secondaryWindowMade(QWidget* w) {
@@ -248,9 +249,8 @@ void TFRMMain::closeEvent(QCloseEvent* event) {
   }
   event->accept();
   // Closing the main window ends the program, whatever other windows are open.
-  for (QWidget* w : {static_cast<QWidget*>(FORMZadaniHracu), static_cast<QWidget*>(FORMDiskoveOperace),
-                     FRMUpravaStavu.made() ? static_cast<QWidget*>(FRMUpravaStavu) : nullptr,
-                     FRMGrafika.made() ? static_cast<QWidget*>(FRMGrafika) : nullptr})
+  for (QWidget* w : {static_cast<QWidget*>(FORMZadaniHracu), static_cast<QWidget*>(FORMDiskoveOperace.ifMade()),
+                     static_cast<QWidget*>(FRMUpravaStavu.ifMade()), static_cast<QWidget*>(FRMGrafika.ifMade())})
     if (w) w->hide();
   emit programEnding();
   QCoreApplication::quit();

@@ -223,10 +223,9 @@ void TFRMMain::placeWindows(Placement where) {
   move(windowsize::place(where, QRect(pos(), outerSize()), workArea));
   // A window not made yet takes the place when it is made.
   secondaryPos_ = pos();
-  for (QWidget* w :
-       {static_cast<QWidget*>(FORMZadaniHracu), static_cast<QWidget*>(FORMDiskoveOperace),
-        FRMUpravaStavu.made() ? static_cast<QWidget*>(FRMUpravaStavu) : nullptr,
-        FRMGrafika.made() ? static_cast<QWidget*>(FRMGrafika) : nullptr, static_cast<QWidget*>(FRMZmenaVolice)})
+  for (QWidget* w : {static_cast<QWidget*>(FORMZadaniHracu), static_cast<QWidget*>(FORMDiskoveOperace.ifMade()),
+                     static_cast<QWidget*>(FRMUpravaStavu.ifMade()), static_cast<QWidget*>(FRMGrafika.ifMade()),
+                     static_cast<QWidget*>(FRMZmenaVolice.ifMade())})
     if (w) w->move(pos());
 }
 

@@ -12,8 +12,8 @@
 TFRMMain* FRMMain = nullptr;
 kvadus::OnDemand<TFRMUpravaStavu> FRMUpravaStavu;
 TFORMZadaniHracu* FORMZadaniHracu = nullptr;
-TFORMDiskoveOperace* FORMDiskoveOperace = nullptr;
-TFRMZmenaVolice* FRMZmenaVolice = nullptr;
+kvadus::OnDemand<TFORMDiskoveOperace> FORMDiskoveOperace;
+kvadus::OnDemand<TFRMZmenaVolice> FRMZmenaVolice;
 TFRMFileSelect* FRMFileSelect = nullptr;
 kvadus::OnDemand<TFRMGrafika> FRMGrafika;
 
@@ -50,8 +50,8 @@ void createWindows() {
   FRMMain = create<TFRMMain>();
   createOnDemand(FRMUpravaStavu);
   FORMZadaniHracu = create<TFORMZadaniHracu>();
-  FORMDiskoveOperace = create<TFORMDiskoveOperace>();
-  FRMZmenaVolice = create<TFRMZmenaVolice>();
+  createOnDemand(FORMDiskoveOperace);
+  createOnDemand(FRMZmenaVolice);
   FRMFileSelect = create<TFRMFileSelect>();
   createOnDemand(FRMGrafika);
 }
@@ -68,10 +68,8 @@ void destroyWindows() {
   delete FRMGrafika.release();
   delete FRMFileSelect;
   FRMFileSelect = nullptr;
-  delete FRMZmenaVolice;
-  FRMZmenaVolice = nullptr;
-  delete FORMDiskoveOperace;
-  FORMDiskoveOperace = nullptr;
+  delete FRMZmenaVolice.release();
+  delete FORMDiskoveOperace.release();
   delete FORMZadaniHracu;
   FORMZadaniHracu = nullptr;
   delete FRMUpravaStavu.release();

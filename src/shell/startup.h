@@ -1,9 +1,9 @@
 #pragma once
 // The seven windows of the program. They are created once, the main window
-// first, and live until the program ends. The correction and the results
-// window, which many evenings never open, are made the first time anything
-// uses them (opening them, a test reaching a control); made, each gets the
-// help texts, place and size the start gave the others.
+// first, and live until the program ends. The correction, disk, declarer
+// and results windows, which many evenings never open, are made the first
+// time anything uses them (opening them, a test reaching a control); made,
+// each gets the help texts, place and size the start gave the others.
 
 #include "common/ondemand.h"
 
@@ -20,13 +20,13 @@ class TFRMGrafika;
 extern TFRMMain* FRMMain;
 extern kvadus::OnDemand<TFRMUpravaStavu> FRMUpravaStavu;
 extern TFORMZadaniHracu* FORMZadaniHracu;
-extern TFORMDiskoveOperace* FORMDiskoveOperace;
-extern TFRMZmenaVolice* FRMZmenaVolice;
+extern kvadus::OnDemand<TFORMDiskoveOperace> FORMDiskoveOperace;
+extern kvadus::OnDemand<TFRMZmenaVolice> FRMZmenaVolice;
 extern TFRMFileSelect* FRMFileSelect;
 extern kvadus::OnDemand<TFRMGrafika> FRMGrafika;
 
 // Creates the windows in this order: FRMMain, FORMZadaniHracu,
-// FORMDiskoveOperace, FRMZmenaVolice, FRMFileSelect; FRMUpravaStavu and
+// FRMFileSelect; FRMUpravaStavu, FORMDiskoveOperace, FRMZmenaVolice and
 // FRMGrafika follow when first used.
 void createWindows();
 // The object names of the windows in the order they were made.

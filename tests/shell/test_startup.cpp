@@ -1,6 +1,7 @@
 // Start-up in-process: the windows, the first showing, the help walk,
 // closing, help and the top-level error trap.
 
+#include "common/appfolders.h"
 #include "correction/balancecorrection.h"
 #include "players/declarerchange.h"
 #include "results/diskoperations.h"
@@ -10,6 +11,7 @@
 #include "testsupport.h"
 
 #include <QChartView>
+#include <QDir>
 #include <QFileDialog>
 #include <QLayout>
 #include <QPlainTextEdit>
@@ -44,18 +46,17 @@ class TestStartup : public QObject {
   void cleanup() { destroyWindows(); }
 
   void windowsInOrderWithTheirNames() {
-    // The correction and the results window are made when first used.
-    QCOMPARE(creationOrder(),
-             QStringList({"FRMMain", "FORMZadaniHracu", "FORMDiskoveOperace", "FRMZmenaVolice", "FRMFileSelect"}));
-    QVERIFY(!FRMUpravaStavu.made() && !FRMGrafika.made());
+    // The correction, disk, declarer and results windows are made when first used.
+    QCOMPARE(creationOrder(), QStringList({"FRMMain", "FORMZadaniHracu", "FRMFileSelect"}));
+    QVERIFY(!FRMUpravaStavu.made() && !FORMDiskoveOperace.made() && !FRMZmenaVolice.made() && !FRMGrafika.made());
     const QList<QWidget*> windows = {FRMMain,        FRMUpravaStavu, FORMZadaniHracu, FORMDiskoveOperace,
                                      FRMZmenaVolice, FRMFileSelect,  FRMGrafika};
     QStringList names;
     for (QWidget* w : windows) names << w->objectName();
     QCOMPARE(names, QStringList({"FRMMain", "FRMUpravaStavu", "FORMZadaniHracu", "FORMDiskoveOperace", "FRMZmenaVolice",
                                  "FRMFileSelect", "FRMGrafika"}));
-    QCOMPARE(creationOrder(), QStringList({"FRMMain", "FORMZadaniHracu", "FORMDiskoveOperace", "FRMZmenaVolice",
-                                           "FRMFileSelect", "FRMUpravaStavu", "FRMGrafika"}));
+    QCOMPARE(creationOrder(), QStringList({"FRMMain", "FORMZadaniHracu", "FRMFileSelect", "FRMUpravaStavu",
+                                           "FORMDiskoveOperace", "FRMZmenaVolice", "FRMGrafika"}));
     QCOMPARE(FRMMain->minimumSize(), FRMMain->maximumSize());  // not resizable
     QVERIFY(FRMFileSelect->CHBXExit->isChecked());
     for (const char* name : {"STGOutput", "LIBXHraci", "LSTBXOznaceniVolice", "LABLIndexVolice", "BUTNNOvaHra",
@@ -116,6 +117,11 @@ class TestStartup : public QObject {
     QVERIFY2(person.shown.isEmpty(), qPrintable(person.texts().join(" | ")));
     QVERIFY(ending.isEmpty() && FRMMain->isVisible());
     QVERIFY(!FRMFileSelect->CHBXExit->isChecked());
+    // Made after the start, the disk window gets what the start gave it.
+    QVERIFY(!FORMDiskoveOperace.made());
+    QCOMPARE(FORMDiskoveOperace->height(), FRMMain->height());
+    QCOMPARE(FORMDiskoveOperace->EDITFileName->text(),
+             QDir::toNativeSeparators(kvadus::inFolder(kvadus::gamesFolder(), "vysledky.kvd")));
     for (QPlainTextEdit* memo :
          {FRMMain->MEMOPokec, FRMMain->MEMOPravidla, FRMMain->MEMOPravidlaNahravani, FRMMain->MEMODruhyKvaduse,
           FORMDiskoveOperace->MEMOPravidla, FRMGrafika->MEMOUctenkaNapoveda})
