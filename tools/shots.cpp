@@ -36,6 +36,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QListWidget>
 #include <QPixmap>
@@ -240,6 +241,19 @@ int main(int argc, char** argv) {
     }
     inner->setCurrentIndex(0);
   }
+  // The help texts of the page "o programu", the first one scrolled too.
+  FRMMain->PGCTRLNastaveni->setCurrentWidget(FRMMain->TABOProgramu);
+  for (int i = 0; i < FRMMain->PGCNTRLOProgramu->count(); ++i) {
+    FRMMain->PGCNTRLOProgramu->setCurrentIndex(i);
+    app.processEvents();
+    save(FRMMain, out, QStringLiteral("o_programu_%1").arg(i));
+  }
+  FRMMain->PGCNTRLOProgramu->setCurrentIndex(2);
+  FRMMain->MEMOPravidla->verticalScrollBar()->setValue(12);
+  app.processEvents();
+  save(FRMMain, out, QStringLiteral("o_programu_pocitani_dal"));
+  FRMMain->MEMOPravidla->verticalScrollBar()->setValue(0);
+  FRMMain->PGCNTRLOProgramu->setCurrentIndex(0);
   // The page "disk" with its four pages: the text as created, the report of
   // an apply with an error in it, the switches and the rules.
   FRMMain->PGCTRLNastaveni->setCurrentWidget(FRMMain->TABDisk);
