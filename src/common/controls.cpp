@@ -13,7 +13,30 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace kvadus {
+
+namespace {
+// Runs its work the first time the widget shows, then goes.
+class FirstShow : public QObject {
+ public:
+  FirstShow(QWidget* widget, std::function<void()> work) : QObject(widget), work_(std::move(work)) {
+    widget->installEventFilter(this);
+  }
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Show && watched == parent() && work_) {
+      watched->removeEventFilter(this);
+      deleteLater();
+      std::exchange(work_, nullptr)();
+    }
+    return false;
+  }
+
+ private:
+  std::function<void()> work_;
+};
+}  // namespace
 
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, const QString& hint) {
   auto* b = new QPushButton(caption, parent);
@@ -94,6 +117,28 @@ QWidget* memoPage(QPlainTextEdit* memo) {
   auto* box = new QVBoxLayout(page);
   box->setContentsMargins(2, 2, 2, 2);
   box->addWidget(memo);
+  return page;
+}
+
+void makeMemoOnDemand(OnDemand<QPlainTextEdit>& memo, const char* name, QBoxLayout* layout,
+                      std::function<void(QPlainTextEdit*)> made) {
+  memo.setMaker([name, layout, made = std::move(made)] {
+    QPlainTextEdit* m = makeMemo(name);
+    layout->addWidget(m);
+    made(m);
+    m->show();  // with its page, or at once where the page shows already
+    return m;
+  });
+  // Made at the latest when its page first shows, so that the person never
+  // sees the page without it.
+  new FirstShow(layout->parentWidget(), [&memo] { memo.get(); });
+}
+
+QWidget* memoPageOnDemand(OnDemand<QPlainTextEdit>& memo, const char* name, std::function<void(QPlainTextEdit*)> made) {
+  auto* page = new QWidget;
+  auto* box = new QVBoxLayout(page);
+  box->setContentsMargins(2, 2, 2, 2);
+  makeMemoOnDemand(memo, name, box, std::move(made));
   return page;
 }
 

@@ -2,11 +2,15 @@
 // Making the named controls of the windows: each gets its object name (the
 // name every handler, test and tool finds it by), its caption and its hint.
 
+#include "common/ondemand.h"
+
 #include <QRect>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <initializer_list>
 
+class QBoxLayout;
 class QCheckBox;
 class QEvent;
 class QLabel;
@@ -42,6 +46,12 @@ RadioGroup* makeRadio(QWidget* parent, const char* name, const QString& caption,
 QPlainTextEdit* makeMemo(const char* name);
 QWidget* memoPage(QPlainTextEdit* memo);
 QWidget* makePage(QTabWidget* tabs, const char* name, const QString& caption, const QString& hint);
+// A read-only text box made the first time anything uses it or `layout`'s
+// widget shows: it goes last into `layout`, and `made` finishes it.
+void makeMemoOnDemand(OnDemand<QPlainTextEdit>& memo, const char* name, QBoxLayout* layout,
+                      std::function<void(QPlainTextEdit*)> made);
+// A tab page whose text box is made so.
+QWidget* memoPageOnDemand(OnDemand<QPlainTextEdit>& memo, const char* name, std::function<void(QPlainTextEdit*)> made);
 
 // The selected row of a single-selection list, -1 when none.
 int selectedRow(const QListWidget* list);

@@ -170,22 +170,36 @@ QString accessibleName(QWidget* control) {
   return face ? face->text(QAccessible::Name).trimmed() : control->accessibleName();
 }
 
+namespace {
+void nameControl(QWidget* w) {
+  if (w->isWindow() || w->focusPolicy() == Qt::NoFocus) return;
+  if (!accessibleName(w).isEmpty()) return;
+  const QString name = derivedName(w);
+  if (!name.isEmpty()) w->setAccessibleName(name);
+}
+
+void tabLeaves(QWidget* w) {
+  if (auto* view = qobject_cast<QAbstractItemView*>(w)) view->setTabKeyNavigation(false);
+  if (auto* text = qobject_cast<QPlainTextEdit*>(w)) text->setTabChangesFocus(true);
+  if (auto* text = qobject_cast<QTextEdit*>(w)) text->setTabChangesFocus(true);
+}
+}  // namespace
+
 void nameControls(QWidget* window) {
-  for (QWidget* w : window->findChildren<QWidget*>()) {
-    if (w->isWindow() || w->focusPolicy() == Qt::NoFocus) continue;
-    if (!accessibleName(w).isEmpty()) continue;
-    const QString name = derivedName(w);
-    if (!name.isEmpty()) w->setAccessibleName(name);
-  }
+  for (QWidget* w : window->findChildren<QWidget*>()) nameControl(w);
 }
 
 void setUpKeyboard(QWidget* window, AcceleratorTable table) {
   nameControls(window);
   applyAccelerators(window, table);
   // Tab goes on to the next control; arrows move within grids and texts.
-  for (auto* view : window->findChildren<QAbstractItemView*>()) view->setTabKeyNavigation(false);
-  for (auto* text : window->findChildren<QPlainTextEdit*>()) text->setTabChangesFocus(true);
-  for (auto* text : window->findChildren<QTextEdit*>()) text->setTabChangesFocus(true);
+  for (QWidget* w : window->findChildren<QWidget*>()) tabLeaves(w);
+}
+
+void setUpLateControl(QWidget* window, QWidget* control) {
+  nameControl(control);
+  tabLeaves(control);
+  setReadingTabOrder(window);
 }
 
 namespace {

@@ -45,6 +45,10 @@ void pressAccelerator(QWidget* control);
 // leaves grids and text boxes instead of moving within them.
 void setUpKeyboard(QWidget* window, AcceleratorTable table);
 
+// The same for a control made after its window (a page's part made on first
+// use), which also takes its place in the window's Tab order.
+void setUpLateControl(QWidget* window, QWidget* control);
+
 // Gives every control of the window that the keyboard reaches a name for
 // screen readers where it has none of its own (a caption, a label that is
 // its buddy, the title of the group it sits in directly): the label on its

@@ -216,10 +216,11 @@ void TFRMMain::buildSettingsPanel() {
   auto* rules = new QTabWidget(TABHraci);
   rules->setObjectName(QStringLiteral("PGCTRLPauzirak"));
   rules->setGeometry(204, 4, pageWidth - 204, crossTop - 6);
-  MEMOPocitaniPauziraku = makeMemo("MEMOPocitaniPauziraku");
-  MEMOPravidlaKrizovehoKvaduse = makeMemo("MEMOPravidlaKrizovehoKvaduse");
-  rules->addTab(memoPage(MEMOPocitaniPauziraku), QStringLiteral("pocitani - normalni pauzirak"));
-  rules->addTab(memoPage(MEMOPravidlaKrizovehoKvaduse), QStringLiteral("pocitani - ve ctyrech do krize"));
+  const auto helpMade = [this](QPlainTextEdit* memo) { helpMemoMade(memo); };
+  rules->addTab(memoPageOnDemand(MEMOPocitaniPauziraku, "MEMOPocitaniPauziraku", helpMade),
+                QStringLiteral("pocitani - normalni pauzirak"));
+  rules->addTab(memoPageOnDemand(MEMOPravidlaKrizovehoKvaduse, "MEMOPravidlaKrizovehoKvaduse", helpMade),
+                QStringLiteral("pocitani - ve ctyrech do krize"));
 
   // ---- "ostatni": display and behaviour switches.
   CHBXOpravyHodnot = makeCheck(TABOstatni, "CHBXOpravyHodnot", QStringLiteral("Opravy pole 'Cena hry'"),
@@ -272,18 +273,14 @@ void TFRMMain::buildSettingsPanel() {
   IMGLogo->setObjectName(QStringLiteral("IMGLogo"));
   IMGLogo->setFixedSize(120, 120);
   IMGLogo->setScaledContents(true);
-  MEMOPokec = makeMemo("MEMOPokec");
   programLayout->addWidget(IMGLogo, 0, Qt::AlignTop);
-  programLayout->addWidget(MEMOPokec);
+  makeMemoOnDemand(MEMOPokec, "MEMOPokec", programLayout, helpMade);
   PGCNTRLOProgramu->addTab(TABProgram, QStringLiteral("program"));
-  MEMOPodekovani = makeMemo("MEMOPodekovani");
-  PGCNTRLOProgramu->addTab(memoPage(MEMOPodekovani), QStringLiteral("podekovani"));
-  MEMOPravidla = makeMemo("MEMOPravidla");
-  PGCNTRLOProgramu->addTab(memoPage(MEMOPravidla), QStringLiteral("pocitani"));
-  MEMOChyby = makeMemo("MEMOChyby");
-  PGCNTRLOProgramu->addTab(memoPage(MEMOChyby), QStringLiteral("chyby"));
-  MEMODruhyKvaduse = makeMemo("MEMODruhyKvaduse");
-  PGCNTRLOProgramu->addTab(memoPage(MEMODruhyKvaduse), QStringLiteral("druhy her"));
+  PGCNTRLOProgramu->addTab(memoPageOnDemand(MEMOPodekovani, "MEMOPodekovani", helpMade), QStringLiteral("podekovani"));
+  PGCNTRLOProgramu->addTab(memoPageOnDemand(MEMOPravidla, "MEMOPravidla", helpMade), QStringLiteral("pocitani"));
+  PGCNTRLOProgramu->addTab(memoPageOnDemand(MEMOChyby, "MEMOChyby", helpMade), QStringLiteral("chyby"));
+  PGCNTRLOProgramu->addTab(memoPageOnDemand(MEMODruhyKvaduse, "MEMODruhyKvaduse", helpMade),
+                           QStringLiteral("druhy her"));
 
   // The fields of the price pairs, in the order of the pairs.
   for (const auto& names : tariff::pricePairs())

@@ -231,8 +231,8 @@ void TFRMMain::buildSettingsFilePage() {
   options->addStretch(1);
 
   // ---- "pravidla": how the settings text works (a help text).
-  MEMOPravidlaNahravani = makeMemo("MEMOPravidlaNahravani");
-  PAGEPravidla = memoPage(MEMOPravidlaNahravani);
+  PAGEPravidla =
+      memoPageOnDemand(MEMOPravidlaNahravani, "MEMOPravidlaNahravani", [this](QPlainTextEdit* m) { helpMemoMade(m); });
   PAGEPravidla->setObjectName(QStringLiteral("PAGEPravidla"));
   PGCTRLDisk->setTabToolTip(PGCTRLDisk->addTab(PAGEPravidla, QStringLiteral("pravidla")),
                             QStringLiteral("Popis pravidel, kterymi se ridi prace a diskove operace s nastavenim"));

@@ -2,6 +2,7 @@
 // and checks that every other help file is there.
 
 #include "common/appfolders.h"
+#include "common/keyboard.h"
 #include "common/messages.h"
 #include "common/shellopen.h"
 #include "results/diskoperations.h"
@@ -17,6 +18,8 @@
 #include <QPalette>
 #include <QPixmap>
 #include <QPlainTextEdit>
+
+#include <utility>
 
 using namespace kvadus;
 
@@ -46,6 +49,38 @@ void styleHelpText(QPlainTextEdit* memo) {
   memo->setFrameStyle(QFrame::Box | QFrame::Plain);
   memo->setLineWidth(1);
 }
+
+void setHelpText(QPlainTextEdit* memo, QFile& file) {
+  styleHelpText(memo);  // first: the text is laid out once, without wrapping
+  memo->setPlainText(QString::fromUtf8(file.readAll()));
+}
+
+// The main window's help texts, made on first use.
+OnDemand<QPlainTextEdit>* laterMemo(TFRMMain* main, const QString& name) {
+  static const std::pair<const char*, OnDemand<QPlainTextEdit> TFRMMain::*> memos[] = {
+      {"MEMOPravidlaNahravani", &TFRMMain::MEMOPravidlaNahravani},
+      {"MEMOPokec", &TFRMMain::MEMOPokec},
+      {"MEMOPodekovani", &TFRMMain::MEMOPodekovani},
+      {"MEMOPravidla", &TFRMMain::MEMOPravidla},
+      {"MEMOChyby", &TFRMMain::MEMOChyby},
+      {"MEMOPocitaniPauziraku", &TFRMMain::MEMOPocitaniPauziraku},
+      {"MEMOPravidlaKrizovehoKvaduse", &TFRMMain::MEMOPravidlaKrizovehoKvaduse},
+      {"MEMODruhyKvaduse", &TFRMMain::MEMODruhyKvaduse}};
+  for (const auto& [memoName, member] : memos)
+    if (name == QLatin1String(memoName)) return &(main->*member);
+  return nullptr;
+}
+
+// A help text box made after the walk gets its text then. The walk checked
+// the files at the start; one gone since leaves the text empty.
+void fillLater(QPlainTextEdit* memo, HelpComponent::Window which) {
+  const QString folder = helpFolder();
+  for (const HelpComponent& c : helpComponents()) {
+    if (c.kind != HelpComponent::Text || c.window != which || c.target != memo->objectName()) continue;
+    QFile f(inFolder(folder, c.file));
+    if (f.open(QIODevice::ReadOnly | QIODevice::Text)) setHelpText(memo, f);
+  }
+}
 }  // namespace
 
 bool TFRMMain::loadHelpComponents() {
@@ -56,17 +91,17 @@ bool TFRMMain::loadHelpComponents() {
     const QString path = QDir::toNativeSeparators(file);  // as helpPath() shows it
     switch (c.kind) {
       case HelpComponent::Text: {
+        // A text box not made yet gets its text when it is made.
         QWidget* owner = windowOf(c.window, this);
-        auto* memo = owner ? owner->findChild<QPlainTextEdit*>(c.target) : nullptr;
+        OnDemand<QPlainTextEdit>* later = owner == this ? laterMemo(this, c.target) : nullptr;
+        QPlainTextEdit* memo =
+            later ? later->ifMade() : (owner ? owner->findChild<QPlainTextEdit*>(c.target) : nullptr);
         QFile f(file);
-        if ((owner && !memo) || !f.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        if ((owner && !memo && !later) || !f.open(QIODevice::ReadOnly | QIODevice::Text)) {
           showMessage(this, QStringLiteral("Chyba"), cannotLoad + path);
           return false;
         }
-        if (memo) {
-          styleHelpText(memo);  // first: the text is laid out once, without wrapping
-          memo->setPlainText(QString::fromUtf8(f.readAll()));
-        }
+        if (memo) setHelpText(memo, f);
         break;
       }
       case HelpComponent::Picture: {
@@ -95,19 +130,14 @@ bool TFRMMain::loadHelpComponents() {
 }
 
 void TFRMMain::loadHelpTexts(QWidget* window) {
-  // The disk and the results window may be made after the walk. It checked
-  // the files at the start; one gone since leaves its text empty.
   HelpComponent::Window which;
   if (qobject_cast<TFRMGrafika*>(window)) which = HelpComponent::ResultsWindow;
   else if (qobject_cast<TFORMDiskoveOperace*>(window)) which = HelpComponent::DiskWindow;
   else return;
-  const QString folder = helpFolder();
-  for (const HelpComponent& c : helpComponents()) {
-    if (c.kind != HelpComponent::Text || c.window != which) continue;
-    auto* memo = window->findChild<QPlainTextEdit*>(c.target);
-    QFile f(inFolder(folder, c.file));
-    if (!memo || !f.open(QIODevice::ReadOnly | QIODevice::Text)) continue;
-    styleHelpText(memo);
-    memo->setPlainText(QString::fromUtf8(f.readAll()));
-  }
+  for (auto* memo : window->findChildren<QPlainTextEdit*>()) fillLater(memo, which);
+}
+
+void TFRMMain::helpMemoMade(QPlainTextEdit* memo) {
+  if (helpLoaded_) fillLater(memo, HelpComponent::MainWindow);
+  setUpLateControl(this, memo);
 }

@@ -147,7 +147,6 @@ void TFRMMain::FormCreate() {
   CHBXHratDveSedmyClick();
   CHBXOpravyHodnotClick();
   BUTNNastaveniParametruClick();
-  MEMOPravidla->setVisible(true);
   CHBXOpravyHodnotClick();
   BUTNFlekSelectClick();
 

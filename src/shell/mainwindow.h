@@ -94,6 +94,9 @@ class TFRMMain : public QWidget,
   // A secondary window made on first use (startup.h) gets its help texts and,
   // once the start placed the others, its place and size.
   void secondaryWindowMade(QWidget* window);
+  // A help text box of the main window, made on first use, gets its text
+  // (once the help walk got through) and its place for the keyboard.
+  void helpMemoMade(QPlainTextEdit* memo);
   void BUTNCHeckFormSizeClick();
   void BUTNUmistiCClick();
   // Opens a results file named at start (shell/mainwindow_startfile.cpp): loads
@@ -366,8 +369,8 @@ class TFRMMain : public QWidget,
   QLabel* LABLDoKrize1 = nullptr;
   QLabel* LABLDoKrize2 = nullptr;
   kvadus::RadioGroup* RAGRPocitaniKrizoveho = nullptr;
-  QPlainTextEdit* MEMOPocitaniPauziraku = nullptr;
-  QPlainTextEdit* MEMOPravidlaKrizovehoKvaduse = nullptr;
+  kvadus::OnDemand<QPlainTextEdit> MEMOPocitaniPauziraku;         // help text, made on first use
+  kvadus::OnDemand<QPlainTextEdit> MEMOPravidlaKrizovehoKvaduse;  // help text, made on first use
   // "ostatni"
   QCheckBox* CHBXOpravyHodnot = nullptr;
   QCheckBox* CHBXNulovatPoPridani = nullptr;
@@ -381,12 +384,12 @@ class TFRMMain : public QWidget,
   QCheckBox* CHKBXKontrolovatPocetBodu = nullptr;
   QCheckBox* CHKBXKontrolovatPocetBoduLiche = nullptr;
   // "disk" and "o programu"
-  QPlainTextEdit* MEMOPravidlaNahravani = nullptr;
-  QPlainTextEdit* MEMOPokec = nullptr;
-  QPlainTextEdit* MEMOPodekovani = nullptr;
-  QPlainTextEdit* MEMOPravidla = nullptr;
-  QPlainTextEdit* MEMOChyby = nullptr;
-  QPlainTextEdit* MEMODruhyKvaduse = nullptr;
+  kvadus::OnDemand<QPlainTextEdit> MEMOPravidlaNahravani;  // help text, made on first use
+  kvadus::OnDemand<QPlainTextEdit> MEMOPokec;              // help text, made on first use
+  kvadus::OnDemand<QPlainTextEdit> MEMOPodekovani;         // help text, made on first use
+  kvadus::OnDemand<QPlainTextEdit> MEMOPravidla;           // help text, made on first use
+  kvadus::OnDemand<QPlainTextEdit> MEMOChyby;              // help text, made on first use
+  kvadus::OnDemand<QPlainTextEdit> MEMODruhyKvaduse;       // help text, made on first use
   QLabel* IMGLogo = nullptr;
 
   // The decimal settings, each checked when it is left.

@@ -2,6 +2,7 @@
 // closing, help and the top-level error trap.
 
 #include "common/appfolders.h"
+#include "common/keyboard.h"
 #include "correction/balancecorrection.h"
 #include "players/declarerchange.h"
 #include "results/diskoperations.h"
@@ -122,9 +123,17 @@ class TestStartup : public QObject {
     QCOMPARE(FORMDiskoveOperace->height(), FRMMain->height());
     QCOMPARE(FORMDiskoveOperace->EDITFileName->text(),
              QDir::toNativeSeparators(kvadus::inFolder(kvadus::gamesFolder(), "vysledky.kvd")));
-    for (QPlainTextEdit* memo :
-         {FRMMain->MEMOPokec, FRMMain->MEMOPravidla, FRMMain->MEMOPravidlaNahravani, FRMMain->MEMODruhyKvaduse,
-          FORMDiskoveOperace->MEMOPravidla, FRMGrafika->MEMOUctenkaNapoveda})
+    // The main window's help texts are made when their page first shows, or
+    // when code reaches them; either way with their text and Tab stop.
+    QVERIFY(!FRMMain->MEMOChyby.made() && !FRMMain->findChild<QPlainTextEdit*>("MEMOChyby"));
+    if (FRMMain->GRPBXNastaveni->isHidden()) FRMMain->BUTNNastaveniParametruClick();
+    FRMMain->PGCTRLNastaveni->setCurrentWidget(FRMMain->TABOProgramu);
+    FRMMain->PGCNTRLOProgramu->setCurrentIndex(3);
+    QVERIFY(FRMMain->MEMOChyby.made() && FRMMain->MEMOChyby->isVisible());
+    QVERIFY(kvadus::readingChain(FRMMain).contains(FRMMain->MEMOChyby.get()));
+    for (QPlainTextEdit* memo : {FRMMain->MEMOChyby.get(), FRMMain->MEMOPokec.get(), FRMMain->MEMOPravidla.get(),
+                                 FRMMain->MEMOPravidlaNahravani.get(), FRMMain->MEMODruhyKvaduse.get(),
+                                 FORMDiskoveOperace->MEMOPravidla, FRMGrafika->MEMOUctenkaNapoveda})
       QVERIFY2(!memo->toPlainText().trimmed().isEmpty(), qPrintable(memo->objectName()));
     QVERIFY(!FRMMain->IMGLogo->pixmap().isNull());
     QCOMPARE(FORMZadaniHracu->height(), FRMMain->height());
