@@ -100,7 +100,7 @@ static void BM_AddHand(benchmark::State& state) {
   }
   state.counters["hands"] = FRMMain->STGOutput->rowCount() - 2;
 }
-BENCHMARK(BM_AddHand)->Arg(10)->Arg(10000)->Unit(benchmark::kMicrosecond)->Iterations(100);
+BENCHMARK(BM_AddHand)->Arg(10)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond)->Iterations(100);
 
 // Adding a hand and taking it away again ("posledni hru", which recomputes
 // the sums) in an evening of N hands, without the recovery copy.

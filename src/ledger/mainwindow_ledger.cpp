@@ -296,10 +296,27 @@ void TFRMMain::scrollToRow(int row) {
   if (rows <= 0 || STGOutput->columnCount() <= 0) return;
   if (row >= rows) row = rows - 1;
   if (row < 0) row = 0;
-  // Lay the table out first: a column added a moment ago may bring the
-  // horizontal scroll bar, which takes room from the rows.
+  if (row < rows - 1) {
+    // Lay the table out first: a column added a moment ago may bring the
+    // horizontal scroll bar, which takes room from the rows.
+    STGOutput->doItemsLayout();
+    STGOutput->scrollTo(STGOutput->model()->index(row, 0), QAbstractItemView::PositionAtBottom);
+    return;
+  }
+  // The last row at the bottom is where both scroll bars end, with the first
+  // column in view. Qt's own ways there walk every row above once the names
+  // row is hidden (scrollTo counts the hidden rows, and a bar left short of
+  // its end by a new row places the rows by counting them), so the bar keeps
+  // to its end while the layout moves it: a hand added to a long evening
+  // costs what one added to a short evening costs.
+  QScrollBar* bar = STGOutput->verticalScrollBar();
+  const QMetaObject::Connection follow =
+      connect(bar, &QScrollBar::rangeChanged, bar, [bar](int, int end) { bar->setValue(end); });
+  bar->setValue(bar->maximum());
   STGOutput->doItemsLayout();
-  STGOutput->scrollTo(STGOutput->model()->index(row, 0), QAbstractItemView::PositionAtBottom);
+  disconnect(follow);
+  bar->setValue(bar->maximum());
+  STGOutput->horizontalScrollBar()->setValue(0);
 }
 
 bool TFRMMain::eventFilter(QObject* watched, QEvent* event) {

@@ -151,6 +151,14 @@ void styleScoreTable(QTableWidget* table) {
   const int money = QFontMetrics(fixed).horizontalAdvance(QString(11, QLatin1Char('0'))) + 10;
   table->horizontalHeader()->setDefaultSectionSize(qMax(80, money));
   table->horizontalHeader()->setHighlightSections(false);
+  // The header shows header items of its own (the names row) in columns of
+  // set widths, so a change of a cell never changes its size; Qt's header
+  // measures all its texts again after any change of a cell all the same,
+  // which a table changed at every hand does without.
+  const bool cellsLeftToTheView =
+      QObject::disconnect(table->model(), SIGNAL(dataChanged(QModelIndex, QModelIndex, QList<int>)),
+                          table->horizontalHeader(), SLOT(dataChanged(QModelIndex, QModelIndex, QList<int>)));
+  Q_ASSERT(cellsLeftToTheView);
   table->verticalHeader()->setVisible(false);
   table->verticalHeader()->setMinimumSectionSize(10);
   table->verticalHeader()->setDefaultSectionSize(gridRowHeight(18));

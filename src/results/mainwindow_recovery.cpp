@@ -20,6 +20,7 @@
 #include "shell/startup.h"
 
 #include <QCheckBox>
+#include <QDateTime>
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
@@ -90,10 +91,12 @@ void TFRMMain::copyEvening() {
   if (!recoveryTable) recoveryTable = new TableCopy(*grid, STGOutput);
   MemoryGrid table = recoveryTable->now();
   Q_ASSERT(table == MemoryGrid::copyOf(*grid));  // no change of the table went unseen
+  // The moment of the change is taken here; its local time and text (which
+  // ask the system for the time zone) are made on the writing thread.
   recoveryCopies->write([table = std::move(table), players = itemTexts(LIBXHraci), declarer = declarerIndex(),
                          chooser = chooserIndex(), described = ledger::hasDescriptionColumn(*grid, n),
-                         stamp = dateTimeStamp()] {
-    return recovery::buildRecovery(table, players, declarer, chooser, described, stamp);
+                         when = QDateTime::currentDateTimeUtc()] {
+    return recovery::buildRecovery(table, players, declarer, chooser, described, dateTimeStamp(when.toLocalTime()));
   });
 }
 

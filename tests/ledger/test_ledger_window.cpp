@@ -174,21 +174,38 @@ class TestLedgerWindow : public QObject {
     QCOMPARE(topRow(m->LSTBXOznaceniVolice), topRow(m->LIBXHraci));
   }
 
-  // The sum row is wholly in view, above the horizontal scroll bar.
+  // The sum row is wholly in view, above the horizontal scroll bar; a hand
+  // booked with the view elsewhere brings it back there, to the bottom and
+  // the first column, where the view itself would put it.
   void theSumRowIsInView() {
     m->flags.firstShowing = 0;
     m->show();
     startGame({"A", "B", "C", "D", "E", "F"});
     for (int i = 0; i < 30; ++i) appendHand({"+1.00", "-1.00"});
-    QCoreApplication::processEvents();
-    const int last = m->STGOutput->rowCount() - 1;
-    const QRect sumRow = m->STGOutput->visualRect(m->STGOutput->model()->index(last, 0));
-    QVERIFY(m->STGOutput->horizontalScrollBar()->isVisible());
-    QVERIFY2(sumRow.top() >= 0 && sumRow.bottom() < m->STGOutput->viewport()->height(),
-             qPrintable(QString("sum row %1..%2, view %3")
-                            .arg(sumRow.top())
-                            .arg(sumRow.bottom())
-                            .arg(m->STGOutput->viewport()->height())));
+    QScrollBar* down = m->STGOutput->verticalScrollBar();
+    QScrollBar* across = m->STGOutput->horizontalScrollBar();
+    const auto sumRowInView = [&] {
+      QCoreApplication::processEvents();
+      const QModelIndex sums = m->STGOutput->model()->index(m->STGOutput->rowCount() - 1, 0);
+      const QRect sumRow = m->STGOutput->visualRect(sums);
+      QVERIFY(across->isVisible());
+      QVERIFY2(sumRow.top() >= 0 && sumRow.bottom() < m->STGOutput->viewport()->height(),
+               qPrintable(QString("sum row %1..%2, view %3")
+                              .arg(sumRow.top())
+                              .arg(sumRow.bottom())
+                              .arg(m->STGOutput->viewport()->height())));
+      const QList<int> at = {down->value(), across->value()};
+      QCOMPARE(at, QList<int>({down->maximum(), 0}));
+      m->STGOutput->scrollTo(sums, QAbstractItemView::PositionAtBottom);
+      QCOMPARE(QList<int>({down->value(), across->value()}), at);
+    };
+    sumRowInView();
+    down->setValue(0);
+    across->setValue(across->maximum());
+    points(6, 3);
+    m->BUTNPridejSkoreClick();
+    QCOMPARE(m->STGOutput->rowCount(), 33);
+    sumRowInView();
   }
 
   // A whole grid put into the table: every cell and header as given, the
